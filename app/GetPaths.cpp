@@ -1,0 +1,73 @@
+#include "app/GetPaths.h"
+
+#include "app/BoundedText.h"
+#include "app/LauncherState.h"
+#include "app/Names.h"
+#include "platform/Files.h"
+#include "platform/Registry.h"
+
+namespace {
+
+constexpr const char* kAppPathsFormat = "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\App Paths\\%s";
+constexpr const char* kUninstallKey = "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\Ironmarch";
+
+template <std::size_t N>
+platform::Registry::ReadResult ReadText(platform::Registry& registry, const char* key, const char* value,
+                                        char (&buffer)[N])
+{
+    std::uint32_t bytes = N;
+    const auto result = registry.ReadLocalMachineValue(key, value, buffer, &bytes);
+    if (result != platform::Registry::ReadResult::Ok)
+        return result;
+    if (!TerminateRegistryText(buffer, N, bytes))
+        return platform::Registry::ReadResult::ValueUnreadable;
+    return result;
+}
+
+}  // namespace
+
+bool TerminateRegistryText(char* buffer, std::size_t size, std::uint32_t bytesRead)
+{
+    if (size == 0)
+        return false;
+    // A value stored without its terminator is as long as it says; one that
+    // fills the whole buffer leaves no room for the terminator.
+    const std::size_t length = BoundedLength(buffer, bytesRead < size ? bytesRead : size);
+    if (length >= size) {
+        buffer[0] = '\0';
+        return false;
+    }
+    buffer[length] = '\0';
+    return true;
+}
+
+void GetPaths(LauncherState& state, platform::Registry& registry, platform::Files& files)
+{
+    using Result = platform::Registry::ReadResult;
+    char keyName[1024];
+    FormatText(keyName, sizeof keyName, kAppPathsFormat, names::kGameProgram);
+
+    if (ReadText(registry, keyName, "Path", state.installDir) != Result::Ok) {
+        state.installDir[0] = '\0';
+    } else {
+        switch (ReadText(registry, kUninstallKey, "UninstallString", state.uninstallCommand)) {
+        case Result::KeyMissing:
+            state.installDir[0] = '\0';
+            break;
+        case Result::ValueUnreadable:
+            state.uninstallCommand[0] = '\0';
+            break;
+        case Result::Ok: {
+            // An installation directory too long for the path counts as not
+            // installed rather than as a shortened, different path.
+            char launcherPath[256];
+            if (FormatText(launcherPath, sizeof launcherPath, "%s\\%s", state.installDir, names::kLauncherProgram) &&
+                files.CanOpenForReading(launcherPath))
+                state.gameInstalled = true;
+            break;
+        }
+        }
+    }
+
+    FormatText(state.DebugSpew, sizeof state.DebugSpew, "GetPaths() - gamepathname = %s", state.installDir);
+}

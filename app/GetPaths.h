@@ -1,0 +1,17 @@
+// Whether and where the game is installed, from the registry entries that
+// its installer writes.
+#pragma once
+#include <cstddef>
+#include <cstdint>
+
+struct LauncherState;
+namespace platform {
+class Files;
+class Registry;
+}  // namespace platform
+
+void GetPaths(LauncherState& state, platform::Registry& registry, platform::Files& files);
+
+// Turns the raw bytes of a registry value into a terminated text. False when
+// the value does not fit with its terminator: the buffer is then emptied.
+bool TerminateRegistryText(char* buffer, std::size_t size, std::uint32_t bytesRead);

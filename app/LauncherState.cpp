@@ -1,0 +1,7 @@
+#include "app/LauncherState.h"
+
+LauncherState& TheLauncherState()
+{
+    static LauncherState state;
+    return state;
+}

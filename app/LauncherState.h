@@ -1,0 +1,24 @@
+// The process-wide state of the launcher: one instance, everything empty,
+// false or none at process start.
+#pragma once
+#include <string>
+
+#include "platform/Types.h"
+
+struct LauncherState {
+    char installDir[1024] = {};
+    char uninstallCommand[1024] = {};
+    bool gameInstalled = false;
+    bool registrationToolPresent = false;
+    std::string discLabel;  // owned by the main window, released at its teardown
+    char discDrive[260] = {};
+    platform::MutexHandle instanceMutex = 0;
+    platform::WindowHandle mainWindow = 0;
+    bool quitPending = false;
+    bool setupLaunchStarted = false;
+    bool gameLaunchStarted = false;
+    char DebugSpew[2048] = {};
+};
+
+// The launcher's running instance; the decision code takes it by reference.
+LauncherState& TheLauncherState();

@@ -1,0 +1,50 @@
+#include "app/Restart.h"
+
+#include "app/BoundedText.h"
+#include "app/LauncherState.h"
+#include "app/Names.h"
+#include "app/SingleInstance.h"
+#include "commands/ProgramStarter.h"
+#include "platform/Desktop.h"
+#include "platform/Files.h"
+
+namespace {
+
+bool NameSameDirectory(platform::Files& files, const char* a, const char* b)
+{
+    char longA[1024];
+    char longB[1024];
+    return files.CanonicalDirectory(a, longA, sizeof longA) && files.CanonicalDirectory(b, longB, sizeof longB) &&
+           SameDirectoryText(longA, longB);
+}
+
+}  // namespace
+
+bool SameDirectoryText(const char* a, const char* b)
+{
+    return EqualIgnoringCase(a, b);
+}
+
+bool TakeRestartMark(platform::Desktop& desktop)
+{
+    if (!desktop.HasEnvironmentVariable(kRestartedVariable))
+        return false;
+    desktop.SetEnvironmentVariable(kRestartedVariable, nullptr);
+    return true;
+}
+
+bool RestartFromInstallDir(LauncherState& state, const char* currentDirectory, bool restarted,
+                           platform::Files& files, platform::Processes& processes, platform::Desktop& desktop)
+{
+    if (SameDirectoryText(currentDirectory, state.installDir))
+        return false;
+    // At most one restart, and none into the directory the launcher already runs in.
+    if (restarted || NameSameDirectory(files, currentDirectory, state.installDir))
+        return false;
+
+    files.SetCurrentDirectory(state.installDir);
+    ReleaseInstanceMutex(state, desktop);
+    desktop.SetEnvironmentVariable(kRestartedVariable, "1");
+    StartProgram(processes, nullptr, names::kLauncherProgram, nullptr);
+    return true;
+}

@@ -1,0 +1,14 @@
+// Only one launcher runs at a time; a second one brings the running
+// installer, game or launcher to the front and ends.
+#pragma once
+
+struct LauncherState;
+namespace platform {
+class Desktop;
+}
+
+// True when this is the only launcher and start-up may go on.
+bool CheckSingleInstance(LauncherState& state, platform::Desktop& desktop);
+
+// Closes instanceMutex once; later calls find it none.
+void ReleaseInstanceMutex(LauncherState& state, platform::Desktop& desktop);

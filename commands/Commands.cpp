@@ -1,0 +1,227 @@
+#include "commands/Commands.h"
+
+#include <cstring>
+
+#include "app/BoundedText.h"
+#include "app/LauncherState.h"
+#include "app/Names.h"
+#include "app/OsKind.h"
+#include "app/SingleInstance.h"
+#include "commands/ProgramStarter.h"
+#include "disc/DiscLocator.h"
+
+// The publisher sets these before the disc is mastered.
+const WebAddresses kWebAddresses = {
+    "http://www.example.com/games/ironmarch/",
+    "http://www.example.com/",
+    "http://www.example.net/",
+    "http://www.example.org/",
+    "http://gamespy.example.com/ironmarch/",
+};
+
+namespace {
+
+constexpr unsigned kMbOk = 0x0;
+constexpr unsigned kMbIconExclamation = 0x30;
+constexpr unsigned kMbIconInformation = 0x40;
+constexpr unsigned kMbYesNoIconQuestion = 0x24;
+constexpr int kIdYes = 6;
+constexpr const char* kSetupProgram = "setup.exe";
+constexpr const char* kLocalDirectXSetup = "DirectX\\dxsetup.exe";
+constexpr const char* kDiscDirectXSetup = "dxsetup.exe";
+
+}  // namespace
+
+void LauncherCommands::RunButtonCommand(int id)
+{
+    switch (id) {
+    case kInstallButton:
+        return InstallGame();
+    case kDirectXButton:
+        return InstallDirectX();
+    case kReadmeButton:
+        return ShowReadme();
+    case kRegistrationButton:
+        return RunRegistrationTool();
+    case kProductPageButton:
+        return OpenProductPage();
+    case kSiteHomeButton:
+        return OpenSiteHomePage();
+    case kPlayButton:
+        return PlayGame();
+    case kQuitButton:
+        return QuitLauncher();
+    case kUninstallButton:
+        return UninstallGame();
+    case kSecondSiteButton:
+        return OpenSecondSitePage();
+    case kThirdSiteButton:
+        return OpenThirdSitePage();
+    case kOnlineServiceButton:
+        return OpenOnlineServicePage();
+    default:
+        return;  // the reserved id has no command
+    }
+}
+
+void LauncherCommands::InstallGame()
+{
+    if (state_.setupLaunchStarted)
+        return;
+    state_.setupLaunchStarted = true;
+    if (GetOsKind(platform_.desktop) == 3) {
+        FormatText(state_.DebugSpew, sizeof state_.DebugSpew, "%s will not run under Windows NT.", names::kGameTitle);
+        platform_.dialogs.MessageBox(state_.DebugSpew, "Warning", kMbOk | kMbIconExclamation);
+        return;
+    }
+    StartProgram(platform_.processes, nullptr, kSetupProgram, nullptr);
+    state_.quitPending = true;
+}
+
+void LauncherCommands::InstallDirectX()
+{
+    if (FileExists(platform_.files, kLocalDirectXSetup)) {
+        StartProgram(platform_.processes, nullptr, kLocalDirectXSetup, nullptr);
+        state_.quitPending = true;
+        return;
+    }
+    char letter = FindDiscDrive(state_, platform_.drives, names::kDiscLabel);
+    if (letter == '\0') {
+        if (!AskForDisc(state_, platform_.drives, platform_.dialogs, state_.discLabel.c_str()))
+            return;
+        letter = state_.discDrive[0];
+    }
+    char directory[16];
+    FormatText(directory, sizeof directory, "%c:\\DirectX", letter);
+    platform_.files.SetCurrentDirectory(directory);
+    StartProgram(platform_.processes, kDiscDirectXSetup, nullptr, directory);
+    state_.quitPending = true;
+}
+
+bool ComposeReadmeCommandLine(const char* windowsDirectory, const char* currentDirectory, char* line,
+                              std::size_t size)
+{
+    // A drive root such as D:\ already ends in its separator.
+    const char* separator = std::strlen(currentDirectory) >= 4 ? "\\" : "";
+    return FormatText(line, size, "\"%s\\notepad.exe\" \"%s%sreadme.txt\"", windowsDirectory, currentDirectory,
+                      separator);
+}
+
+void LauncherCommands::ShowReadme()
+{
+    char current[260];
+    char windows[261];
+    const std::uint32_t currentLength = platform_.files.GetCurrentDirectory(current, sizeof current);
+    const std::uint32_t windowsLength = platform_.files.GetWindowsDirectory(windows, sizeof windows);
+    if (currentLength == 0 || currentLength >= sizeof current || windowsLength == 0 || windowsLength >= sizeof windows)
+        return;
+    char line[264];
+    // A line that does not fit is not started cut short.
+    if (!ComposeReadmeCommandLine(windows, current, line, sizeof line))
+        return;
+    StartProgram(platform_.processes, nullptr, line, nullptr);
+}
+
+void LauncherCommands::RunRegistrationTool()
+{
+    LaunchRegistrationTool(platform_.files, platform_.processes, false);
+}
+
+void LauncherCommands::OpenProductPage()
+{
+    OpenWebPage(platform_.processes, platform_.dialogs, kWebAddresses.productPage);
+}
+
+void LauncherCommands::OpenSiteHomePage()
+{
+    OpenWebPage(platform_.processes, platform_.dialogs, kWebAddresses.siteHomePage);
+}
+
+void LauncherCommands::OpenSecondSitePage()
+{
+    OpenWebPage(platform_.processes, platform_.dialogs, kWebAddresses.secondSitePage);
+}
+
+void LauncherCommands::OpenThirdSitePage()
+{
+    OpenWebPage(platform_.processes, platform_.dialogs, kWebAddresses.thirdSitePage);
+}
+
+void LauncherCommands::OpenOnlineServicePage()
+{
+    OpenWebPage(platform_.processes, platform_.dialogs, kWebAddresses.onlineServicePage);
+}
+
+const char* DirectXQuestionFormat(DxVersion version)
+{
+    switch (version) {
+    case 0:
+        return "DirectX not installed.  You must have at least DirectX 7 installed in order to play %s.  "
+               "Would you like to %s DirectX 8.0a now?";
+    case 0x100:
+        return "DirectX 1 found.  You must have at least DirectX 7 installed in order to play %s.  "
+               "Would you like to %s DirectX 8.0a now?";
+    case 0x200:
+        return "DirectX 2 found.  You must have at least DirectX 7 installed in order to play %s.  "
+               "Would you like to %s DirectX 8.0a now?";
+    case 0x300:
+        return "DirectX 3 found.  You must have at least DirectX 7 installed in order to play %s.  "
+               "Would you like to %s DirectX 8.0a now?";
+    case 0x500:
+        return "DirectX 5 found.  You must have at least DirectX 7 installed in order to play %s.  "
+               "Would you like to %s DirectX 8.0a now?";
+    case 0x600:
+        return "DirectX 6 found.  You must have at least DirectX 7 installed in order to play %s.  "
+               "Would you like to %s DirectX 8.0a now?";
+    case 0x601:
+        return "DirectX 6.1 found.  You must have at least DirectX 7 installed in order to play %s.  "
+               "Would you like to %s DirectX 8.0a now?";
+    case 0x700:
+    case 0x800:
+        return nullptr;
+    default:
+        return "You must have at least DirectX 7 installed in order to play %s.  "
+               "Would you like to %s DirectX 8.0a now?";
+    }
+}
+
+void LauncherCommands::PlayGame()
+{
+    if (state_.gameLaunchStarted)
+        return;
+    LoadDirectXLibraries(directX_, platform_.directX);
+    const DxVersion version = DetectDirectXVersion(directX_, platform_.directX);
+
+    const char* question = DirectXQuestionFormat(version);
+    if (question != nullptr) {
+        char text[512];
+        FormatText(text, sizeof text, question, names::kGameTitle, "install");
+        if (platform_.dialogs.MessageBox(text, "Install DirectX 8.0a?", kMbYesNoIconQuestion) == kIdYes)
+            InstallDirectX();
+        UnloadDirectXLibraries(directX_, platform_.directX);
+        return;
+    }
+
+    CopyText(state_.DebugSpew, version == 0x700 ? "DirectX 7 detected" : "DirectX 8 detected");
+    UnloadDirectXLibraries(directX_, platform_.directX);
+    state_.gameLaunchStarted = true;
+    platform_.files.SetCurrentDirectory(state_.installDir);
+    ReleaseInstanceMutex(state_, platform_.desktop);
+    const platform::StartResult started = StartProgram(platform_.processes, nullptr, names::kGameProgram, nullptr);
+    if (!started.started) {
+        const std::string text = SystemErrorText(platform_.processes, started.error);
+        platform_.dialogs.MessageBox(text.c_str(), "Setup.exe", kMbOk | kMbIconInformation);
+    }
+    state_.quitPending = true;
+}
+
+void LauncherCommands::QuitLauncher()
+{
+    state_.quitPending = true;
+}
+
+void LauncherCommands::UninstallGame()
+{
+    StartProgram(platform_.processes, nullptr, state_.uninstallCommand, nullptr);
+    state_.quitPending = true;
+}

@@ -1,0 +1,163 @@
+#include "commands/ProgramStarter.h"
+
+#include <cstring>
+
+#include "app/BoundedText.h"
+#include "app/LauncherState.h"
+#include "platform/Dialogs.h"
+#include "platform/Files.h"
+
+namespace {
+
+constexpr unsigned kMbOkIconError = 0x10;
+constexpr const char* kRegistrationDirectory = "\\ereg";
+constexpr const char* kRegistrationProgram = "reg32.exe";
+
+bool IsBlank(char c)
+{
+    return c == ' ' || c == '\t';
+}
+
+// The current directory saved for the duration of a registration probe or
+// start; when it cannot be saved whole the directory is never changed.
+class RegistrationDirectory {
+public:
+    explicit RegistrationDirectory(platform::Files& files) : files_(files)
+    {
+        const std::uint32_t length = files_.GetCurrentDirectory(saved_, sizeof saved_);
+        if (length == 0 || length >= sizeof saved_)
+            return;
+        char registration[264];
+        if (!FormatText(registration, sizeof registration, "%s%s", saved_, kRegistrationDirectory))
+            return;
+        files_.SetCurrentDirectory(registration);
+        entered_ = true;
+    }
+    ~RegistrationDirectory()
+    {
+        if (entered_)
+            files_.SetCurrentDirectory(saved_);
+    }
+    RegistrationDirectory(const RegistrationDirectory&) = delete;
+    RegistrationDirectory& operator=(const RegistrationDirectory&) = delete;
+
+    bool entered() const { return entered_; }
+
+private:
+    platform::Files& files_;
+    char saved_[260] = {};
+    bool entered_ = false;
+};
+
+}  // namespace
+
+platform::StartResult StartProgram(platform::Processes& processes, const char* program, const char* commandLine,
+                                   const char* directory, bool waitForExit)
+{
+    const platform::StartResult result = processes.CreateProcess(program, commandLine, directory, waitForExit);
+    if (result.started || result.error != kErrorElevationRequired)
+        return result;
+
+    if (program != nullptr)
+        return processes.ShellExecuteOpen(program, commandLine, directory);
+    std::string file;
+    std::string parameters;
+    if (commandLine == nullptr || !SplitCommandLine(commandLine, &file, &parameters))
+        return result;
+    return processes.ShellExecuteOpen(file.c_str(), parameters.empty() ? nullptr : parameters.c_str(), directory);
+}
+
+bool SplitCommandLine(const char* commandLine, std::string* program, std::string* parameters)
+{
+    const char* p = commandLine;
+    while (IsBlank(*p))
+        ++p;
+    const char* start = p;
+    const char* end;
+    if (*p == '"') {
+        start = ++p;
+        while (*p != '\0' && *p != '"')
+            ++p;
+        end = p;
+        if (*p == '"')
+            ++p;
+    } else {
+        while (*p != '\0' && !IsBlank(*p))
+            ++p;
+        end = p;
+    }
+    if (end == start)
+        return false;
+    program->assign(start, end);
+    while (IsBlank(*p))
+        ++p;
+    parameters->assign(p);
+    return true;
+}
+
+std::string SystemErrorText(platform::Processes& processes, std::uint32_t error)
+{
+    return processes.SystemErrorText(error);
+}
+
+bool FileExists(platform::Files& files, const char* path)
+{
+    return files.CanOpenForReading(path);
+}
+
+void ProbeRegistrationTool(LauncherState& state, platform::Files& files)
+{
+    RegistrationDirectory directory(files);
+    state.registrationToolPresent = directory.entered() && FileExists(files, kRegistrationProgram);
+}
+
+void LaunchRegistrationTool(platform::Files& files, platform::Processes& processes, bool wait)
+{
+    RegistrationDirectory directory(files);
+    if (!directory.entered())
+        return;
+    StartProgram(processes, kRegistrationProgram, nullptr, nullptr, wait);
+}
+
+const char* WebPageErrorText(std::intptr_t result)
+{
+    switch (result) {
+    case 0:
+        return "The operating system is out of memory or resources.";
+    case 2:
+        return "The specified file was not found.";
+    case 3:
+        return "The specified path was not found";
+    case 5:
+        return "The operating system denied access to the specified file. ";
+    case 8:
+        return "There was not enough memory to complete the operation.";
+    case 11:
+        return "The .EXE file is invalid (non-Win32 .EXE or error in .EXE image).";
+    case 26:
+        return "A sharing violation occurred.";
+    case 27:
+        return "The filename association is incomplete or invalid.\r\n"
+               "(You need to have a default Internet browser installed)";
+    case 28:
+        return "The DDE transaction could not be completed because the request timed out.";
+    case 29:
+        return "The DDE transaction failed.";
+    case 30:
+        return "The DDE transaction could not be completed because other DDE transactions were being processed.";
+    case 31:
+        return "There is no application associated with the given file name extension.";
+    case 32:
+        return "The specified dynamic-link library was not found.";
+    default:
+        return "Unable to jump to URL.";
+    }
+}
+
+void OpenWebPage(platform::Processes& processes, platform::Dialogs& dialogs, const char* address)
+{
+    const std::intptr_t result = processes.OpenDocument(address);
+    if (result > 32)
+        return;
+    dialogs.AppMessageBox(WebPageErrorText(result), kMbOkIconError);
+}

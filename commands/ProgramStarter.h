@@ -1,0 +1,36 @@
+// The one way the launcher starts programs, tests files and opens web pages.
+#pragma once
+#include <cstdint>
+#include <string>
+
+#include "platform/Processes.h"
+
+struct LauncherState;
+namespace platform {
+class Dialogs;
+class Files;
+}  // namespace platform
+
+constexpr std::uint32_t kErrorElevationRequired = 740;
+
+// CreateProcessA as the launcher always calls it. A program that needs
+// elevation is refused by CreateProcessA on Vista and later; it is then
+// started through the shell, which asks the user for consent.
+platform::StartResult StartProgram(platform::Processes& processes, const char* program, const char* commandLine,
+                                   const char* directory, bool waitForExit = false);
+
+// Splits a command line into the program (first word, quotes removed) and
+// the rest, the way the shell wants them. False when the program part does
+// not fit.
+bool SplitCommandLine(const char* commandLine, std::string* program, std::string* parameters);
+
+std::string SystemErrorText(platform::Processes& processes, std::uint32_t error);
+
+bool FileExists(platform::Files& files, const char* path);
+
+void ProbeRegistrationTool(LauncherState& state, platform::Files& files);
+void LaunchRegistrationTool(platform::Files& files, platform::Processes& processes, bool wait);
+
+// The message for a failed ShellExecuteA result (32 or less).
+const char* WebPageErrorText(std::intptr_t result);
+void OpenWebPage(platform::Processes& processes, platform::Dialogs& dialogs, const char* address);

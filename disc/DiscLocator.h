@@ -1,0 +1,48 @@
+// Finding the game disc by its volume label, and asking for it.
+#pragma once
+#include <cstddef>
+
+struct LauncherState;
+namespace platform {
+class Dialogs;
+class Drives;
+}  // namespace platform
+
+constexpr unsigned kIdsDiscUnreadable = 1;
+constexpr unsigned kIdsWarning = 2;
+constexpr unsigned kIdsWrongDisc = 3;
+constexpr unsigned kDriveCdrom = 5;
+
+const char* DriveTypeName(unsigned driveType);
+
+// With a drive text: reads the label of the drive it names (its letter and
+// colon). Without one: scans for the first CD-ROM drive from D (Z when there
+// is none), tracing each drive type, and records that root in discDrive.
+bool ReadVolumeLabel(LauncherState& state, platform::Drives& drives, const char* drive, char* label,
+                     std::size_t size);
+
+char FirstCdDriveLetter(platform::Drives& drives);
+
+// The first CD-ROM drive from D to Z whose label equals the wanted one, or 0.
+char FindDiscDrive(LauncherState& state, platform::Drives& drives, const char* wantedLabel);
+
+// True when a drive is taken to hold the disc (discDrive names it); false
+// when the user cancelled the Insert Disc dialog.
+bool AskForDisc(LauncherState& state, platform::Drives& drives, platform::Dialogs& dialogs, const char* wantedLabel);
+
+void ShowStringMessage(platform::Dialogs& dialogs, unsigned textId, unsigned captionId, unsigned style);
+
+// The Insert Disc dialog's decisions; the window side shows and reads the controls.
+struct InsertDiscTexts {
+    char prompt[128];
+    char drive[8];
+};
+void InitInsertDiscTexts(platform::Drives& drives, InsertDiscTexts* texts);
+
+// OK pressed with the drive box's text (already limited to two characters);
+// returns IDOK (1) or IDCANCEL (2).
+int ConfirmInsertDisc(LauncherState& state, platform::Drives& drives, platform::Dialogs& dialogs,
+                      const char* typedDrive);
+
+// "E:" from "E:", "E:\" or "e:x": the letter and colon that a typed text names.
+void DriveFromText(const char* text, char* drive, std::size_t size);

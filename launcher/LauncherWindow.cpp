@@ -1,0 +1,206 @@
+#include "launcher/LauncherWindow.h"
+
+#include "app/GetPaths.h"
+#include "app/LauncherState.h"
+#include "app/Names.h"
+#include "commands/ProgramStarter.h"
+
+namespace {
+
+constexpr unsigned kVirtualKeyEscape = 27;
+constexpr unsigned kVirtualKeySpace = 32;
+
+bool IsButtonId(int id)
+{
+    return id >= 1 && id <= kButtonCount;
+}
+
+bool Contains(const platform::Rect& r, int x, int y)
+{
+    return r.left < x && x < r.right && r.top < y && y < r.bottom;
+}
+
+}  // namespace
+
+void LauncherWindow::InitButtonTable()
+{
+    GetPaths(state_, registry_, files_);
+    ProbeRegistrationTool(state_, files_);
+    LayoutButtonColumn();
+    focusButton_ = hitButton_ = pressedButton_ = 0;
+    images_.ClearWindowPalette();
+    state_.discLabel = names::kDiscLabel;
+    buttons_.SetFixedRectangles();
+    buttons_.backgroundImage = images_.LoadDibImage(kBackgroundBitmap);
+    buttons_.SetInactiveFlags(state_.registrationToolPresent);
+}
+
+void LauncherWindow::LoadButtonBitmaps()
+{
+    for (int id : kBitmapLoadOrder) {
+        // The registration pictures are read only when the tool is there now.
+        if (id == kRegistrationButton && !state_.registrationToolPresent)
+            continue;
+        const ButtonBitmaps* files = BitmapsOf(id);
+        buttons_[id].upImage = images_.LoadDibImage(files->up);
+        buttons_[id].focusImage = images_.LoadDibImage(files->focus);
+        buttons_[id].downImage = images_.LoadDibImage(files->down);
+    }
+}
+
+void LauncherWindow::LayoutButtonColumn()
+{
+    buttons_.LayoutButtonColumn(state_);
+}
+
+void LauncherWindow::RealizeWindowPalette(platform::WindowSurface& surface)
+{
+    const CPalette* palette = images_.windowPalette();
+    if (buttons_.backgroundImage.empty() || palette == nullptr)
+        return;
+    platform::ClientDC dc(surface);
+    platform::Graphics& graphics = images_.graphics();
+    const platform::PaletteHandle previous = graphics.SelectPalette(dc.get(), palette->handle(), false);
+    if (previous != 0) {
+        graphics.RealizePalette(dc.get());
+        graphics.SelectPalette(dc.get(), previous, true);
+    }
+}
+
+void LauncherWindow::DrawButton(platform::DeviceContext dc, int id, Picture picture)
+{
+    const LauncherButton& button = buttons_[id];
+    const DibImage& image = picture == Picture::Up      ? button.upImage
+                            : picture == Picture::Focus ? button.focusImage
+                                                        : button.downImage;
+    images_.DrawDibImage(dc, button.hotRect, image, button.sourceRect, images_.windowPalette());
+}
+
+void LauncherWindow::PaintWindow(platform::WindowSurface& surface)
+{
+    platform::ClientDC dc(surface);
+    platform::PaintBracket bracket(surface);
+    images_.DrawDibImage(dc.get(), buttons_.backgroundDestination, buttons_.backgroundImage,
+                         buttons_.backgroundSource, images_.windowPalette());
+    if (!state_.gameInstalled) {
+        DrawButton(dc.get(), kInstallButton, Picture::Up);
+    } else {
+        DrawButton(dc.get(), kPlayButton, Picture::Up);
+        DrawButton(dc.get(), kUninstallButton, Picture::Up);
+    }
+    DrawButton(dc.get(), kDirectXButton, Picture::Up);
+    if (state_.registrationToolPresent)
+        DrawButton(dc.get(), kRegistrationButton, Picture::Up);
+    for (int id : {kReadmeButton, kProductPageButton, kSiteHomeButton, kQuitButton, kSecondSiteButton,
+                   kThirdSiteButton, kOnlineServiceButton})
+        DrawButton(dc.get(), id, Picture::Up);
+    if (IsButtonId(focusButton_))
+        DrawButton(dc.get(), focusButton_, Picture::Focus);
+}
+
+void LauncherWindow::OnEraseBackground(platform::WindowSurface& surface)
+{
+    RealizeWindowPalette(surface);
+    PaintWindow(surface);
+}
+
+void LauncherWindow::OnActivate(platform::WindowSurface& surface)
+{
+    RealizeWindowPalette(surface);
+}
+
+void LauncherWindow::OnActivateApp(platform::WindowSurface& surface, bool active)
+{
+    if (!active)
+        return;
+    RealizeWindowPalette(surface);
+    GetPaths(state_, registry_, files_);
+    ProbeRegistrationTool(state_, files_);
+    LayoutButtonColumn();
+}
+
+int LauncherWindow::HitTest(int x, int y)
+{
+    hitButton_ = 0;
+    int order[kButtonCount];
+    int count = 0;
+    if (!state_.gameInstalled) {
+        order[count++] = kInstallButton;
+    } else {
+        order[count++] = kPlayButton;
+        order[count++] = kUninstallButton;
+    }
+    order[count++] = kDirectXButton;
+    order[count++] = kReadmeButton;
+    if (state_.registrationToolPresent)
+        order[count++] = kRegistrationButton;
+    for (int id : {kProductPageButton, kSiteHomeButton, kSecondSiteButton, kThirdSiteButton, kOnlineServiceButton,
+                   kQuitButton})
+        order[count++] = id;
+
+    for (int i = 0; i < count; ++i) {
+        const LauncherButton& button = buttons_[order[i]];
+        if (Contains(button.hotRect, x, y))
+            hitButton_ = button.inactive == 0 ? order[i] : 0;
+    }
+    return hitButton_;
+}
+
+void LauncherWindow::OnMouseMove(platform::WindowSurface& surface, int x, int y)
+{
+    {
+        platform::ClientDC dc(surface);
+        if (!surface.ThreadHasKeyboardFocus())
+            surface.UpdateWindow();
+        HitTest(x, y);
+        RealizeWindowPalette(surface);
+        platform::PaintBracket bracket(surface);
+        const int previous = focusButton_;
+        const int hit = hitButton_;
+        if (hit != 0 && hit != previous) {
+            DrawButton(dc.get(), hit, Picture::Focus);
+            focusButton_ = hit;
+            if (previous != 0)
+                DrawButton(dc.get(), previous, Picture::Up);
+        } else if (hit == 0) {
+            focusButton_ = 0;
+            pressedButton_ = 0;
+            if (previous != 0)
+                DrawButton(dc.get(), previous, Picture::Up);
+        }
+    }
+    RealizeWindowPalette(surface);
+}
+
+void LauncherWindow::OnLButtonDown(platform::WindowSurface& surface)
+{
+    platform::ClientDC dc(surface);
+    platform::PaintBracket bracket(surface);
+    if (IsButtonId(hitButton_)) {
+        DrawButton(dc.get(), hitButton_, Picture::Down);
+        pressedButton_ = hitButton_;
+    }
+}
+
+void LauncherWindow::OnLButtonUp(platform::WindowSurface& surface)
+{
+    platform::ClientDC dc(surface);
+    platform::PaintBracket bracket(surface);
+    if (IsButtonId(hitButton_) && pressedButton_ == hitButton_) {
+        DrawButton(dc.get(), hitButton_, Picture::Focus);
+        commands_.RunButtonCommand(hitButton_);
+    }
+    pressedButton_ = 0;
+}
+
+void LauncherWindow::OnKeyDown(unsigned virtualKey)
+{
+    if (virtualKey == kVirtualKeyEscape || virtualKey == kVirtualKeySpace)
+        state_.quitPending = true;
+}
+
+void LauncherWindow::ReleaseImages()
+{
+    buttons_.ReleaseImages();
+    images_.ClearWindowPalette();
+}
