@@ -29,7 +29,7 @@ bool TakeRestartMark(platform::Desktop& desktop)
 {
     if (!desktop.HasEnvironmentVariable(kRestartedVariable))
         return false;
-    desktop.SetEnvironmentVariable(kRestartedVariable, nullptr);
+    desktop.SetEnvironmentText(kRestartedVariable, nullptr);
     return true;
 }
 
@@ -42,9 +42,9 @@ bool RestartFromInstallDir(LauncherState& state, const char* currentDirectory, b
     if (restarted || NameSameDirectory(files, currentDirectory, state.installDir))
         return false;
 
-    files.SetCurrentDirectory(state.installDir);
+    files.ChangeDirectory(state.installDir);
     ReleaseInstanceMutex(state, desktop);
-    desktop.SetEnvironmentVariable(kRestartedVariable, "1");
+    desktop.SetEnvironmentText(kRestartedVariable, "1");
     StartProgram(processes, nullptr, names::kLauncherProgram, nullptr);
     return true;
 }

@@ -71,7 +71,7 @@ void LauncherCommands::InstallGame()
     state_.setupLaunchStarted = true;
     if (GetOsKind(platform_.desktop) == 3) {
         FormatText(state_.DebugSpew, sizeof state_.DebugSpew, "%s will not run under Windows NT.", names::kGameTitle);
-        platform_.dialogs.MessageBox(state_.DebugSpew, "Warning", kMbOk | kMbIconExclamation);
+        platform_.dialogs.ShowMessageBox(state_.DebugSpew, "Warning", kMbOk | kMbIconExclamation);
         return;
     }
     StartProgram(platform_.processes, nullptr, kSetupProgram, nullptr);
@@ -93,7 +93,7 @@ void LauncherCommands::InstallDirectX()
     }
     char directory[16];
     FormatText(directory, sizeof directory, "%c:\\DirectX", letter);
-    platform_.files.SetCurrentDirectory(directory);
+    platform_.files.ChangeDirectory(directory);
     StartProgram(platform_.processes, kDiscDirectXSetup, nullptr, directory);
     state_.quitPending = true;
 }
@@ -111,8 +111,8 @@ void LauncherCommands::ShowReadme()
 {
     char current[260];
     char windows[261];
-    const std::uint32_t currentLength = platform_.files.GetCurrentDirectory(current, sizeof current);
-    const std::uint32_t windowsLength = platform_.files.GetWindowsDirectory(windows, sizeof windows);
+    const std::uint32_t currentLength = platform_.files.CurrentDirectory(current, sizeof current);
+    const std::uint32_t windowsLength = platform_.files.WindowsDirectory(windows, sizeof windows);
     if (currentLength == 0 || currentLength >= sizeof current || windowsLength == 0 || windowsLength >= sizeof windows)
         return;
     char line[264];
@@ -196,7 +196,7 @@ void LauncherCommands::PlayGame()
     if (question != nullptr) {
         char text[512];
         FormatText(text, sizeof text, question, names::kGameTitle, "install");
-        if (platform_.dialogs.MessageBox(text, "Install DirectX 8.0a?", kMbYesNoIconQuestion) == kIdYes)
+        if (platform_.dialogs.ShowMessageBox(text, "Install DirectX 8.0a?", kMbYesNoIconQuestion) == kIdYes)
             InstallDirectX();
         UnloadDirectXLibraries(directX_, platform_.directX);
         return;
@@ -205,12 +205,12 @@ void LauncherCommands::PlayGame()
     CopyText(state_.DebugSpew, version == 0x700 ? "DirectX 7 detected" : "DirectX 8 detected");
     UnloadDirectXLibraries(directX_, platform_.directX);
     state_.gameLaunchStarted = true;
-    platform_.files.SetCurrentDirectory(state_.installDir);
+    platform_.files.ChangeDirectory(state_.installDir);
     ReleaseInstanceMutex(state_, platform_.desktop);
     const platform::StartResult started = StartProgram(platform_.processes, nullptr, names::kGameProgram, nullptr);
     if (!started.started) {
         const std::string text = SystemErrorText(platform_.processes, started.error);
-        platform_.dialogs.MessageBox(text.c_str(), "Setup.exe", kMbOk | kMbIconInformation);
+        platform_.dialogs.ShowMessageBox(text.c_str(), "Setup.exe", kMbOk | kMbIconInformation);
     }
     state_.quitPending = true;
 }

@@ -24,19 +24,19 @@ class RegistrationDirectory {
 public:
     explicit RegistrationDirectory(platform::Files& files) : files_(files)
     {
-        const std::uint32_t length = files_.GetCurrentDirectory(saved_, sizeof saved_);
+        const std::uint32_t length = files_.CurrentDirectory(saved_, sizeof saved_);
         if (length == 0 || length >= sizeof saved_)
             return;
         char registration[264];
         if (!FormatText(registration, sizeof registration, "%s%s", saved_, kRegistrationDirectory))
             return;
-        files_.SetCurrentDirectory(registration);
+        files_.ChangeDirectory(registration);
         entered_ = true;
     }
     ~RegistrationDirectory()
     {
         if (entered_)
-            files_.SetCurrentDirectory(saved_);
+            files_.ChangeDirectory(saved_);
     }
     RegistrationDirectory(const RegistrationDirectory&) = delete;
     RegistrationDirectory& operator=(const RegistrationDirectory&) = delete;
@@ -54,7 +54,7 @@ private:
 platform::StartResult StartProgram(platform::Processes& processes, const char* program, const char* commandLine,
                                    const char* directory, bool waitForExit)
 {
-    const platform::StartResult result = processes.CreateProcess(program, commandLine, directory, waitForExit);
+    const platform::StartResult result = processes.StartProcess(program, commandLine, directory, waitForExit);
     if (result.started || result.error != kErrorElevationRequired)
         return result;
 

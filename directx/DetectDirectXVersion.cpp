@@ -131,9 +131,9 @@ DxVersion DetectDirectXVersion(const DirectXLibraries& libraries, Runtime& runti
             return 0x601;
     }
 
-    const auto d3d8 = runtime.LoadLibrary("D3D8.DLL");
+    const auto d3d8 = runtime.LoadLibraryByName("D3D8.DLL");
     if (d3d8 == 0)
         return 0x700;
-    runtime.FreeLibrary(d3d8);
+    runtime.ReleaseLibrary(d3d8);
     return 0x800;
 }

@@ -4,28 +4,28 @@ void LoadDirectXLibraries(DirectXLibraries& libraries, platform::DirectXRuntime&
 {
     if (libraries.librariesLoaded)
         return;
-    const auto ddraw = runtime.LoadLibrary("DDRAW.DLL");
+    const auto ddraw = runtime.LoadLibraryByName("DDRAW.DLL");
     if (ddraw == 0)
         return;
     libraries.ddrawModule = ddraw;
     libraries.ddrawLoaded = true;
-    libraries.directDrawCreate = runtime.GetProcAddress(ddraw, "DirectDrawCreate");
-    libraries.directDrawCreateEx = runtime.GetProcAddress(ddraw, "DirectDrawCreateEx");
+    libraries.directDrawCreate = runtime.FindEntryPoint(ddraw, "DirectDrawCreate");
+    libraries.directDrawCreateEx = runtime.FindEntryPoint(ddraw, "DirectDrawCreateEx");
 
-    const auto dinput = runtime.LoadLibrary("DINPUT.DLL");
+    const auto dinput = runtime.LoadLibraryByName("DINPUT.DLL");
     if (dinput == 0)
         return;
     libraries.dinputModule = dinput;
     libraries.dinputLoaded = true;
-    libraries.directInputCreate = runtime.GetProcAddress(dinput, "DirectInputCreateA");
+    libraries.directInputCreate = runtime.FindEntryPoint(dinput, "DirectInputCreateA");
     libraries.librariesLoaded = true;
 }
 
 void UnloadDirectXLibraries(DirectXLibraries& libraries, platform::DirectXRuntime& runtime)
 {
     if (libraries.ddrawLoaded && libraries.ddrawModule != 0)
-        runtime.FreeLibrary(libraries.ddrawModule);
+        runtime.ReleaseLibrary(libraries.ddrawModule);
     if (libraries.dinputLoaded && libraries.dinputModule != 0)
-        runtime.FreeLibrary(libraries.dinputModule);
+        runtime.ReleaseLibrary(libraries.dinputModule);
     libraries = DirectXLibraries{};
 }

@@ -26,7 +26,7 @@ char ScanForCdDrive(platform::Drives& drives, LauncherState* traceTo)
     for (char letter = 'D';; ++letter) {
         char root[4];
         RootOf(letter, root);
-        const unsigned type = drives.GetDriveType(root);
+        const unsigned type = drives.DriveType(root);
         if (traceTo != nullptr) {
             if (letter == 'D')
                 FormatText(traceTo->DebugSpew, sizeof traceTo->DebugSpew, "Drive type = %s", DriveTypeName(type));
@@ -108,7 +108,7 @@ char FindDiscDrive(LauncherState& state, platform::Drives& drives, const char* w
     for (char letter = 'D'; letter <= 'Z'; ++letter) {
         char root[4];
         RootOf(letter, root);
-        if (drives.GetDriveType(root) != kDriveCdrom)
+        if (drives.DriveType(root) != kDriveCdrom)
             continue;
         char label[260];
         // The drive text names its drive directly; no scan, so discDrive and
@@ -131,9 +131,9 @@ void ShowStringMessage(platform::Dialogs& dialogs, unsigned textId, unsigned cap
 {
     char text[512] = {};
     char caption[512] = {};
-    dialogs.LoadString(textId, text, 511);
-    dialogs.LoadString(captionId, caption, 511);
-    dialogs.MessageBox(text, caption, style);
+    dialogs.LoadResourceString(textId, text, 511);
+    dialogs.LoadResourceString(captionId, caption, 511);
+    dialogs.ShowMessageBox(text, caption, style);
 }
 
 void InitInsertDiscTexts(platform::Drives& drives, InsertDiscTexts* texts)

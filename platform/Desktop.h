@@ -38,7 +38,7 @@ public:
 
     // Environment variables of the launcher's own process.
     virtual bool HasEnvironmentVariable(const char* name) = 0;
-    virtual void SetEnvironmentVariable(const char* name, const char* value) = 0;
+    virtual void SetEnvironmentText(const char* name, const char* value) = 0;
 
 protected:
     ~Desktop() = default;

@@ -7,14 +7,14 @@ namespace platform {
 class Dialogs {
 public:
     // MessageBoxA owned by the launcher's main window.
-    virtual int MessageBox(const char* text, const char* caption, unsigned style) = 0;
+    virtual int ShowMessageBox(const char* text, const char* caption, unsigned style) = 0;
 
     // The framework's application message box: the caption is the
     // executable's file name without directory and extension.
     virtual int AppMessageBox(const char* text, unsigned style) = 0;
 
     // LoadStringA from the launcher's own string table.
-    virtual int LoadString(unsigned id, char* buffer, int size) = 0;
+    virtual int LoadResourceString(unsigned id, char* buffer, int size) = 0;
 
     // Runs the Insert Disc dialog modally; returns IDOK, IDCANCEL or -1 when
     // the dialog could not be shown.

@@ -16,9 +16,9 @@ public:
 
     enum class Interface { DirectDraw2, DirectDrawSurface3, DirectDrawSurface4 };
 
-    virtual Module LoadLibrary(const char* name) = 0;
-    virtual Procedure GetProcAddress(Module module, const char* name) = 0;
-    virtual void FreeLibrary(Module module) = 0;
+    virtual Module LoadLibraryByName(const char* name) = 0;
+    virtual Procedure FindEntryPoint(Module module, const char* name) = 0;
+    virtual void ReleaseLibrary(Module module) = 0;
 
     // GetVersionExA with an OSVERSIONINFOA (size field 148).
     virtual bool GetVersion(VersionInfo* info) = 0;

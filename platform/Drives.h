@@ -7,7 +7,7 @@ namespace platform {
 class Drives {
 public:
     // GetDriveTypeA for a root written as letter, colon, backslash.
-    virtual unsigned GetDriveType(const char* root) = 0;
+    virtual unsigned DriveType(const char* root) = 0;
 
     // GetVolumeInformationA for the drive that the text names; the label goes
     // into buffer, which holds size characters with the terminator.

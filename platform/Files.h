@@ -14,11 +14,11 @@ public:
     // Same contract as GetCurrentDirectoryA: the length without the
     // terminator on success, the size needed (terminator included) when the
     // buffer is too small, 0 on failure.
-    virtual std::uint32_t GetCurrentDirectory(char* buffer, std::uint32_t size) = 0;
-    virtual bool SetCurrentDirectory(const char* path) = 0;
+    virtual std::uint32_t CurrentDirectory(char* buffer, std::uint32_t size) = 0;
+    virtual bool ChangeDirectory(const char* path) = 0;
 
     // Same contract as GetWindowsDirectoryA.
-    virtual std::uint32_t GetWindowsDirectory(char* buffer, std::uint32_t size) = 0;
+    virtual std::uint32_t WindowsDirectory(char* buffer, std::uint32_t size) = 0;
 
     // The full, long form of a directory path, without a trailing separator
     // (except at a drive root). Returns false when the system cannot say.

@@ -15,7 +15,7 @@ public:
     // One CreateProcessA call: no inherited handles, CREATE_DEFAULT_ERROR_MODE,
     // the caller's environment, a zeroed STARTUPINFOA. Any of the three texts
     // may be null. With waitForExit the call returns when the child has ended.
-    virtual StartResult CreateProcess(const char* applicationName, const char* commandLine,
+    virtual StartResult StartProcess(const char* applicationName, const char* commandLine,
                                       const char* currentDirectory, bool waitForExit) = 0;
 
     // ShellExecuteExA with the verb "open": the way to start a program that

@@ -57,7 +57,7 @@ bool FakeFiles::CanOpenForReading(const char* path)
     return found;
 }
 
-std::uint32_t FakeFiles::GetCurrentDirectory(char* buffer, std::uint32_t size)
+std::uint32_t FakeFiles::CurrentDirectory(char* buffer, std::uint32_t size)
 {
     if (currentDirectory.size() + 1 > size)
         return static_cast<std::uint32_t>(currentDirectory.size() + 1);
@@ -65,7 +65,7 @@ std::uint32_t FakeFiles::GetCurrentDirectory(char* buffer, std::uint32_t size)
     return static_cast<std::uint32_t>(currentDirectory.size());
 }
 
-bool FakeFiles::SetCurrentDirectory(const char* path)
+bool FakeFiles::ChangeDirectory(const char* path)
 {
     const std::string resolved = Resolve(path);
     const bool exists = directories_.count(Lower(resolved)) != 0;
@@ -75,7 +75,7 @@ bool FakeFiles::SetCurrentDirectory(const char* path)
     return exists;
 }
 
-std::uint32_t FakeFiles::GetWindowsDirectory(char* buffer, std::uint32_t size)
+std::uint32_t FakeFiles::WindowsDirectory(char* buffer, std::uint32_t size)
 {
     if (windowsDirectory.size() + 1 > size)
         return static_cast<std::uint32_t>(windowsDirectory.size() + 1);
@@ -97,7 +97,7 @@ bool FakeFiles::CanonicalDirectory(const char* path, char* buffer, std::uint32_t
 
 // ---- processes
 
-platform::StartResult FakeProcesses::CreateProcess(const char* applicationName, const char* commandLine,
+platform::StartResult FakeProcesses::StartProcess(const char* applicationName, const char* commandLine,
                                                    const char* currentDirectory, bool waitForExit)
 {
     starts.push_back(
@@ -180,7 +180,7 @@ bool FakeDesktop::GetVersion(std::uint32_t recordSize, platform::VersionInfo* in
     return true;
 }
 
-void FakeDesktop::SetEnvironmentVariable(const char* name, const char* value)
+void FakeDesktop::SetEnvironmentText(const char* name, const char* value)
 {
     if (value == nullptr)
         environment.erase(name);
@@ -190,7 +190,7 @@ void FakeDesktop::SetEnvironmentVariable(const char* name, const char* value)
 
 // ---- dialogs
 
-int FakeDialogs::MessageBox(const char* text, const char* caption, unsigned style)
+int FakeDialogs::ShowMessageBox(const char* text, const char* caption, unsigned style)
 {
     boxes.push_back({text, caption, style});
     log_.push_back(std::string("MessageBox ") + caption + ": " + text);
@@ -205,10 +205,10 @@ int FakeDialogs::MessageBox(const char* text, const char* caption, unsigned styl
 
 int FakeDialogs::AppMessageBox(const char* text, unsigned style)
 {
-    return MessageBox(text, "IronmarchLauncher", style);
+    return ShowMessageBox(text, "IronmarchLauncher", style);
 }
 
-int FakeDialogs::LoadString(unsigned id, char* buffer, int size)
+int FakeDialogs::LoadResourceString(unsigned id, char* buffer, int size)
 {
     static const std::map<unsigned, std::string> strings = {
         {1, "The disc in the drive could not be read.  If you just inserted the disc, please wait for a few "
@@ -233,7 +233,7 @@ int FakeDialogs::RunInsertDiscDialog()
 
 // ---- drives
 
-unsigned FakeDrives::GetDriveType(const char* root)
+unsigned FakeDrives::DriveType(const char* root)
 {
     typeQueries.push_back(root);
     const auto found = drives.find(static_cast<char>(std::toupper(static_cast<unsigned char>(root[0]))));
@@ -376,7 +376,7 @@ void FakeSurface::ReleaseClientDC(platform::DeviceContext)
 
 // ---- DirectX
 
-platform::DirectXRuntime::Module FakeDirectX::LoadLibrary(const char* name)
+platform::DirectXRuntime::Module FakeDirectX::LoadLibraryByName(const char* name)
 {
     loads.push_back(name);
     if (libraries.count(name) == 0)
@@ -387,14 +387,14 @@ platform::DirectXRuntime::Module FakeDirectX::LoadLibrary(const char* name)
     return module;
 }
 
-platform::DirectXRuntime::Procedure FakeDirectX::GetProcAddress(Module module, const char* name)
+platform::DirectXRuntime::Procedure FakeDirectX::FindEntryPoint(Module module, const char* name)
 {
     if (loadedModules.count(module) == 0 || exports.count(name) == 0)
         return 0;
     return 0x100 + std::hash<std::string>()(name) % 0x1000;
 }
 
-void FakeDirectX::FreeLibrary(Module module)
+void FakeDirectX::ReleaseLibrary(Module module)
 {
     loadedModules.erase(module);
 }

@@ -41,9 +41,9 @@ public:
     std::string Resolve(const std::string& path) const;
 
     bool CanOpenForReading(const char* path) override;
-    std::uint32_t GetCurrentDirectory(char* buffer, std::uint32_t size) override;
-    bool SetCurrentDirectory(const char* path) override;
-    std::uint32_t GetWindowsDirectory(char* buffer, std::uint32_t size) override;
+    std::uint32_t CurrentDirectory(char* buffer, std::uint32_t size) override;
+    bool ChangeDirectory(const char* path) override;
+    std::uint32_t WindowsDirectory(char* buffer, std::uint32_t size) override;
     bool CanonicalDirectory(const char* path, char* buffer, std::uint32_t size) override;
 
     std::string currentDirectory = "C:\\";
@@ -67,7 +67,7 @@ struct ProcessStart {
 class FakeProcesses : public platform::Processes {
 public:
     FakeProcesses(Log& log, FakeFiles& files) : log_(log), files_(files) {}
-    platform::StartResult CreateProcess(const char* applicationName, const char* commandLine,
+    platform::StartResult StartProcess(const char* applicationName, const char* commandLine,
                                         const char* currentDirectory, bool waitForExit) override;
     platform::StartResult ShellExecuteOpen(const char* file, const char* parameters, const char* directory) override;
     std::intptr_t OpenDocument(const char* address) override;
@@ -100,7 +100,7 @@ public:
     bool GetVersion(std::uint32_t recordSize, platform::VersionInfo* info) override;
     void DebugOutput(const char* text) override { log_.push_back(std::string("debug ") + text); }
     bool HasEnvironmentVariable(const char* name) override { return environment.count(name) != 0; }
-    void SetEnvironmentVariable(const char* name, const char* value) override;
+    void SetEnvironmentText(const char* name, const char* value) override;
 
     bool mutexExists = false;
     platform::MutexHandle mutexHandle = 0x77;
@@ -127,9 +127,9 @@ struct ShownBox {
 class FakeDialogs : public platform::Dialogs {
 public:
     explicit FakeDialogs(Log& log) : log_(log) {}
-    int MessageBox(const char* text, const char* caption, unsigned style) override;
+    int ShowMessageBox(const char* text, const char* caption, unsigned style) override;
     int AppMessageBox(const char* text, unsigned style) override;
-    int LoadString(unsigned id, char* buffer, int size) override;
+    int LoadResourceString(unsigned id, char* buffer, int size) override;
     int RunInsertDiscDialog() override;
 
     std::vector<ShownBox> boxes;
@@ -153,7 +153,7 @@ struct FakeDrive {
 class FakeDrives : public platform::Drives {
 public:
     explicit FakeDrives(Log& log) : log_(log) {}
-    unsigned GetDriveType(const char* root) override;
+    unsigned DriveType(const char* root) override;
     bool GetVolumeLabel(const char* drive, char* label, std::uint32_t size) override;
 
     std::map<char, FakeDrive> drives;  // by upper-case letter
@@ -245,9 +245,9 @@ private:
 class FakeDirectX : public platform::DirectXRuntime {
 public:
     explicit FakeDirectX(Log& log) : log_(log) {}
-    Module LoadLibrary(const char* name) override;
-    Procedure GetProcAddress(Module module, const char* name) override;
-    void FreeLibrary(Module module) override;
+    Module LoadLibraryByName(const char* name) override;
+    Procedure FindEntryPoint(Module module, const char* name) override;
+    void ReleaseLibrary(Module module) override;
     bool GetVersion(platform::VersionInfo* info) override;
     void Trace(const char* text) override { traces.push_back(text); }
     Object DirectDrawCreate(Procedure entryPoint) override;

@@ -1,0 +1,34 @@
+#include "app/LauncherApp.h"
+
+#include "app/LauncherState.h"
+#include "app/MainFrame.h"
+#include "app/SingleInstance.h"
+#include "platform/win32/Win32Platform.h"
+
+namespace {
+LauncherApp theLauncherApp;
+}
+
+BOOL LauncherApp::InitInstance()
+{
+    CMainFrame* frame = new CMainFrame();
+    m_pMainWnd = frame;
+    ShowWindow(frame->m_hWnd, SW_SHOW);
+    UpdateWindow(frame->m_hWnd);
+    return TRUE;
+}
+
+BOOL LauncherApp::OnIdle(LONG)
+{
+    // Closing happens only here, never from inside a handler. Returning
+    // FALSE lets the loop sleep until the next message instead of spinning.
+    if (TheLauncherState().quitPending && m_pMainWnd != nullptr)
+        m_pMainWnd->DestroyWindow();
+    return FALSE;
+}
+
+int LauncherApp::ExitInstance()
+{
+    ReleaseInstanceMutex(TheLauncherState(), win32::ThePlatform().desktop);
+    return CWinApp::ExitInstance();
+}

@@ -1,0 +1,47 @@
+# The Windows build: the launcher exe, the stand-in programs of the demo
+# disc and the Windows-side tests. Runtimes are linked statically so that
+# the programs need nothing but Windows' own libraries.
+enable_language(RC)
+if(NOT IRONMARCH_ASSETS)
+  message(FATAL_ERROR "IRONMARCH_ASSETS must name the folder the art tools wrote")
+endif()
+
+add_compile_definitions(WIN32_LEAN_AND_MEAN NOMINMAX _WIN32_WINNT=0x0501)
+set(STATIC_RUNTIME -static -static-libgcc -static-libstdc++)
+
+add_library(launcher_core STATIC ${LAUNCHER_CORE_SOURCES})
+target_include_directories(launcher_core PUBLIC ${PROJECT_SOURCE_DIR})
+target_compile_options(launcher_core PRIVATE -Wall -Wextra -Werror)
+
+add_library(launcher_win32 STATIC
+  framework/CDialog.cpp
+  framework/CFile.cpp
+  framework/CFrameWnd.cpp
+  framework/CWinApp.cpp
+  platform/win32/Win32Desktop.cpp
+  platform/win32/Win32Dialogs.cpp
+  platform/win32/Win32DirectX.cpp
+  platform/win32/Win32Drives.cpp
+  platform/win32/Win32Files.cpp
+  platform/win32/Win32Graphics.cpp
+  platform/win32/Win32Memory.cpp
+  platform/win32/Win32Processes.cpp
+  platform/win32/Win32Registry.cpp
+  disc/InsertDiscDialog.cpp
+)
+target_compile_options(launcher_win32 PRIVATE -Wall -Wextra -Werror)
+target_link_libraries(launcher_win32 PUBLIC launcher_core winmm gdi32 user32 advapi32 shell32 ole32)
+
+configure_file(resources/launcher.rc.in ${CMAKE_BINARY_DIR}/launcher.rc @ONLY)
+add_executable(IronmarchLauncher WIN32
+  app/LauncherApp.cpp
+  app/MainFrame.cpp
+  ${CMAKE_BINARY_DIR}/launcher.rc
+)
+target_include_directories(IronmarchLauncher PRIVATE ${PROJECT_SOURCE_DIR}/resources)
+target_compile_options(IronmarchLauncher PRIVATE -Wall -Wextra -Werror)
+target_link_libraries(IronmarchLauncher PRIVATE launcher_win32)
+target_link_options(IronmarchLauncher PRIVATE ${STATIC_RUNTIME})
+
+add_subdirectory(demo)
+add_subdirectory(tests/windows)

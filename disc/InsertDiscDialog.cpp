@@ -1,0 +1,38 @@
+#include "disc/InsertDiscDialog.h"
+
+#include "disc/DiscLocator.h"
+#include "resources/resource.h"
+
+InsertDiscDialog::InsertDiscDialog(LauncherState& state, platform::Drives& drives, platform::Dialogs& dialogs)
+    : CDialog(IDD_INSERT_DISC, NULL), state_(state), drives_(drives), dialogs_(dialogs)
+{
+}
+
+void InsertDiscDialog::DoDataExchange()
+{
+    prompt_ = GetDlgItem(m_hWnd, IDC_DISC_PROMPT);
+    drive_ = GetDlgItem(m_hWnd, IDC_DISC_DRIVE);
+}
+
+BOOL InsertDiscDialog::OnInitDialog()
+{
+    CDialog::OnInitDialog();
+    InsertDiscTexts texts;
+    InitInsertDiscTexts(drives_, &texts);
+    SetWindowTextA(prompt_, texts.prompt);
+    SetWindowTextA(drive_, texts.drive);
+    // Select the whole drive text, so that typing replaces it.
+    SetFocus(drive_);
+    const DWORD selection = static_cast<DWORD>(SendMessageA(drive_, EM_GETSEL, 0, 0));
+    SendMessageA(drive_, EM_SETSEL, HIWORD(selection), -1);
+    SendMessageA(drive_, EM_SCROLLCARET, 0, 0);
+    return FALSE;
+}
+
+void InsertDiscDialog::OnOK()
+{
+    // A limit of 3 gives at most the letter and the colon.
+    char typed[3] = {};
+    GetWindowTextA(drive_, typed, sizeof typed);
+    EndDialog(ConfirmInsertDisc(state_, drives_, dialogs_, typed));
+}

@@ -1,0 +1,80 @@
+#include "platform/win32/Win32Platform.h"
+
+namespace win32 {
+
+platform::MutexHandle Desktop::CreateNamedMutex(const char* name, bool* alreadyExists)
+{
+    const HANDLE mutex = CreateMutexA(NULL, TRUE, name);
+    *alreadyExists = GetLastError() == ERROR_ALREADY_EXISTS;
+    return reinterpret_cast<platform::MutexHandle>(mutex);
+}
+
+void Desktop::CloseMutex(platform::MutexHandle mutex)
+{
+    CloseHandle(reinterpret_cast<HANDLE>(mutex));
+}
+
+platform::WindowHandle Desktop::FindTopLevelWindow(const char* title)
+{
+    return reinterpret_cast<platform::WindowHandle>(FindWindowA(NULL, title));
+}
+
+platform::WindowHandle Desktop::GetLastActivePopup(platform::WindowHandle window)
+{
+    return reinterpret_cast<platform::WindowHandle>(::GetLastActivePopup(reinterpret_cast<HWND>(window)));
+}
+
+bool Desktop::IsMinimized(platform::WindowHandle window)
+{
+    return IsIconic(reinterpret_cast<HWND>(window)) != FALSE;
+}
+
+void Desktop::Restore(platform::WindowHandle window)
+{
+    ShowWindow(reinterpret_cast<HWND>(window), SW_RESTORE);
+}
+
+void Desktop::BringToForeground(platform::WindowHandle window)
+{
+    SetForegroundWindow(reinterpret_cast<HWND>(window));
+}
+
+int Desktop::ScreenWidth()
+{
+    return GetSystemMetrics(SM_CXSCREEN);
+}
+
+int Desktop::ScreenHeight()
+{
+    return GetSystemMetrics(SM_CYSCREEN);
+}
+
+bool Desktop::GetVersion(std::uint32_t recordSize, platform::VersionInfo* info)
+{
+    OSVERSIONINFOEXA version = {};
+    version.dwOSVersionInfoSize = recordSize;
+    if (!GetVersionExA(reinterpret_cast<OSVERSIONINFOA*>(&version)))
+        return false;
+    info->platformId = version.dwPlatformId;
+    info->majorVersion = version.dwMajorVersion;
+    info->minorVersion = version.dwMinorVersion;
+    return true;
+}
+
+void Desktop::DebugOutput(const char* text)
+{
+    OutputDebugStringA(text);
+}
+
+bool Desktop::HasEnvironmentVariable(const char* name)
+{
+    char value[4];
+    return GetEnvironmentVariableA(name, value, sizeof value) != 0;
+}
+
+void Desktop::SetEnvironmentText(const char* name, const char* value)
+{
+    SetEnvironmentVariableA(name, value);
+}
+
+}  // namespace win32

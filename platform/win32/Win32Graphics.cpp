@@ -1,0 +1,79 @@
+#include <vector>
+
+#include "platform/win32/Win32Platform.h"
+
+namespace win32 {
+
+platform::PaletteHandle Graphics::CreatePalette(const platform::PaletteColor* entries, std::uint16_t count)
+{
+    // LOGPALETTE: version, entry count, then the entries.
+    std::vector<unsigned char> block(8 + 4 * static_cast<std::size_t>(count), 0);
+    LOGPALETTE* logical = reinterpret_cast<LOGPALETTE*>(block.data());
+    logical->palVersion = 0x300;
+    logical->palNumEntries = count;
+    PALETTEENTRY* out = logical->palPalEntry;
+    for (std::uint16_t i = 0; i < count; ++i) {
+        out[i].peRed = entries[i].red;
+        out[i].peGreen = entries[i].green;
+        out[i].peBlue = entries[i].blue;
+        out[i].peFlags = entries[i].flags;
+    }
+    return reinterpret_cast<platform::PaletteHandle>(::CreatePalette(logical));
+}
+
+void Graphics::DeletePalette(platform::PaletteHandle palette)
+{
+    DeleteObject(reinterpret_cast<HPALETTE>(palette));
+}
+
+platform::PaletteHandle Graphics::SelectPalette(platform::DeviceContext dc, platform::PaletteHandle palette,
+                                                bool forceBackground)
+{
+    return reinterpret_cast<platform::PaletteHandle>(
+        ::SelectPalette(reinterpret_cast<HDC>(dc), reinterpret_cast<HPALETTE>(palette), forceBackground ? TRUE : FALSE));
+}
+
+void Graphics::RealizePalette(platform::DeviceContext dc)
+{
+    ::RealizePalette(reinterpret_cast<HDC>(dc));
+}
+
+int Graphics::SetDIBitsToDevice(platform::DeviceContext dc, const platform::DibCopy& copy)
+{
+    return ::SetDIBitsToDevice(reinterpret_cast<HDC>(dc), copy.xDest, copy.yDest, copy.width, copy.height, copy.xSrc,
+                               copy.ySrc, copy.startScan, copy.lines, copy.bits,
+                               static_cast<const BITMAPINFO*>(copy.header), DIB_RGB_COLORS);
+}
+
+platform::DeviceContext WindowSurface::GetClientDC()
+{
+    return reinterpret_cast<platform::DeviceContext>(GetDC(window_));
+}
+
+void WindowSurface::ReleaseClientDC(platform::DeviceContext dc)
+{
+    if (dc != 0)
+        ReleaseDC(window_, reinterpret_cast<HDC>(dc));
+}
+
+void WindowSurface::BeginPaint()
+{
+    ::BeginPaint(window_, &paint_);
+}
+
+void WindowSurface::EndPaint()
+{
+    ::EndPaint(window_, &paint_);
+}
+
+bool WindowSurface::ThreadHasKeyboardFocus()
+{
+    return GetFocus() != NULL;
+}
+
+void WindowSurface::UpdateWindow()
+{
+    ::UpdateWindow(window_);
+}
+
+}  // namespace win32

@@ -1,0 +1,140 @@
+// The platform services over Win32, with exactly the calls that the
+// launcher's behaviour names. Thin: every decision is made elsewhere.
+#pragma once
+#include <windows.h>
+
+#include "platform/Platform.h"
+#include "platform/WindowSurface.h"
+
+namespace win32 {
+
+class Registry : public platform::Registry {
+public:
+    ReadResult ReadLocalMachineValue(const char* keyName, const char* valueName, char* buffer,
+                                     std::uint32_t* size) override;
+};
+
+class Files : public platform::Files {
+public:
+    bool CanOpenForReading(const char* path) override;
+    std::uint32_t CurrentDirectory(char* buffer, std::uint32_t size) override;
+    bool ChangeDirectory(const char* path) override;
+    std::uint32_t WindowsDirectory(char* buffer, std::uint32_t size) override;
+    bool CanonicalDirectory(const char* path, char* buffer, std::uint32_t size) override;
+};
+
+class Processes : public platform::Processes {
+public:
+    platform::StartResult StartProcess(const char* applicationName, const char* commandLine,
+                                        const char* currentDirectory, bool waitForExit) override;
+    platform::StartResult ShellExecuteOpen(const char* file, const char* parameters, const char* directory) override;
+    std::intptr_t OpenDocument(const char* address) override;
+    std::string SystemErrorText(std::uint32_t error) override;
+};
+
+class Desktop : public platform::Desktop {
+public:
+    platform::MutexHandle CreateNamedMutex(const char* name, bool* alreadyExists) override;
+    void CloseMutex(platform::MutexHandle mutex) override;
+    platform::WindowHandle FindTopLevelWindow(const char* title) override;
+    platform::WindowHandle GetLastActivePopup(platform::WindowHandle window) override;
+    bool IsMinimized(platform::WindowHandle window) override;
+    void Restore(platform::WindowHandle window) override;
+    void BringToForeground(platform::WindowHandle window) override;
+    int ScreenWidth() override;
+    int ScreenHeight() override;
+    bool GetVersion(std::uint32_t recordSize, platform::VersionInfo* info) override;
+    void DebugOutput(const char* text) override;
+    bool HasEnvironmentVariable(const char* name) override;
+    void SetEnvironmentText(const char* name, const char* value) override;
+};
+
+class Dialogs : public platform::Dialogs {
+public:
+    int ShowMessageBox(const char* text, const char* caption, unsigned style) override;
+    int AppMessageBox(const char* text, unsigned style) override;
+    int LoadResourceString(unsigned id, char* buffer, int size) override;
+    int RunInsertDiscDialog() override;
+};
+
+class Drives : public platform::Drives {
+public:
+    unsigned DriveType(const char* root) override;
+    bool GetVolumeLabel(const char* drive, char* label, std::uint32_t size) override;
+};
+
+class Memory : public platform::Memory {
+public:
+    platform::MemoryBlock Allocate(std::size_t bytes) override;
+    void* Lock(platform::MemoryBlock block) override;
+    void Unlock(platform::MemoryBlock block) override;
+    void Free(platform::MemoryBlock block) override;
+};
+
+class BitmapFiles : public platform::BitmapFiles {
+public:
+    std::unique_ptr<platform::ReadableFile> OpenShareDenyWrite(const char* path) override;
+};
+
+class Graphics : public platform::Graphics {
+public:
+    platform::PaletteHandle CreatePalette(const platform::PaletteColor* entries, std::uint16_t count) override;
+    void DeletePalette(platform::PaletteHandle palette) override;
+    platform::PaletteHandle SelectPalette(platform::DeviceContext dc, platform::PaletteHandle palette,
+                                          bool forceBackground) override;
+    void RealizePalette(platform::DeviceContext dc) override;
+    int SetDIBitsToDevice(platform::DeviceContext dc, const platform::DibCopy& copy) override;
+};
+
+class DirectXRuntime : public platform::DirectXRuntime {
+public:
+    Module LoadLibraryByName(const char* name) override;
+    Procedure FindEntryPoint(Module module, const char* name) override;
+    void ReleaseLibrary(Module module) override;
+    bool GetVersion(platform::VersionInfo* info) override;
+    void Trace(const char* text) override;
+    Object DirectDrawCreate(Procedure entryPoint) override;
+    Object DirectDrawCreateEx7(Procedure entryPoint) override;
+    Object QueryInterface(Object object, Interface wanted) override;
+    bool SetNormalCooperativeLevel(Object directDraw) override;
+    Object CreatePrimarySurface(Object directDraw) override;
+    void Release(Object object) override;
+    void CoInitialize() override;
+    Object CreateDirectMusic() override;
+    void CoUninitialize() override;
+};
+
+// The main window's client area.
+class WindowSurface : public platform::WindowSurface {
+public:
+    explicit WindowSurface(HWND window) : window_(window) {}
+    platform::DeviceContext GetClientDC() override;
+    void ReleaseClientDC(platform::DeviceContext dc) override;
+    void BeginPaint() override;
+    void EndPaint() override;
+    bool ThreadHasKeyboardFocus() override;
+    void UpdateWindow() override;
+
+private:
+    HWND window_;
+    PAINTSTRUCT paint_ = {};
+};
+
+// One of each, for the process.
+struct Win32Platform {
+    Registry registry;
+    Files files;
+    Processes processes;
+    Desktop desktop;
+    Dialogs dialogs;
+    Drives drives;
+    Memory memory;
+    BitmapFiles bitmapFiles;
+    Graphics graphics;
+    DirectXRuntime directX;
+    platform::Platform platform{registry, files,  processes,   desktop,  dialogs,
+                                drives,   memory, bitmapFiles, graphics, directX};
+};
+Win32Platform& ThePlatform();
+
+}  // namespace win32

@@ -1,0 +1,61 @@
+#include <windows.h>
+
+#include <shellapi.h>
+
+#include <string>
+
+#include "framework/Win32Handle.h"
+#include "platform/win32/Win32Platform.h"
+
+namespace win32 {
+
+platform::StartResult Processes::StartProcess(const char* applicationName, const char* commandLine,
+                                               const char* currentDirectory, bool waitForExit)
+{
+    // CreateProcess may write into the command line it is given.
+    std::string line = commandLine != nullptr ? commandLine : "";
+    STARTUPINFOA startup = {};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION process = {};
+    if (!CreateProcessA(applicationName, commandLine != nullptr ? &line[0] : NULL, NULL, NULL, FALSE,
+                        CREATE_DEFAULT_ERROR_MODE, NULL, currentDirectory, &startup, &process))
+        return platform::StartResult{false, GetLastError()};
+    KernelHandle processHandle(process.hProcess);
+    KernelHandle threadHandle(process.hThread);
+    if (waitForExit)
+        WaitForSingleObject(processHandle.get(), INFINITE);
+    return platform::StartResult{true, 0};
+}
+
+platform::StartResult Processes::ShellExecuteOpen(const char* file, const char* parameters, const char* directory)
+{
+    SHELLEXECUTEINFOA info = {};
+    info.cbSize = sizeof info;
+    info.fMask = SEE_MASK_FLAG_NO_UI;
+    info.lpVerb = "open";
+    info.lpFile = file;
+    info.lpParameters = parameters;
+    info.lpDirectory = directory;
+    info.nShow = SW_SHOWNORMAL;
+    if (!ShellExecuteExA(&info))
+        return platform::StartResult{false, GetLastError()};
+    return platform::StartResult{true, 0};
+}
+
+std::intptr_t Processes::OpenDocument(const char* address)
+{
+    const HINSTANCE result = ShellExecuteA(NULL, "open", address, NULL, NULL, SW_SHOW);
+    return reinterpret_cast<std::intptr_t>(result);
+}
+
+std::string Processes::SystemErrorText(std::uint32_t error)
+{
+    char* text = nullptr;
+    const DWORD length = FormatMessageA(
+        FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_IGNORE_INSERTS | FORMAT_MESSAGE_FROM_SYSTEM, NULL, error,
+        MAKELANGID(LANG_NEUTRAL, SUBLANG_DEFAULT), reinterpret_cast<char*>(&text), 0, NULL);
+    LocalMemory owner(text);
+    return length != 0 && text != nullptr ? std::string(text, length) : std::string();
+}
+
+}  // namespace win32
