@@ -1,0 +1,18 @@
+// Where the demo installs the game, and what it puts there.
+#pragma once
+#include <string>
+
+namespace installation {
+
+constexpr const char* kAppPathsKey = "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\App Paths\\VXR.exe";
+constexpr const char* kUninstallKey = "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\Ironmarch";
+
+// Files copied by name from the disc (or, for the game and its uninstaller,
+// from the disc's "game" folder) into the installation directory.
+constexpr const char* kDiscFiles[] = {"IronmarchLauncher.exe", "readme.txt"};
+constexpr const char* kGameFiles[] = {"VXR.exe", "uninstall.exe"};
+// Everything the uninstaller may remove, besides the pictures.
+constexpr const char* kInstalledFiles[] = {"IronmarchLauncher.exe", "readme.txt", "VXR.exe", "uninstall.exe",
+                                           "ereg\\reg32.exe"};
+
+}  // namespace installation

@@ -1,0 +1,93 @@
+// The demo installer. Its window "Ironmarch Setup" stays up, holding the
+// game's mutex, until a key, a click or IRONMARCH_STANDIN_SECONDS; then it
+// copies the game into the installation directory, writes the two registry
+// entries and starts the installed launcher, as installers of the time did.
+#include <string>
+
+#include "Installation.h"
+#include "StandIn.h"
+
+namespace {
+
+std::string target;
+bool installed = false;
+
+bool SetValue(HKEY key, const char* name, const std::string& value)
+{
+    return RegSetValueExA(key, name, 0, REG_SZ, reinterpret_cast<const BYTE*>(value.c_str()),
+                          static_cast<DWORD>(value.size() + 1)) == ERROR_SUCCESS;
+}
+
+bool WriteKey(const char* keyName, const char* valueName, const std::string& value, const char* otherName,
+              const std::string& otherValue)
+{
+    HKEY key = NULL;
+    if (RegCreateKeyExA(HKEY_LOCAL_MACHINE, keyName, 0, NULL, 0, KEY_SET_VALUE, NULL, &key, NULL) != ERROR_SUCCESS)
+        return false;
+    const bool ok = SetValue(key, valueName, value) && SetValue(key, otherName, otherValue);
+    RegCloseKey(key);
+    return ok;
+}
+
+bool CopyAll(const std::string& from, const std::string& to, const char* pattern)
+{
+    WIN32_FIND_DATAA found;
+    HANDLE search = FindFirstFileA((from + "\\" + pattern).c_str(), &found);
+    if (search == INVALID_HANDLE_VALUE)
+        return false;
+    bool ok = true;
+    do {
+        ok = CopyFileA((from + "\\" + found.cFileName).c_str(), (to + "\\" + found.cFileName).c_str(), FALSE) && ok;
+    } while (FindNextFileA(search, &found));
+    FindClose(search);
+    return ok;
+}
+
+void Install()
+{
+    const std::string disc = standin::ModuleDirectory();
+    CreateDirectoryA(target.c_str(), NULL);
+    CreateDirectoryA((target + "\\bitmaps").c_str(), NULL);
+    bool ok = true;
+    for (const char* file : installation::kDiscFiles)
+        ok = CopyFileA((disc + "\\" + file).c_str(), (target + "\\" + file).c_str(), FALSE) && ok;
+    for (const char* file : installation::kGameFiles)
+        ok = CopyFileA((disc + "\\game\\" + file).c_str(), (target + "\\" + file).c_str(), FALSE) && ok;
+    ok = CopyAll(disc + "\\bitmaps", target + "\\bitmaps", "*.bmp") && ok;
+    ok = WriteKey(installation::kAppPathsKey, "", target + "\\VXR.exe", "Path", target) && ok;
+    ok = WriteKey(installation::kUninstallKey, "DisplayName", "Ironmarch", "UninstallString",
+                  "\"" + target + "\\uninstall.exe\"") && ok;
+    installed = ok;
+    if (!ok)
+        MessageBoxA(NULL, "Ironmarch could not be installed completely.", "Ironmarch Setup", MB_OK | MB_ICONERROR);
+}
+
+void StartInstalledLauncher()
+{
+    std::string line = "\"" + target + "\\IronmarchLauncher.exe\"";
+    STARTUPINFOA startup = {};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION process = {};
+    if (CreateProcessA(NULL, &line[0], NULL, NULL, FALSE, 0, NULL, target.c_str(), &startup, &process)) {
+        CloseHandle(process.hThread);
+        CloseHandle(process.hProcess);
+    }
+}
+
+}  // namespace
+
+int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int)
+{
+    standin::LogStart("setup.exe");
+    target = standin::Environment("IRONMARCH_INSTALL_DIR");
+    if (target.empty())
+        target = "C:\\Games\\Ironmarch";
+    standin::RunWindow("Ironmarch Setup",
+                       {"IRONMARCH SETUP", "The game will be installed into", target,
+                        "Press a key or click to install."},
+                       true, &Install);
+    // The launcher is started only now that the mutex is released.
+    if (installed)
+        StartInstalledLauncher();
+    return installed ? 0 : 1;
+}

@@ -1,0 +1,32 @@
+#!/bin/bash
+# Starts the launcher from the demo disc (build/windows/disc) mapped as the
+# CD-ROM drive D: labelled IRM_1, in the Wine prefix build/demo-prefix.
+# Without a display it walks the player's journey under Xvfb instead and
+# saves a screenshot of each stage in build/demo-screens.
+set -euo pipefail
+root=$(cd "$(dirname "$0")/.." && pwd)
+disc=$root/build/windows/disc
+export WINEPREFIX=$root/build/demo-prefix WINEDEBUG=-all
+[ -f "$disc/IronmarchLauncher.exe" ] || { echo "no demo disc in $disc: run scripts/build.sh" >&2; exit 1; }
+
+if [ ! -f "$WINEPREFIX/system.reg" ]; then
+    echo "Making the Wine prefix $WINEPREFIX (once)..."
+    wineboot -i >/dev/null 2>&1
+    wine reg add 'HKCU\Software\Wine\Drivers' /v Audio /d "" /f >/dev/null 2>&1
+fi
+# The disc as a CD-ROM drive with its volume label.
+echo IRM_1 >"$disc/.windows-label"
+ln -sfn "$disc" "$WINEPREFIX/dosdevices/d:"
+wine reg add 'HKLM\Software\Wine\Drives' /v d: /d cdrom /f /reg:64 >/dev/null 2>&1
+wineserver -k 2>/dev/null || true
+wineserver -w 2>/dev/null || true
+
+start_launcher() { (cd "$WINEPREFIX/dosdevices/d:" && wine start /wait /d 'D:\' 'D:\IronmarchLauncher.exe') ; }
+
+if [ -n "${DISPLAY:-}" ] && [ "${1:-}" != "--headless" ]; then
+    echo "Starting the launcher from D:\\ (the demo disc)."
+    start_launcher
+    exit 0
+fi
+
+exec xvfb-run -a -s "-screen 0 1024x768x24 -nolisten tcp" "$root/scripts/demo-journey.sh"

@@ -1,0 +1,18 @@
+#!/bin/bash
+# Inside Xvfb: the environment of a Wine test, then the test itself.
+set -euo pipefail
+here=$(cd "$(dirname "$0")" && pwd)
+export WINEPREFIX=${IRONMARCH_PREFIX:?the shared Wine prefix}
+export WINEDEBUG=-all
+export WINDOWS_BUILD=${IRONMARCH_WINDOWS_BUILD:?the Windows build folder}
+export DISC=$WINDOWS_BUILD/disc
+export SCRATCH
+SCRATCH=$(mktemp -d /tmp/ironmarch-e2e.XXXXXX)
+source "$here/lib.sh"
+trap cleanup EXIT
+wineserver -k 2>/dev/null || true
+wineserver -w 2>/dev/null || true
+test_script=$1
+shift
+source "$test_script" "$@"
+echo "PASS: $(basename "$test_script" .sh)"

@@ -1,0 +1,11 @@
+#!/bin/bash
+# Makes the Wine prefix that the Wine tests share: new, 32-bit programs
+# welcome, no audio driver, the Windows version Wine reports by default.
+set -euo pipefail
+prefix=$1
+export WINEPREFIX=$prefix WINEDEBUG=-all
+rm -rf "$prefix"
+wineboot -i >/dev/null 2>&1
+wine reg add 'HKCU\Software\Wine\Drivers' /v Audio /d "" /f >/dev/null 2>&1
+wineserver -w
+echo "Wine prefix ready in $prefix"

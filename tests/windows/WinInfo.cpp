@@ -1,0 +1,68 @@
+// A console helper for the end-to-end tests: tells what the window system
+// knows of a top-level window, and can minimise one.
+//   wininfo foreground          title of the foreground window
+//   wininfo window TITLE        "iconic=0 rect=L,T,R,B client=W,H image=PATH" or "none"
+//   wininfo minimize TITLE
+//   wininfo text TITLE          the texts of the window's children, one per line
+#include <windows.h>
+
+#include <cstdio>
+#include <cstring>
+
+namespace {
+
+BOOL CALLBACK PrintChild(HWND child, LPARAM)
+{
+    char text[512] = {};
+    char className[64] = {};
+    GetWindowTextA(child, text, sizeof text);
+    GetClassNameA(child, className, sizeof className);
+    std::printf("%s\t%d\t%s\n", className, GetDlgCtrlID(child), text);
+    return TRUE;
+}
+
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    if (argc >= 2 && std::strcmp(argv[1], "foreground") == 0) {
+        char title[256] = {};
+        GetWindowTextA(GetForegroundWindow(), title, sizeof title);
+        std::printf("%s\n", title);
+        return 0;
+    }
+    if (argc < 3)
+        return 2;
+    HWND window = FindWindowA(NULL, argv[2]);
+    if (window == NULL) {
+        std::printf("none\n");
+        return 1;
+    }
+    if (std::strcmp(argv[1], "minimize") == 0) {
+        ShowWindow(window, SW_MINIMIZE);
+        return 0;
+    }
+    if (std::strcmp(argv[1], "text") == 0) {
+        char title[256] = {};
+        GetWindowTextA(window, title, sizeof title);
+        std::printf("caption\t0\t%s\n", title);
+        EnumChildWindows(window, PrintChild, 0);
+        return 0;
+    }
+    RECT rect;
+    GetWindowRect(window, &rect);
+    RECT client;
+    GetClientRect(window, &client);
+    DWORD processId = 0;
+    GetWindowThreadProcessId(window, &processId);
+    char image[MAX_PATH] = "?";
+    HANDLE process = OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION, FALSE, processId);
+    if (process != NULL) {
+        DWORD size = MAX_PATH;
+        QueryFullProcessImageNameA(process, 0, image, &size);
+        CloseHandle(process);
+    }
+    std::printf("iconic=%d rect=%ld,%ld,%ld,%ld client=%ld,%ld image=%s\n", IsIconic(window) ? 1 : 0, rect.left,
+                rect.top, rect.right, rect.bottom, client.right, client.bottom, image);
+    return 0;
+}
