@@ -16,3 +16,23 @@ option(IRONMARCH_WINDOWS "Cross-build the Windows exe and run the Wine tests" ON
 if(IRONMARCH_WINDOWS)
   include(cmake/WindowsSubBuild.cmake)
 endif()
+
+# The bitmap reader's fuzzer needs clang's libFuzzer; it is built when
+# clang++ is there, and run for a bounded number of inputs as a test.
+find_program(CLANGXX clang++)
+if(CLANGXX)
+  set(FUZZ_SOURCES
+    ${PROJECT_SOURCE_DIR}/tests/fuzz/DibReaderFuzz.cpp
+    ${PROJECT_SOURCE_DIR}/tests/host/Fakes.cpp
+    ${PROJECT_SOURCE_DIR}/tests/host/GdiReader.cpp
+    ${PROJECT_SOURCE_DIR}/image/DibImage.cpp
+    ${PROJECT_SOURCE_DIR}/image/DibHeader.cpp)
+  add_custom_command(OUTPUT ${CMAKE_BINARY_DIR}/dib_fuzzer
+    COMMAND ${CLANGXX} -std=c++17 -g -O1 -fsanitize=fuzzer,address,undefined -fno-sanitize-recover=all
+            -I${PROJECT_SOURCE_DIR} -I${PROJECT_SOURCE_DIR}/tests/host ${FUZZ_SOURCES} -o ${CMAKE_BINARY_DIR}/dib_fuzzer
+    DEPENDS ${FUZZ_SOURCES}
+    COMMENT "Building the bitmap reader's fuzzer")
+  add_custom_target(dib_fuzzer ALL DEPENDS ${CMAKE_BINARY_DIR}/dib_fuzzer)
+  add_test(NAME dib_fuzz COMMAND ${PROJECT_SOURCE_DIR}/tests/fuzz/run-fuzz.sh ${CMAKE_BINARY_DIR}/dib_fuzzer 100000)
+  set_tests_properties(dib_fuzz PROPERTIES LABELS host TIMEOUT 300)
+endif()

@@ -297,7 +297,8 @@ public:
             return false;
         const std::size_t left = bytes_.size() - position_;
         const std::size_t count = bytes < left ? bytes : left;
-        std::memcpy(buffer, bytes_.data() + position_, count);
+        if (count != 0)
+            std::memcpy(buffer, bytes_.data() + position_, count);
         position_ += count;
         *received = static_cast<std::uint32_t>(count);
         return true;
@@ -352,10 +353,12 @@ void FakeGraphics::RealizePalette(platform::DeviceContext)
 
 int FakeGraphics::SetDIBitsToDevice(platform::DeviceContext dc, const platform::DibCopy& copy)
 {
+    // The first pixel byte tells the pictures apart; a 0x0 image has none.
     const auto* bits = static_cast<const unsigned char*>(copy.bits);
-    copies.push_back({dc, copy, selected_[dc], bits[0]});
+    const std::uint32_t first = copy.lines != 0 ? bits[0] : 0;
+    copies.push_back({dc, copy, selected_[dc], first});
     log_.push_back("SetDIBitsToDevice " + std::to_string(copy.xDest) + "," + std::to_string(copy.yDest) + " " +
-                   std::to_string(bits[0]));
+                   std::to_string(first));
     return static_cast<int>(copy.lines);
 }
 

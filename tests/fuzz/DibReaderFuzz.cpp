@@ -1,0 +1,23 @@
+// libFuzzer target: any bytes as a bitmap file, read by the launcher's
+// reader and then drawn through a stand-in that reads all the system would.
+#include <cstddef>
+#include <cstdint>
+#include <vector>
+
+#include "GdiReader.h"
+#include "image/DibImage.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
+{
+    fakes::Log log;
+    fakes::FakeMemory memory;
+    fakes::FakeBitmapFiles files;
+    ReadingGraphics graphics(log);
+    files.Add("fuzz.bmp", std::vector<unsigned char>(data, data + size));
+    DibImages images(memory, files, graphics);
+    DibImage image = images.LoadDibImage("fuzz.bmp");
+    images.DrawDibImage(1, platform::Rect{0, 0, 640, 452}, image, platform::Rect{0, 0, 640, 452},
+                        images.windowPalette());
+    images.DrawDibImage(1, platform::Rect{400, 40, 630, 70}, image, platform::Rect{0, 0, 230, 30}, nullptr);
+    return 0;
+}

@@ -1,0 +1,15 @@
+// A stand-in for the system's drawing that reads, byte by byte, everything
+// SetDIBitsToDevice would read: the header by its own size, the colour table
+// and the pixel rows. Under AddressSanitizer a read past the image's block
+// is reported at once.
+#pragma once
+#include <cstdint>
+
+#include "Fakes.h"
+
+class ReadingGraphics : public fakes::FakeGraphics {
+public:
+    explicit ReadingGraphics(fakes::Log& log) : FakeGraphics(log) {}
+    int SetDIBitsToDevice(platform::DeviceContext dc, const platform::DibCopy& copy) override;
+    std::uint64_t bytesRead = 0;  // so that the reads cannot be optimised away
+};
