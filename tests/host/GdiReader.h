@@ -12,4 +12,5 @@ public:
     explicit ReadingGraphics(fakes::Log& log) : FakeGraphics(log) {}
     int SetDIBitsToDevice(platform::DeviceContext dc, const platform::DibCopy& copy) override;
     std::uint64_t bytesRead = 0;  // so that the reads cannot be optimised away
+    int calls = 0;
 };
