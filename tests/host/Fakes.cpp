@@ -382,6 +382,7 @@ void FakeSurface::ReleaseClientDC(platform::DeviceContext)
 platform::DirectXRuntime::Module FakeDirectX::LoadLibraryByName(const char* name)
 {
     loads.push_back(name);
+    log_.push_back(std::string("LoadLibrary ") + name);
     if (libraries.count(name) == 0)
         return 0;
     const Module module = nextModule_++;
@@ -399,6 +400,7 @@ platform::DirectXRuntime::Procedure FakeDirectX::FindEntryPoint(Module module, c
 
 void FakeDirectX::ReleaseLibrary(Module module)
 {
+    log_.push_back("FreeLibrary " + moduleNames_[module]);
     loadedModules.erase(module);
 }
 
