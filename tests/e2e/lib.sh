@@ -138,3 +138,87 @@ pixel() {
 
 key() { xdotool key "$1"; }
 click_at() { xdotool mousemove --sync "$1" "$2" click 1; }
+
+# The client area's top-left corner on the screen: the window at (190, 156)
+# with its two-pixel sunken edge.
+CLIENT_X=192
+CLIENT_Y=158
+
+# Moves the pointer to a client point of the launcher.
+point_at() { xdotool mousemove --sync $((CLIENT_X + $1)) $((CLIENT_Y + $2)); }
+press() { xdotool mousedown 1; sleep 0.3; }
+release() { xdotool mouseup 1; sleep 0.3; }
+click_client() { point_at "$1" "$2"; sleep 0.2; xdotool click 1; }
+
+# The picture that a set of bitmaps should make: expected PNG from the
+# background and "file:x,y" pairs drawn over it.
+compose() {
+    local out=$1 bitmaps=$2
+    shift 2
+    local args=("$bitmaps/8bg1.bmp")
+    for item in "$@"; do
+        local at=${item#*:}
+        args+=("$bitmaps/${item%%:*}" -geometry "+${at%,*}+${at#*,}" -composite)
+    done
+    convert "${args[@]}" -depth 8 "PNG24:$out" 2>/dev/null || fail "could not compose $out"
+}
+
+# The number of pixels in which a region of the screen differs from a picture.
+region_difference() {
+    local shot=$1 x=$2 y=$3 expected=$4
+    local size
+    size=$(identify -format '%wx%h' "$expected")
+    convert "$shot" -crop "${size}+$((CLIENT_X + x))+$((CLIENT_Y + y))" +repage -depth 8 "PNG24:$SCRATCH/region.png"
+    # compare answers 1 when the pictures differ; the count is what matters.
+    { compare -metric AE "$SCRATCH/region.png" "$expected" null: 2>&1 || true; } | cut -d' ' -f1
+}
+
+# Waits until a client region shows the picture, pixel for pixel.
+expect_region() {
+    local x=$1 y=$2 expected=$3 what=$4 seconds=${5:-10}
+    local deadline=$((SECONDS + seconds)) difference
+    while :; do
+        screenshot "$SCRATCH/screen.png"
+        difference=$(region_difference "$SCRATCH/screen.png" "$x" "$y" "$expected")
+        [ "$difference" = 0 ] && return 0
+        [ $SECONDS -lt $deadline ] || fail "$what: $difference pixels differ"
+        sleep 0.3
+    done
+}
+
+# A CD-ROM drive with a volume label, as the mount manager sees it.
+add_cdrom() {
+    local letter=$1 folder=$2 label=$3
+    mkdir -p "$folder"
+    printf '%s\n' "$label" >"$folder/.windows-label"
+    ln -sfn "$folder" "$WINEPREFIX/dosdevices/$letter:"
+    wine reg add 'HKLM\Software\Wine\Drives' /v "$letter:" /d cdrom /f /reg:64 >/dev/null 2>&1
+    wineserver -k 2>/dev/null || true
+    wineserver -w 2>/dev/null || true
+}
+
+remove_cdrom() {
+    local letter=$1
+    rm -f "$WINEPREFIX/dosdevices/$letter:"
+    wine reg delete 'HKLM\Software\Wine\Drives' /v "$letter:" /f /reg:64 >/dev/null 2>&1 || true
+}
+
+# The child windows' texts of a top-level window (class, id, text per line).
+window_texts() { wininfo text "$1"; }
+
+# Every start the stand-ins logged: name, command line, working directory.
+STANDIN_LOG=$SCRATCH/starts.log
+export IRONMARCH_STANDIN_LOG
+IRONMARCH_STANDIN_LOG=$(winepath -w "$STANDIN_LOG" 2>/dev/null)
+
+wait_log_lines() {
+    local count=$1 seconds=${2:-20}
+    local deadline=$((SECONDS + seconds))
+    while [ "$( (cat "$STANDIN_LOG" 2>/dev/null || true) | wc -l)" -lt "$count" ]; do
+        [ $SECONDS -lt $deadline ] || fail "expected $count logged starts, have $( (cat "$STANDIN_LOG" 2>/dev/null || true) | wc -l)"
+        sleep 0.2
+    done
+}
+
+# Field N (1: program, 2: command line, 3: directory) of logged start M.
+logged() { sed -n "${1}p" "$STANDIN_LOG" | tr -d '\r' | cut -f"$2"; }
