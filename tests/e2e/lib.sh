@@ -23,7 +23,10 @@ fail() {
     exit 1
 }
 
+ADDED_CDROMS=""
+
 cleanup() {
+    for letter in $ADDED_CDROMS; do remove_cdrom "$letter"; done
     wineserver -k 2>/dev/null || true
     wineserver -w 2>/dev/null || true
     rm -rf "$SCRATCH"
@@ -144,8 +147,14 @@ click_at() { xdotool mousemove --sync "$1" "$2" click 1; }
 CLIENT_X=192
 CLIENT_Y=158
 
-# Moves the pointer to a client point of the launcher.
-point_at() { xdotool mousemove --sync $((CLIENT_X + $1)) $((CLIENT_Y + $2)); }
+# Moves the pointer to a client point of the launcher. (xdotool's --sync
+# would wait for ever for a move to where the pointer already is.)
+point_at() {
+    local x=$((CLIENT_X + $1)) y=$((CLIENT_Y + $2))
+    eval "$(xdotool getmouselocation --shell)"
+    [ "$X" = "$x" ] && [ "$Y" = "$y" ] && return 0
+    xdotool mousemove --sync "$x" "$y"
+}
 press() { xdotool mousedown 1; sleep 0.3; }
 release() { xdotool mouseup 1; sleep 0.3; }
 click_client() { point_at "$1" "$2"; sleep 0.2; xdotool click 1; }
@@ -192,6 +201,7 @@ add_cdrom() {
     mkdir -p "$folder"
     printf '%s\n' "$label" >"$folder/.windows-label"
     ln -sfn "$folder" "$WINEPREFIX/dosdevices/$letter:"
+    ADDED_CDROMS="$ADDED_CDROMS $letter"
     wine reg add 'HKLM\Software\Wine\Drives' /v "$letter:" /d cdrom /f /reg:64 >/dev/null 2>&1
     wineserver -k 2>/dev/null || true
     wineserver -w 2>/dev/null || true

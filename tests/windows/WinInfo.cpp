@@ -15,7 +15,8 @@ BOOL CALLBACK PrintChild(HWND child, LPARAM)
 {
     char text[512] = {};
     char className[64] = {};
-    GetWindowTextA(child, text, sizeof text);
+    // GetWindowText does not ask another process's controls; WM_GETTEXT does.
+    SendMessageA(child, WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text));
     GetClassNameA(child, className, sizeof className);
     std::printf("%s\t%d\t%s\n", className, GetDlgCtrlID(child), text);
     return TRUE;

@@ -1,0 +1,52 @@
+# Install DirectX runs DirectX\dxsetup.exe beside the launcher; without it,
+# dxsetup.exe from the CD-ROM drive labelled IRM_1, in that drive's
+# \DirectX; with no such disc, the Insert Disc dialog asks for it, and
+# Cancel leaves the launcher open.
+forget_installation
+logargs=$WINDOWS_BUILD/tests/windows/logargs.exe
+disc=$SCRATCH/disc
+copy_disc "$disc"
+cp "$logargs" "$disc/DirectX/dxsetup.exe"
+
+launch local "$disc"
+wait_window "$LAUNCHER_TITLE" >/dev/null
+click_client 500 135
+code=$(wait_exit local)
+[ "$code" = 0 ] || fail "exit code $code after Install DirectX"
+wait_log_lines 1
+[ "$(logged 1 1)" = "$(winpath "$disc")\\DirectX\\dxsetup.exe" ] || fail "started $(logged 1 1)"
+[ "$(logged 1 2)" = 'DirectX\dxsetup.exe' ] || fail "command line $(logged 1 2)"
+[ "$(logged 1 3)" = "$(winpath "$disc")" ] || fail "working directory $(logged 1 3)"
+
+# No local copy: the disc in drive E: is found by its label.
+rm -r "$disc/DirectX"
+mkdir -p "$SCRATCH/cd/DirectX"
+cp "$logargs" "$SCRATCH/cd/DirectX/dxsetup.exe"
+add_cdrom e "$SCRATCH/cd" IRM_1
+launch fromdisc "$disc"
+wait_window "$LAUNCHER_TITLE" >/dev/null
+click_client 500 135
+code=$(wait_exit fromdisc)
+[ "$code" = 0 ] || fail "exit code $code after Install DirectX from the disc"
+wait_log_lines 2
+[ "$(logged 2 1)" = 'E:\DirectX\dxsetup.exe' ] || fail "started $(logged 2 1)"
+[ "$(logged 2 3)" = 'E:\DirectX' ] || fail "working directory $(logged 2 3)"
+
+# Another disc in the drive: the dialog asks, Cancel keeps the launcher.
+echo OTHER_DISC >"$SCRATCH/cd/.windows-label"
+wineserver -k; wineserver -w
+launch nodisc "$disc"
+wait_window "$LAUNCHER_TITLE" >/dev/null
+click_client 500 135
+wait_window "Insert Disc" >/dev/null
+texts=$(window_texts "Insert Disc")
+grep -q "Please insert the Ironmarch CD 1 into your CD-ROM drive\." <<<"$texts" || fail "dialog reads: $texts"
+grep -qP "^Edit\t501\tE:$" <<<"$texts" || fail "drive box: $texts"
+key Escape
+wait_no_window "Insert Disc"
+sleep 1
+has_exited nodisc && fail "the launcher closed after Cancel"
+[ "$(wc -l <"$STANDIN_LOG")" = 2 ] || fail "something was started after Cancel"
+[ "$(window_count "$LAUNCHER_TITLE")" = 1 ] || fail "the launcher's window is gone"
+key Escape
+wait_exit nodisc >/dev/null
