@@ -43,10 +43,18 @@ bool CopyAll(const std::string& from, const std::string& to, const char* pattern
     return ok;
 }
 
+// CreateDirectory makes one level; the installation directory may need several.
+void CreateDirectories(const std::string& path)
+{
+    for (std::string::size_type at = path.find('\\', 3); at != std::string::npos; at = path.find('\\', at + 1))
+        CreateDirectoryA(path.substr(0, at).c_str(), NULL);
+    CreateDirectoryA(path.c_str(), NULL);
+}
+
 void Install()
 {
     const std::string disc = standin::ModuleDirectory();
-    CreateDirectoryA(target.c_str(), NULL);
+    CreateDirectories(target);
     CreateDirectoryA((target + "\\bitmaps").c_str(), NULL);
     bool ok = true;
     for (const char* file : installation::kDiscFiles)

@@ -1,8 +1,9 @@
 #!/bin/bash
 # Starts the launcher from the demo disc (build/windows/disc) mapped as the
 # CD-ROM drive D: labelled IRM_1, in the Wine prefix build/demo-prefix.
-# Without a display it walks the player's journey under Xvfb instead and
-# saves a screenshot of each stage in build/demo-screens.
+# Without a display (or with --headless) it walks the player's journey
+# under Xvfb instead and saves a screenshot of each stage in
+# build/demo-screens.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 disc=$root/build/windows/disc
@@ -29,4 +30,9 @@ if [ -n "${DISPLAY:-}" ] && [ "${1:-}" != "--headless" ]; then
     exit 0
 fi
 
-exec xvfb-run -a -s "-screen 0 1024x768x24 -nolisten tcp" "$root/scripts/demo-journey.sh"
+# No display: the player's journey (disc menu, setup, installed menu, the game,
+# uninstall) under Xvfb, with a screenshot of each stage.
+echo "No display: walking the demo under Xvfb."
+export IRONMARCH_PREFIX=$WINEPREFIX IRONMARCH_WINDOWS_BUILD=$root/build/windows
+export IRONMARCH_SCREENS=$root/build/demo-screens
+exec "$root/tests/e2e/run.sh" "$root/tests/e2e/e2e-journey.sh"

@@ -232,3 +232,19 @@ wait_log_lines() {
 
 # Field N (1: program, 2: command line, 3: directory) of logged start M.
 logged() { sed -n "${1}p" "$STANDIN_LOG" | tr -d '\r' | cut -f"$2"; }
+
+# Starts the launcher from the root of a drive, as the disc's autorun would:
+# launch_from_drive NAME LETTER [VAR=VALUE ...]
+launch_from_drive() {
+    local name=$1 letter=$2
+    shift 2
+    (env "$@" wine start /wait /d "${letter}:\\" "${letter}:\\IronmarchLauncher.exe" >"$SCRATCH/$name.out" 2>&1
+     echo $? >"$SCRATCH/$name.exit") &
+}
+
+# Saves a screenshot of a stage when IRONMARCH_SCREENS names a folder.
+save_stage() {
+    [ -n "${IRONMARCH_SCREENS:-}" ] || return 0
+    mkdir -p "$IRONMARCH_SCREENS"
+    import -window root "$IRONMARCH_SCREENS/$1.png" 2>/dev/null && echo "stage \"$1\": $IRONMARCH_SCREENS/$1.png"
+}

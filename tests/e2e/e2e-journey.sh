@@ -1,0 +1,121 @@
+# The player's whole journey with the demo disc in drive D: (label IRM_1):
+# the disc menu, Install, the installed menu, the registration button,
+# Play, a second start from the disc, Uninstall, and the disc menu again.
+# Each stage is checked on the screen and in the registry and files; a
+# second launcher started while the installer or the game is open brings
+# that window forward and starts nothing.
+B=$DISC/bitmaps
+installed=$SCRATCH/Games/Ironmarch
+installed_dos=$(winpath "$SCRATCH")\\Games\\Ironmarch
+export IRONMARCH_INSTALL_DIR=$installed_dos
+forget_installation
+add_cdrom d "$DISC" IRM_1
+convert "$B/8bg1.bmp" -crop 230x30+400+160 +repage -depth 8 "PNG24:$SCRATCH/bg-160.png"
+
+# 1. The disc menu: Install, no Play, no Uninstall.
+launch_from_drive disc1 d
+wait_window "$LAUNCHER_TITLE" >/dev/null
+point_at 10 300
+expect_region 400 40 "$B/8b1u.bmp" "Install on the disc menu"
+expect_region 400 160 "$B/8b5u.bmp" "Register on the disc menu"
+expect_region 400 200 "$B/8bexitu.bmp" "Quit on the disc menu"
+save_stage 1-disc-menu
+
+# 2. Install: setup runs, the launcher closes.
+click_client 500 55
+code=$(wait_exit disc1)
+[ "$code" = 0 ] || fail "exit code $code after Install"
+setup=$(wait_window "Ironmarch Setup")
+
+# A second start while the installer's window is open.
+launch_from_drive during_setup d
+code=$(wait_exit during_setup)
+[ "$code" = 0 ] || fail "a launcher started during setup ended with $code"
+[ "$(window_count "$LAUNCHER_TITLE")" = 0 ] || fail "a launcher window appeared during setup"
+[ "$(wininfo foreground)" = "Ironmarch Setup" ] || fail "foreground during setup: $(wininfo foreground)"
+save_stage 2-setup
+
+eval "$(xdotool getwindowgeometry --shell "$setup")"
+xdotool mousemove --sync $((X + 100)) $((Y + 60)) click 1
+
+# 3. The installed launcher comes up from the installation directory.
+wait_window "$LAUNCHER_TITLE" >/dev/null
+reg_has "$APP_PATHS_KEY" || fail "no App Paths entry after setup"
+reg_has "$UNINSTALL_KEY" || fail "no uninstall entry after setup"
+for f in IronmarchLauncher.exe VXR.exe uninstall.exe readme.txt bitmaps/8bg1.bmp bitmaps/8bgamespyd.bmp; do
+    [ -f "$installed/$f" ] || fail "setup did not install $f"
+done
+point_at 10 300
+expect_region 400 40 "$B/8b8u.bmp" "Play on the installed menu"
+expect_region 400 160 "$B/8b10u.bmp" "Uninstall on the installed menu"
+expect_region 400 200 "$B/8bexitu.bmp" "Quit one row lower on the installed menu"
+save_stage 3-installed-menu
+
+# 4. With the registration program there, its button appears and the column moves down.
+key Escape
+wait_no_window "$LAUNCHER_TITLE"
+wait_launcher_processes 0
+mkdir -p "$installed/ereg"
+cp "$DISC/ereg/reg32.exe" "$installed/ereg/"
+launch registered "$installed"
+wait_window "$LAUNCHER_TITLE" >/dev/null
+point_at 10 300
+expect_region 400 160 "$B/8b5u.bmp" "Register on the installed menu"
+expect_region 400 200 "$B/8b10u.bmp" "Uninstall moved down"
+expect_region 400 240 "$B/8bexitu.bmp" "Quit moved down"
+
+# 5. Play: the game runs in the installation directory, the launcher closes.
+click_client 500 55
+code=$(wait_exit registered)
+[ "$code" = 0 ] || fail "exit code $code after Play"
+game=$(wait_window "Ironmarch (TM)")
+wait_log_lines 1
+grep -qP "^VXR\.exe\tVXR\.exe\t\Q$installed_dos\E$" "$STANDIN_LOG" || fail "the game's start: $(cat "$STANDIN_LOG")"
+save_stage 4-game-running
+
+# A second start while the game runs.
+launch_from_drive during_game d
+code=$(wait_exit during_game)
+[ "$code" = 0 ] || fail "a launcher started during the game ended with $code"
+[ "$(window_count "$LAUNCHER_TITLE")" = 0 ] || fail "a launcher window appeared during the game"
+[ "$(wininfo foreground)" = "Ironmarch (TM)" ] || fail "foreground during the game: $(wininfo foreground)"
+eval "$(xdotool getwindowgeometry --shell "$game")"
+xdotool mousemove --sync $((X + 100)) $((Y + 60)) click 1
+wait_no_window "Ironmarch (TM)"
+
+# 6. From the disc again: the launcher hands over to the installation
+# directory; its readme is the installed one.
+launch_from_drive disc2 d
+code=$(wait_exit disc2)
+[ "$code" = 0 ] || fail "the disc's launcher ended with $code when the game was installed"
+wait_window "$LAUNCHER_TITLE" >/dev/null
+point_at 10 300
+expect_region 400 40 "$B/8b8u.bmp" "Play after the restart"
+click_client 500 95
+expected="C:\\windows\\notepad.exe $installed_dos\\readme.txt"
+deadline=$((SECONDS + 20))
+until pgrep -af 'notepad\.exe' | grep -qF "$expected"; do
+    [ $SECONDS -lt $deadline ] || fail "the restarted launcher's readme: $(pgrep -af notepad || true)"
+    sleep 0.3
+done
+pkill -f 'notepad\.exe' || true
+
+# 7. Uninstall removes everything and the launcher closes.
+click_client 10 300
+click_client 500 215
+wait_no_window "$LAUNCHER_TITLE"
+deadline=$((SECONDS + 30))
+while [ -e "$installed" ] || reg_has "$APP_PATHS_KEY" || reg_has "$UNINSTALL_KEY"; do
+    [ $SECONDS -lt $deadline ] || fail "after Uninstall: $(ls -R "$installed" 2>&1 | head -5)"
+    sleep 0.5
+done
+
+# 8. A launcher started afterwards shows the disc menu again.
+launch_from_drive disc3 d
+wait_window "$LAUNCHER_TITLE" >/dev/null
+point_at 10 300
+expect_region 400 40 "$B/8b1u.bmp" "Install after uninstalling"
+save_stage 5-disc-menu-again
+key Escape
+code=$(wait_exit disc3)
+[ "$code" = 0 ] || fail "exit code $code at the end"
