@@ -45,3 +45,4 @@ target_link_options(IronmarchLauncher PRIVATE ${STATIC_RUNTIME})
 
 add_subdirectory(demo)
 add_subdirectory(tests/windows)
+add_subdirectory(bench)
