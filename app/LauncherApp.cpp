@@ -12,6 +12,12 @@ LauncherApp theLauncherApp;
 BOOL LauncherApp::InitInstance()
 {
     CMainFrame* frame = new CMainFrame();
+    if (frame->m_hWnd == NULL) {
+        // Without its window the launcher could never be closed and would
+        // hold the single-instance mutex for good.
+        delete frame;
+        return FALSE;
+    }
     m_pMainWnd = frame;
     ShowWindow(frame->m_hWnd, SW_SHOW);
     UpdateWindow(frame->m_hWnd);

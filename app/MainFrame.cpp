@@ -52,7 +52,7 @@ CMainFrame::CMainFrame()
     const platform::Rect rect = MainWindowRect(system.desktop.ScreenWidth(), system.desktop.ScreenHeight());
 
     char currentDirectory[1024];
-    const DWORD length = GetCurrentDirectoryA(sizeof currentDirectory, currentDirectory);
+    const std::uint32_t length = system.files.CurrentDirectory(currentDirectory, sizeof currentDirectory);
     if (length == 0 || length >= sizeof currentDirectory)
         currentDirectory[0] = '\0';
     const bool restarted = TakeRestartMark(system.desktop);
@@ -63,7 +63,8 @@ CMainFrame::CMainFrame()
     window_.LoadButtonBitmaps();
 
     const RECT windowRect = {rect.left, rect.top, rect.right, rect.bottom};
-    Create(names::kLauncherWindowTitle, kMainWindowStyle, windowRect);
+    if (!Create(names::kLauncherWindowTitle, kMainWindowStyle, windowRect))
+        return;  // InitInstance sees no window and ends the launcher
 
     HICON icon = LoadIconA(GetModuleHandleA(NULL), MAKEINTRESOURCEA(IDI_LAUNCHER));
     SendMessageA(m_hWnd, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon));

@@ -41,7 +41,7 @@ add_executable(IronmarchLauncher WIN32
 target_include_directories(IronmarchLauncher PRIVATE ${PROJECT_SOURCE_DIR}/resources)
 target_compile_options(IronmarchLauncher PRIVATE -Wall -Wextra -Werror)
 target_link_libraries(IronmarchLauncher PRIVATE launcher_win32)
-target_link_options(IronmarchLauncher PRIVATE ${STATIC_RUNTIME})
+target_link_options(IronmarchLauncher PRIVATE ${STATIC_RUNTIME} -s)
 
 add_subdirectory(demo)
 add_subdirectory(tests/windows)

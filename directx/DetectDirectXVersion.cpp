@@ -20,12 +20,6 @@ public:
     Held& operator=(const Held&) = delete;
     Runtime::Object get() const { return object_; }
     explicit operator bool() const { return object_ != 0; }
-    void Release()
-    {
-        if (object_ != 0)
-            runtime_.Release(object_);
-        object_ = 0;
-    }
 
 private:
     Runtime& runtime_;

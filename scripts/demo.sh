@@ -12,7 +12,8 @@ export WINEPREFIX=$root/build/demo-prefix WINEDEBUG=-all
 
 if [ ! -f "$WINEPREFIX/system.reg" ]; then
     echo "Making the Wine prefix $WINEPREFIX (once)..."
-    wineboot -i >/dev/null 2>&1
+    # No Mono or Gecko: nothing here needs them, and their installers would ask.
+    WINEDLLOVERRIDES="mscoree,mshtml=" wineboot -i >/dev/null 2>&1
     wine reg add 'HKCU\Software\Wine\Drivers' /v Audio /d "" /f >/dev/null 2>&1
 fi
 # The disc as a CD-ROM drive with its volume label.

@@ -73,12 +73,14 @@ Canvas DrawBackground()
         c.VerticalRamp(x, far, x + 1, near, kSteel, 10, 6);
         c.VerticalRamp(x, near, x + 1, h, kStone, 8, 2);
     }
-    // A fortress on the near ridge.
-    c.Fill(150, 250, 250, 300, Ramp(kStone, 5));
+    // A fortress on the near ridge, below the title.
+    c.Fill(150, 272, 250, 320, Ramp(kStone, 5));
     for (int x = 150; x < 250; x += 14)
-        c.Fill(x, 242, x + 8, 250, Ramp(kStone, 5));
-    c.Fill(185, 215, 215, 250, Ramp(kStone, 6));
-    c.Fill(196, 228, 204, 242, Ramp(kEmber, 30));  // a lit window
+        c.Fill(x, 264, x + 8, 272, Ramp(kStone, 5));
+    c.Fill(185, 240, 215, 272, Ramp(kStone, 6));
+    for (int x = 185; x < 215; x += 10)
+        c.Fill(x, 234, x + 6, 240, Ramp(kStone, 6));
+    c.Fill(196, 250, 204, 262, Ramp(kEmber, 30));  // a lit window
     // The title.
     c.CenteredText(20, 160, 380, 205, "IRONMARCH", 6, Ramp(kBronze, 40), Ramp(kBronze, 2));
     c.CenteredText(20, 210, 380, 226, "THE IRON MARCH BEGINS", 2, Ramp(kStone, 40), 0);

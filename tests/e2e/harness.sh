@@ -10,6 +10,9 @@ export SCRATCH
 SCRATCH=$(mktemp -d /tmp/ironmarch-e2e.XXXXXX)
 source "$here/lib.sh"
 trap cleanup EXIT
+# A command that fails outside fail() still says where, and shows the screen.
+set -E
+trap 'status=$?; trap - ERR; fail "line $LINENO of ${BASH_SOURCE[0]##*/}: \"$BASH_COMMAND\" exited with $status"' ERR
 wineserver -k 2>/dev/null || true
 wineserver -w 2>/dev/null || true
 test_script=$1

@@ -5,7 +5,8 @@ set -euo pipefail
 prefix=$1
 export WINEPREFIX=$prefix WINEDEBUG=-all
 rm -rf "$prefix"
-wineboot -i >/dev/null 2>&1
+# No Mono or Gecko: nothing here needs them, and their installers would ask.
+WINEDLLOVERRIDES="mscoree,mshtml=" wineboot -i >/dev/null 2>&1
 wine reg add 'HKCU\Software\Wine\Drivers' /v Audio /d "" /f >/dev/null 2>&1
 wineserver -w
 echo "Wine prefix ready in $prefix"

@@ -39,7 +39,11 @@ INSTANTIATE_TEST_SUITE_P(EveryRow, OsKindTable,
                                          OsKindCase{2, 4, 0, 3}, OsKindCase{2, 5, 0, 4},    // NT 4, 2000
                                          OsKindCase{2, 5, 1, 4}, OsKindCase{2, 6, 1, 2},    // XP, 7
                                          OsKindCase{2, 10, 0, 2}, OsKindCase{3, 5, 0, 0},   // CE and others
-                                         OsKindCase{99, 4, 0, 0}));
+                                         OsKindCase{99, 4, 0, 0}),
+                         [](const testing::TestParamInfo<OsKindCase>& info) {
+                             return "platform" + std::to_string(info.param.platformId) + "_" +
+                                    std::to_string(info.param.major) + "_" + std::to_string(info.param.minor);
+                         });
 
 TEST(GetOsKind, FallsBackToThePlainRecordThenGivesUp)
 {

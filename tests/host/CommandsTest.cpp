@@ -103,7 +103,10 @@ TEST_P(PlayGameRows, AsksOrStarts)
     EXPECT_TRUE(fake.directX.loadedModules.empty());
 }
 
-INSTANTIATE_TEST_SUITE_P(EveryVersion, PlayGameRows, testing::ValuesIn(kDxRows));
+INSTANTIATE_TEST_SUITE_P(EveryVersion, PlayGameRows, testing::ValuesIn(kDxRows),
+                         [](const testing::TestParamInfo<DxRow>& info) {
+                             return "DxVersion_" + std::to_string(info.param.version);
+                         });
 
 TEST(DirectXQuestionFormat, UnknownVersionsGetTheGeneralQuestion)
 {

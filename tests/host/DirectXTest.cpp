@@ -79,7 +79,8 @@ TEST_P(Ladder, ReachesItsRungAndReleasesEverything)
     EXPECT_TRUE(runtime.loadedModules.empty()) << c.name;
 }
 
-INSTANTIATE_TEST_SUITE_P(EveryRung, Ladder, testing::ValuesIn(kLadder));
+INSTANTIATE_TEST_SUITE_P(EveryRung, Ladder, testing::ValuesIn(kLadder),
+                         [](const testing::TestParamInfo<LadderCase>& info) { return "case" + std::to_string(info.index); });
 
 TEST(DetectDirectXVersion, NtFourNeverTouchesDirectDraw)
 {

@@ -348,7 +348,8 @@ TEST_P(PointerStateTable, Transitions)
     RunSteps(*this, GetParam().steps, GetParam().name);
 }
 
-INSTANTIATE_TEST_SUITE_P(EveryScript, PointerStateTable, testing::ValuesIn(kScripts));
+INSTANTIATE_TEST_SUITE_P(EveryScript, PointerStateTable, testing::ValuesIn(kScripts),
+                         [](const testing::TestParamInfo<Script>& info) { return "script" + std::to_string(info.index); });
 
 TEST_F(WindowFixture, OnlyEscapeAndSpaceClose)
 {
