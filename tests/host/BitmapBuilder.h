@@ -6,7 +6,7 @@
 
 namespace bitmaps {
 
-struct Spec {
+struct Layout {
     std::uint32_t headerSize = 40;
     std::int32_t width = 4;
     std::int32_t height = 2;
@@ -22,7 +22,7 @@ struct Spec {
 
 // Info-style header of any size of 40 or more (the fields of the 40-byte
 // header, zeros after them), or the 12-byte core header when headerSize is 12.
-std::vector<unsigned char> Make(const Spec& spec);
+std::vector<unsigned char> Make(const Layout& layout);
 
 inline std::uint32_t Stride(std::int32_t width, std::uint16_t bits)
 {

@@ -8,7 +8,7 @@
 
 namespace {
 
-using bitmaps::Spec;
+using bitmaps::Layout;
 using fakes::FakePlatform;
 
 enum class Palette { Unchanged, None, Entries };
@@ -21,9 +21,9 @@ struct ReaderCase {
     std::uint16_t entries = 0;
 };
 
-Spec With(Spec spec)
+Layout With(Layout layout)
 {
-    return spec;
+    return layout;
 }
 
 std::vector<unsigned char> Bytes(std::initializer_list<unsigned char> bytes)
@@ -33,40 +33,40 @@ std::vector<unsigned char> Bytes(std::initializer_list<unsigned char> bytes)
 
 std::vector<ReaderCase> ReaderCases()
 {
-    Spec plain;
-    Spec rle;
+    Layout plain;
+    Layout rle;
     rle.compression = 1;
     rle.imageSize = 16;
     rle.pixelBytes = 16;
-    Spec v4;
+    Layout v4;
     v4.headerSize = 108;
-    Spec shortRows;
+    Layout shortRows;
     shortRows.pixelBytes = 4;  // one row of two
-    Spec hugeTable;
+    Layout hugeTable;
     hugeTable.colorsUsed = 300;
-    Spec hugeHeader;
+    Layout hugeHeader;
     hugeHeader.headerSize = 5000;
     hugeHeader.tableEntries = 0;
     hugeHeader.pixelBytes = 16;
-    Spec overflow;
+    Layout overflow;
     overflow.width = 0x7FFFFFFF;
     overflow.height = 0x7FFFFFFF;
     overflow.pixelBytes = 64;
-    Spec v4Short = v4;  // the system reads a 256-colour table that is not there
+    Layout v4Short = v4;  // the system reads a 256-colour table that is not there
     v4Short.tableEntries = 0;
     v4Short.pixelBytes = 2;
-    Spec bitfields;
+    Layout bitfields;
     bitfields.bits = 16;
     bitfields.compression = 3;
     bitfields.tableEntries = 0;
     bitfields.pixelBytes = 8;  // the masks alone need 12
-    Spec wideTable;  // the launcher sees 16 colours, the system up to 256
+    Layout wideTable;  // the launcher sees 16 colours, the system up to 256
     wideTable.colorsUsed = 0x10010;
     wideTable.tableEntries = 16;
-    Spec honestRle = rle;
-    Spec lyingRle = rle;
+    Layout honestRle = rle;
+    Layout lyingRle = rle;
     lyingRle.imageSize = 5000;
-    Spec rleWithoutSize = rle;
+    Layout rleWithoutSize = rle;
     rleWithoutSize.imageSize = 0;
 
     std::vector<unsigned char> headerOnly = {'B', 'M', 14, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0};
@@ -75,19 +75,19 @@ std::vector<ReaderCase> ReaderCases()
 
     return {
         {"8-bit info layout", bitmaps::Make(plain), true, Palette::Entries, 256},
-        {"8-bit core layout", bitmaps::Make(With([] { Spec s; s.headerSize = 12; return s; }())), true,
+        {"8-bit core layout", bitmaps::Make(With([] { Layout s; s.headerSize = 12; return s; }())), true,
          Palette::Entries, 256},
-        {"24-bit without a table", bitmaps::Make(With([] { Spec s; s.bits = 24; s.tableEntries = 0; return s; }())),
+        {"24-bit without a table", bitmaps::Make(With([] { Layout s; s.bits = 24; s.tableEntries = 0; return s; }())),
          true, Palette::None},
-        {"colours-used 16 on 8 bits", bitmaps::Make(With([] { Spec s; s.colorsUsed = 16; s.tableEntries = 16; return s; }())),
+        {"colours-used 16 on 8 bits", bitmaps::Make(With([] { Layout s; s.colorsUsed = 16; s.tableEntries = 16; return s; }())),
          true, Palette::Entries, 16},
         {"offset field past the table is ignored",
-         bitmaps::Make(With([] { Spec s; s.pixelOffsetField = 5000; return s; }())), true, Palette::Entries, 256},
+         bitmaps::Make(With([] { Layout s; s.pixelOffsetField = 5000; return s; }())), true, Palette::Entries, 256},
         {"only the file header: a 0x0 image", headerOnly, true, Palette::None},
         {"larger info header read with the core layout", bitmaps::Make(v4), true, Palette::None},
         {"RLE with an honest size", bitmaps::Make(honestRle), true, Palette::Entries, 256},
-        {"top-down", bitmaps::Make(With([] { Spec s; s.height = -2; return s; }())), false, Palette::None},
-        {"negative width", bitmaps::Make(With([] { Spec s; s.width = -4; s.pixelBytes = 16; return s; }())), false,
+        {"top-down", bitmaps::Make(With([] { Layout s; s.height = -2; return s; }())), false, Palette::None},
+        {"negative width", bitmaps::Make(With([] { Layout s; s.width = -4; s.pixelBytes = 16; return s; }())), false,
          Palette::None},
         {"not BM", Bytes({'B', 'A', 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 40, 0}), false, Palette::None},
         {"shorter than 14 bytes", Bytes({'B', 'M', 0, 0}), false, Palette::None},
@@ -110,7 +110,7 @@ TEST(LoadDibImage, TableOfFiles)
         FakePlatform fake;
         DibImages images(fake.memory, fake.bitmapFiles, fake.graphics);
         // A palette from an earlier load, so that "unchanged" and "none" differ.
-        fake.bitmapFiles.Add("earlier.bmp", bitmaps::Make(Spec()));
+        fake.bitmapFiles.Add("earlier.bmp", bitmaps::Make(Layout()));
         DibImage earlier = images.LoadDibImage("earlier.bmp");
         ASSERT_NE(images.windowPalette(), nullptr);
 
@@ -138,14 +138,14 @@ TEST(LoadDibImage, OpenAndReadFailuresLeaveThePaletteAlone)
 {
     FakePlatform fake;
     DibImages images(fake.memory, fake.bitmapFiles, fake.graphics);
-    fake.bitmapFiles.Add("first.bmp", bitmaps::Make(Spec()));
+    fake.bitmapFiles.Add("first.bmp", bitmaps::Make(Layout()));
     DibImage first = images.LoadDibImage("first.bmp");
     const platform::PaletteHandle palette = images.windowPalette()->handle();
 
     EXPECT_TRUE(images.LoadDibImage("missing.bmp").empty());
     EXPECT_EQ(images.windowPalette()->handle(), palette);
 
-    fake.bitmapFiles.Add("failing.bmp", bitmaps::Make(Spec()));
+    fake.bitmapFiles.Add("failing.bmp", bitmaps::Make(Layout()));
     fake.bitmapFiles.FailReadsOf("failing.bmp");
     EXPECT_TRUE(images.LoadDibImage("failing.bmp").empty());
     EXPECT_EQ(images.windowPalette()->handle(), palette);
@@ -156,7 +156,7 @@ TEST(LoadDibImage, OutOfMemoryAndPaletteFailures)
 {
     FakePlatform fake;
     DibImages images(fake.memory, fake.bitmapFiles, fake.graphics);
-    fake.bitmapFiles.Add("a.bmp", bitmaps::Make(Spec()));
+    fake.bitmapFiles.Add("a.bmp", bitmaps::Make(Layout()));
     DibImage first = images.LoadDibImage("a.bmp");
 
     fake.memory.failAllocation = true;
@@ -175,10 +175,10 @@ TEST(LoadDibImage, PaletteTakesTheImagesColoursInOrder)
 {
     FakePlatform fake;
     DibImages images(fake.memory, fake.bitmapFiles, fake.graphics);
-    Spec core;
+    Layout core;
     core.headerSize = 12;
-    for (const Spec& spec : {Spec(), core}) {
-        fake.bitmapFiles.Add("p.bmp", bitmaps::Make(spec));
+    for (const Layout& layout : {Layout(), core}) {
+        fake.bitmapFiles.Add("p.bmp", bitmaps::Make(layout));
         DibImage image = images.LoadDibImage("p.bmp");
         const auto& entries = fake.graphics.palettes.at(images.windowPalette()->handle());
         for (int i : {0, 1, 100, 255}) {
@@ -194,10 +194,10 @@ TEST(DrawDibImage, BlockFromTheTopOfThePictureCountedFromTheBottomRow)
 {
     FakePlatform fake;
     DibImages images(fake.memory, fake.bitmapFiles, fake.graphics);
-    Spec spec;
-    spec.width = 230;
-    spec.height = 60;
-    fake.bitmapFiles.Add("b.bmp", bitmaps::Make(spec));
+    Layout layout;
+    layout.width = 230;
+    layout.height = 60;
+    fake.bitmapFiles.Add("b.bmp", bitmaps::Make(layout));
     DibImage image = images.LoadDibImage("b.bmp");
     const platform::DeviceContext dc = 0xD1;
     const int rows = images.DrawDibImage(dc, platform::Rect{400, 40, 630, 70}, image, platform::Rect{0, 0, 230, 30},
@@ -233,15 +233,15 @@ TEST(DrawDibImage, EmptyImageTouchesNothing)
 
 TEST(DibHeader, ColourTableAndPixelsFollowTheHeaderDirectly)
 {
-    Spec spec;
-    spec.colorsUsed = 16;
-    spec.tableEntries = 16;
-    const std::vector<unsigned char> file = bitmaps::Make(spec);
+    Layout layout;
+    layout.colorsUsed = 16;
+    layout.tableEntries = 16;
+    const std::vector<unsigned char> file = bitmaps::Make(layout);
     const unsigned char* header = file.data() + 14;
     EXPECT_EQ(ImageColorCount(header), 16);
     EXPECT_EQ(ColorTableBytes(header), 64);
     EXPECT_EQ(ImagePixels(header) - header, 40 + 64);
-    Spec core;
+    Layout core;
     core.headerSize = 12;
     const std::vector<unsigned char> coreFile = bitmaps::Make(core);
     EXPECT_EQ(ColorTableBytes(coreFile.data() + 14), 768);

@@ -44,7 +44,7 @@ struct WindowFixture : testing::Test {
     {
         fake.files.currentDirectory = "D:\\";
         fake.files.AddDirectory("D:\\");
-        bitmaps::Spec background;
+        bitmaps::Layout background;
         background.pixelFill = kBackgroundFill;
         fake.bitmapFiles.Add("bitmaps\\8bg1.bmp", bitmaps::Make(background));
         for (int id = 1; id <= kButtonCount; ++id) {
@@ -53,9 +53,9 @@ struct WindowFixture : testing::Test {
                 continue;
             const char* names[] = {files->up, files->focus, files->down};
             for (int picture = 0; picture < 3; ++picture) {
-                bitmaps::Spec spec;
-                spec.pixelFill = static_cast<std::uint8_t>(FillOf(id, static_cast<Picture>(picture)));
-                fake.bitmapFiles.Add(names[picture], bitmaps::Make(spec));
+                bitmaps::Layout layout;
+                layout.pixelFill = static_cast<std::uint8_t>(FillOf(id, static_cast<Picture>(picture)));
+                fake.bitmapFiles.Add(names[picture], bitmaps::Make(layout));
             }
         }
     }
@@ -147,7 +147,7 @@ TEST_F(WindowFixture, RegistrationPicturesAreLoadedWhenTheToolIsThere)
 TEST_F(WindowFixture, PaletteIsTheLastReadableFilesAndAMissingOneKeepsIt)
 {
     fake.bitmapFiles.Remove("bitmaps\\8bgamespyd.bmp");
-    bitmaps::Spec sixteen;
+    bitmaps::Layout sixteen;
     sixteen.colorsUsed = 16;
     sixteen.tableEntries = 16;
     fake.bitmapFiles.Add("bitmaps\\8bgamespyf.bmp", bitmaps::Make(sixteen));
