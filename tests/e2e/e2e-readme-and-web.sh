@@ -24,7 +24,10 @@ done
 sleep 1
 [ "$(window_count IronmarchLauncher)" = 0 ] || fail "an error box appeared: $(window_texts IronmarchLauncher)"
 has_exited menu && fail "the launcher closed after a web page"
-click_client 500 95
+# A quick double click runs the command once: the second press arrives as a double-click message.
+point_at 500 95
+sleep 0.2
+xdotool click --repeat 2 --delay 80 1
 expected="C:\\windows\\notepad.exe $(winpath "$DISC")\\readme.txt"
 deadline=$((SECONDS + 20))
 until pgrep -af 'notepad\.exe' | grep -qF "$expected"; do
@@ -32,6 +35,9 @@ until pgrep -af 'notepad\.exe' | grep -qF "$expected"; do
     sleep 0.3
 done
 has_exited menu && fail "the launcher closed after Readme"
+sleep 2
+notepads=$(pgrep -fc 'notepad\.exe' || true)
+[ "$notepads" = 1 ] || fail "$notepads Notepads after a double click on Readme"
 
 # Notepad's window covers the launcher; close it before the keys go there.
 pkill -f 'notepad\.exe' || true
