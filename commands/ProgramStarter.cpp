@@ -1,6 +1,5 @@
 #include "commands/ProgramStarter.h"
 
-#include <cstring>
 
 #include "app/BoundedText.h"
 #include "app/LauncherState.h"
