@@ -31,3 +31,27 @@ private:
     platform::Graphics& graphics_;
     platform::PaletteHandle handle_ = 0;
 };
+
+// A palette selected into a device context for one scope; the palette it
+// replaced goes back, as a background palette, when the scope ends.
+class SelectedPalette {
+public:
+    SelectedPalette(platform::Graphics& graphics, platform::DeviceContext dc, platform::PaletteHandle palette,
+                    bool forceBackground)
+        : graphics_(graphics), dc_(dc), previous_(graphics.SelectPalette(dc, palette, forceBackground))
+    {
+    }
+    ~SelectedPalette()
+    {
+        if (previous_ != 0)
+            graphics_.SelectPalette(dc_, previous_, true);
+    }
+    SelectedPalette(const SelectedPalette&) = delete;
+    SelectedPalette& operator=(const SelectedPalette&) = delete;
+    bool selected() const { return previous_ != 0; }
+
+private:
+    platform::Graphics& graphics_;
+    platform::DeviceContext dc_;
+    platform::PaletteHandle previous_;
+};

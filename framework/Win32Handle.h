@@ -51,41 +51,9 @@ struct RegistryKeyTraits {
 };
 using RegistryKey = UniqueHandle<HKEY, RegistryKeyTraits>;
 
-struct ModuleTraits {
-    static HMODULE Invalid() { return NULL; }
-    static bool IsValid(HMODULE h) { return h != NULL; }
-    static void Close(HMODULE h) { FreeLibrary(h); }
-};
-using LoadedModule = UniqueHandle<HMODULE, ModuleTraits>;
-
 struct LocalMemoryTraits {
     static HLOCAL Invalid() { return NULL; }
     static bool IsValid(HLOCAL h) { return h != NULL; }
     static void Close(HLOCAL h) { LocalFree(h); }
 };
 using LocalMemory = UniqueHandle<HLOCAL, LocalMemoryTraits>;
-
-struct GlobalMemoryTraits {
-    static HGLOBAL Invalid() { return NULL; }
-    static bool IsValid(HGLOBAL h) { return h != NULL; }
-    static void Close(HGLOBAL h) { GlobalFree(h); }
-};
-using GlobalMemory = UniqueHandle<HGLOBAL, GlobalMemoryTraits>;
-
-// GlobalLock for one scope.
-class GlobalLockScope {
-public:
-    explicit GlobalLockScope(HGLOBAL block) : block_(block), data_(GlobalLock(block)) {}
-    ~GlobalLockScope()
-    {
-        if (data_ != NULL)
-            GlobalUnlock(block_);
-    }
-    GlobalLockScope(const GlobalLockScope&) = delete;
-    GlobalLockScope& operator=(const GlobalLockScope&) = delete;
-    void* get() const { return data_; }
-
-private:
-    HGLOBAL block_;
-    void* data_;
-};

@@ -1,6 +1,7 @@
 #include "image/DibImage.h"
 
 #include <new>
+#include <optional>
 
 #include "image/DibHeader.h"
 
@@ -150,10 +151,9 @@ int DibImages::DrawDibImage(platform::DeviceContext dc, const platform::Rect& de
     if (header == nullptr)
         return 0;
 
-    platform::PaletteHandle previous = 0;
-    const bool withPalette = palette != nullptr && palette->handle() != 0;
-    if (withPalette)
-        previous = graphics_.SelectPalette(dc, palette->handle(), true);
+    std::optional<SelectedPalette> selected;
+    if (palette != nullptr && palette->handle() != 0)
+        selected.emplace(graphics_, dc, palette->handle(), true);
 
     const std::uint32_t height = ImageHeight(header);
     platform::DibCopy copy{};
@@ -167,9 +167,5 @@ int DibImages::DrawDibImage(platform::DeviceContext dc, const platform::Rect& de
     copy.lines = static_cast<std::uint16_t>(height);
     copy.bits = ImagePixels(header);
     copy.header = header;
-    const int rows = graphics_.SetDIBitsToDevice(dc, copy);
-
-    if (withPalette)
-        graphics_.SelectPalette(dc, previous, true);
-    return rows;
+    return graphics_.SetDIBitsToDevice(dc, copy);
 }

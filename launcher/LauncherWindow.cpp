@@ -59,12 +59,9 @@ void LauncherWindow::RealizeWindowPalette(platform::WindowSurface& surface)
     if (buttons_.backgroundImage.empty() || palette == nullptr)
         return;
     platform::ClientDC dc(surface);
-    platform::Graphics& graphics = images_.graphics();
-    const platform::PaletteHandle previous = graphics.SelectPalette(dc.get(), palette->handle(), false);
-    if (previous != 0) {
-        graphics.RealizePalette(dc.get());
-        graphics.SelectPalette(dc.get(), previous, true);
-    }
+    SelectedPalette foreground(images_.graphics(), dc.get(), palette->handle(), false);
+    if (foreground.selected())
+        images_.graphics().RealizePalette(dc.get());
 }
 
 void LauncherWindow::DrawButton(platform::DeviceContext dc, int id, Picture picture)
