@@ -31,5 +31,3 @@ has_exited nt && fail "the launcher closed on Windows NT"
 [ "$(wc -l <"$STANDIN_LOG")" = 1 ] || fail "setup.exe was started on Windows NT"
 key Escape
 wait_exit nt >/dev/null
-reg_delete_value() { wine reg delete "$1" /v "$2" /f >/dev/null 2>&1 || true; }
-reg_delete_value 'HKCU\Software\Wine' Version

@@ -9,7 +9,7 @@ cat >"$browser" <<SCRIPT
 echo "\$1" >>"$SCRATCH/browser.log"
 SCRIPT
 chmod +x "$browser"
-reg_set 'HKCU\Software\Wine\WineBrowser' Browsers "$browser"
+reg_set_for_test 'HKCU\Software\Wine\WineBrowser' Browsers "$browser"
 
 launch menu "$DISC"
 wait_window "$LAUNCHER_TITLE" >/dev/null
@@ -41,7 +41,6 @@ notepads=$(pgrep -fc 'notepad\.exe' || true)
 
 # Notepad's window covers the launcher; close it before the keys go there.
 pkill -f 'notepad\.exe' || true
-wine reg delete 'HKCU\Software\Wine\WineBrowser' /v Browsers /f >/dev/null 2>&1 || true
 click_client 10 300
 key Escape
 wait_exit menu >/dev/null

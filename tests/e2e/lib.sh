@@ -24,9 +24,15 @@ fail() {
 }
 
 ADDED_CDROMS=""
+CHANGED_VALUES=""  # "KEY|VALUE" pairs that a test set and the next test must not see
 
 cleanup() {
     for letter in $ADDED_CDROMS; do remove_cdrom "$letter"; done
+    local pair
+    while IFS= read -r pair; do
+        [ -n "$pair" ] && wine reg delete "${pair%%|*}" /v "${pair#*|}" /f >/dev/null 2>&1 || true
+    done <<<"$CHANGED_VALUES"
+    forget_installation
     wineserver -k 2>/dev/null || true
     wineserver -w 2>/dev/null || true
     rm -rf "$SCRATCH"
@@ -104,8 +110,15 @@ reg_set() { wine reg add "$1" /v "$2" /d "$3" /f >/dev/null 2>&1 || fail "could 
 reg_delete() { wine reg delete "$1" /f >/dev/null 2>&1 || true; }
 reg_has() { wine reg query "$1" >/dev/null 2>&1; }
 
+# Sets a value that the rest of the shared prefix must not keep; it goes at the end of the test.
+reg_set_for_test() {
+    reg_set "$1" "$2" "$3"
+    CHANGED_VALUES="$CHANGED_VALUES
+$1|$2"
+}
+
 # The Windows version that programs started from now on see.
-wine_version() { reg_set 'HKCU\Software\Wine' Version "$1"; }
+wine_version() { reg_set_for_test 'HKCU\Software\Wine' Version "$1"; }
 
 forget_installation() {
     reg_delete "$APP_PATHS_KEY"
