@@ -18,6 +18,7 @@ add_library(launcher_win32 STATIC
   framework/CFile.cpp
   framework/CFrameWnd.cpp
   framework/CWinApp.cpp
+  platform/win32/Win32BitmapFiles.cpp
   platform/win32/Win32Desktop.cpp
   platform/win32/Win32Dialogs.cpp
   platform/win32/Win32DirectX.cpp

@@ -97,23 +97,6 @@ void ButtonTable::LayoutButtonColumn(const LauncherState& state)
     }
 }
 
-bool ButtonTable::IsShown(int id, const LauncherState& state)
-{
-    switch (id) {
-    case kInstallButton:
-        return !state.gameInstalled;
-    case kPlayButton:
-    case kUninstallButton:
-        return state.gameInstalled;
-    case kRegistrationButton:
-        return state.registrationToolPresent;
-    case kReservedButton:
-        return false;
-    default:
-        return id >= 1 && id <= kButtonCount;
-    }
-}
-
 void ButtonTable::ReleaseImages()
 {
     backgroundImage.Reset();

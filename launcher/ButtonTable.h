@@ -51,9 +51,6 @@ public:
     void SetInactiveFlags(bool registrationToolPresent);
     void LayoutButtonColumn(const LauncherState& state);
 
-    // Whether a button is drawn and hit-tested in the given state.
-    static bool IsShown(int id, const LauncherState& state);
-
     void ReleaseImages();
 
 private:

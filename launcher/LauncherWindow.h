@@ -51,7 +51,6 @@ public:
 
     ButtonTable& buttons() { return buttons_; }
     int focusButton() const { return focusButton_; }
-    int hitButton() const { return hitButton_; }
     int pressedButton() const { return pressedButton_; }
 
 private:

@@ -34,8 +34,6 @@ public:
     // OSVERSIONINFOEXA, 148 for OSVERSIONINFOA).
     virtual bool GetVersion(std::uint32_t recordSize, VersionInfo* info) = 0;
 
-    virtual void DebugOutput(const char* text) = 0;
-
     // Environment variables of the launcher's own process.
     virtual bool HasEnvironmentVariable(const char* name) = 0;
     virtual void SetEnvironmentText(const char* name, const char* value) = 0;

@@ -61,11 +61,6 @@ bool Desktop::GetVersion(std::uint32_t recordSize, platform::VersionInfo* info)
     return true;
 }
 
-void Desktop::DebugOutput(const char* text)
-{
-    OutputDebugStringA(text);
-}
-
 bool Desktop::HasEnvironmentVariable(const char* name)
 {
     char value[4];

@@ -44,7 +44,6 @@ public:
     int ScreenWidth() override;
     int ScreenHeight() override;
     bool GetVersion(std::uint32_t recordSize, platform::VersionInfo* info) override;
-    void DebugOutput(const char* text) override;
     bool HasEnvironmentVariable(const char* name) override;
     void SetEnvironmentText(const char* name, const char* value) override;
 };

@@ -153,7 +153,6 @@ pixel() {
 }
 
 key() { xdotool key "$1"; }
-click_at() { xdotool mousemove --sync "$1" "$2" click 1; }
 
 # The client area's top-left corner on the screen: the window at (190, 156)
 # with its two-pixel sunken edge.
@@ -245,6 +244,18 @@ wait_log_lines() {
 
 # Field N (1: program, 2: command line, 3: directory) of logged start M.
 logged() { sed -n "${1}p" "$STANDIN_LOG" | tr -d '\r' | cut -f"$2"; }
+
+# Checks logged start M: expect_start M PROGRAM COMMAND-LINE DIRECTORY ("*" takes any).
+expect_start() {
+    local start=$1 field=1 want
+    local names=("" program "command line" "working directory")
+    shift
+    for want in "$@"; do
+        [ "$want" = "*" ] || [ "$(logged "$start" "$field")" = "$want" ] ||
+            fail "start $start: ${names[$field]} $(logged "$start" "$field"), expected $want"
+        field=$((field + 1))
+    done
+}
 
 # Starts the launcher from the root of a drive, as the disc's autorun would:
 # launch_from_drive NAME LETTER [VAR=VALUE ...]

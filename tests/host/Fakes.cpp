@@ -490,34 +490,4 @@ void FakePlatform::InstallGame(const std::string& directory)
     files.AddFile(directory + "\\IronmarchLauncher.exe");
 }
 
-std::vector<unsigned char> MakeBitmap8(int width, int height, unsigned char fill, unsigned colorsUsed)
-{
-    const unsigned entries = colorsUsed != 0 ? colorsUsed : 256;
-    const std::size_t stride = (static_cast<std::size_t>(width) + 3) & ~static_cast<std::size_t>(3);
-    const std::size_t pixels = stride * static_cast<std::size_t>(height);
-    const std::size_t total = 14 + 40 + 4 * entries + pixels;
-    std::vector<unsigned char> file(total, 0);
-    auto put32 = [&](std::size_t at, std::uint32_t v) {
-        for (int i = 0; i < 4; ++i)
-            file[at + i] = static_cast<unsigned char>(v >> (8 * i));
-    };
-    file[0] = 'B';
-    file[1] = 'M';
-    put32(2, static_cast<std::uint32_t>(total));
-    put32(10, static_cast<std::uint32_t>(14 + 40 + 4 * entries));
-    put32(14, 40);
-    put32(18, static_cast<std::uint32_t>(width));
-    put32(22, static_cast<std::uint32_t>(height));
-    file[26] = 1;
-    file[28] = 8;
-    put32(46, colorsUsed);
-    for (unsigned i = 0; i < entries; ++i) {
-        file[54 + 4 * i] = static_cast<unsigned char>(i);            // blue
-        file[54 + 4 * i + 1] = static_cast<unsigned char>(255 - i);  // green
-        file[54 + 4 * i + 2] = static_cast<unsigned char>(i / 2);    // red
-    }
-    std::fill(file.begin() + static_cast<std::ptrdiff_t>(14 + 40 + 4 * entries), file.end(), fill);
-    return file;
-}
-
 }  // namespace fakes

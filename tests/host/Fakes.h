@@ -98,7 +98,6 @@ public:
     int ScreenWidth() override { return screenWidth; }
     int ScreenHeight() override { return screenHeight; }
     bool GetVersion(std::uint32_t recordSize, platform::VersionInfo* info) override;
-    void DebugOutput(const char* text) override { log_.push_back(std::string("debug ") + text); }
     bool HasEnvironmentVariable(const char* name) override { return environment.count(name) != 0; }
     void SetEnvironmentText(const char* name, const char* value) override;
 
@@ -309,7 +308,5 @@ struct FakePlatform {
     void RegisterGame(const std::string& directory, const std::string& uninstall = "C:\\uninst.exe /x");
     void InstallGame(const std::string& directory);  // registry and the installed launcher file
 };
-
-std::vector<unsigned char> MakeBitmap8(int width, int height, unsigned char fill, unsigned colorsUsed = 0);
 
 }  // namespace fakes
