@@ -7,12 +7,13 @@ UNINSTALL_KEY='HKLM\SOFTWARE\Microsoft\Windows\CurrentVersion\Uninstall\Ironmarc
 FAILURES=${IRONMARCH_FAILURES:-/tmp/ironmarch-failures}
 
 fail() {
+    trap - ERR  # the report below must not report itself
     echo "FAIL: $*" >&2
     mkdir -p "$FAILURES"
     local shot="$FAILURES/$(basename "${test_script:-test}" .sh)-$(date +%s).png"
     import -window root "$shot" 2>/dev/null && echo "screen at the failure: $shot" >&2
     echo "windows on the screen:" >&2
-    for w in $(xdotool search --onlyvisible --name '.' 2>/dev/null); do
+    for w in $(xdotool search --onlyvisible --name '.' 2>/dev/null || true); do
         echo "  $(xdotool getwindowname "$w" 2>/dev/null) $(xdotool getwindowgeometry "$w" 2>/dev/null | tr '\n' ' ')" >&2
     done
     echo "Windows processes:" >&2
