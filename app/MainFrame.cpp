@@ -9,6 +9,7 @@
 #include "app/Restart.h"
 #include "app/SingleInstance.h"
 #include "app/WindowPlacement.h"
+#include "framework/SystemLibrary.h"
 #include "platform/win32/Win32Platform.h"
 #include "resources/resource.h"
 
@@ -18,9 +19,16 @@ constexpr DWORD kMainWindowStyle = WS_POPUP | WS_VISIBLE;
 
 void PlayStartupSound(const char* name)
 {
+    // WINMM is no known system DLL: imported statically, Windows would take
+    // a copy planted beside the launcher. So it comes from the system
+    // directory, and a system without it only stays silent.
+    typedef BOOL(WINAPI * PlaySoundFunction)(LPCSTR, HMODULE, DWORD);
+    const PlaySoundFunction playSound = SystemFunction<PlaySoundFunction>("winmm.dll", "PlaySoundA");
+    if (playSound == nullptr)
+        return;
     HMODULE module = GetModuleHandleA(NULL);
-    PlaySoundA(NULL, module, SND_RESOURCE | SND_NODEFAULT | SND_PURGE);
-    PlaySoundA(name, module, SND_RESOURCE | SND_ASYNC | SND_NODEFAULT | SND_NOWAIT);
+    playSound(NULL, module, SND_RESOURCE | SND_NODEFAULT | SND_PURGE);
+    playSound(name, module, SND_RESOURCE | SND_ASYNC | SND_NODEFAULT | SND_NOWAIT);
 }
 
 }  // namespace

@@ -18,6 +18,7 @@ add_library(launcher_win32 STATIC
   framework/CFile.cpp
   framework/CFrameWnd.cpp
   framework/CWinApp.cpp
+  framework/SystemLibrary.cpp
   platform/win32/Win32BitmapFiles.cpp
   platform/win32/Win32Desktop.cpp
   platform/win32/Win32Dialogs.cpp
@@ -31,12 +32,24 @@ add_library(launcher_win32 STATIC
   disc/InsertDiscDialog.cpp
 )
 target_compile_options(launcher_win32 PRIVATE -Wall -Wextra -Werror)
-target_link_libraries(launcher_win32 PUBLIC launcher_core winmm gdi32 user32 advapi32 shell32 ole32)
+# WINMM, SHELL32, OLE32 and DirectX are loaded from the system directory
+# when first needed (framework/SystemLibrary.h); nothing else is imported.
+target_link_libraries(launcher_win32 PUBLIC launcher_core gdi32 user32 advapi32)
+
+# Linked into every program of the disc, so that the runtime's mutexes work
+# on Windows 95, 98 and ME too.
+add_library(win9x_runtime OBJECT framework/Win9xRuntime.cpp)
+
+if(IRONMARCH_GTEST_ONLY)
+  add_subdirectory(tests/windows)
+  return()
+endif()
 
 configure_file(resources/launcher.rc.in ${CMAKE_BINARY_DIR}/launcher.rc @ONLY)
 add_executable(IronmarchLauncher WIN32
   app/LauncherApp.cpp
   app/MainFrame.cpp
+  $<TARGET_OBJECTS:win9x_runtime>
   ${CMAKE_BINARY_DIR}/launcher.rc
 )
 target_include_directories(IronmarchLauncher PRIVATE ${PROJECT_SOURCE_DIR}/resources)

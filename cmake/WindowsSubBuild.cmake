@@ -4,15 +4,33 @@
 include(ExternalProject)
 
 set(WINDOWS_BINARY_DIR ${CMAKE_BINARY_DIR}/windows)
+# The disc's programs use the win32-thread compilers; the GoogleTest
+# program needs the posix ones and is built apart, into the same folder the
+# Wine tests look in.
 ExternalProject_Add(windows
   SOURCE_DIR ${PROJECT_SOURCE_DIR}
   BINARY_DIR ${WINDOWS_BINARY_DIR}
   CMAKE_ARGS
     -DCMAKE_TOOLCHAIN_FILE=${PROJECT_SOURCE_DIR}/cmake/mingw-i686.cmake
+    -DMINGW_THREADS=win32
     -DCMAKE_BUILD_TYPE=Release
     -DIRONMARCH_ASSETS=${IRONMARCH_ASSETS}
   BUILD_ALWAYS ON
   INSTALL_COMMAND ""
   DEPENDS assets)
+
+ExternalProject_Add(windows_gtest
+  SOURCE_DIR ${PROJECT_SOURCE_DIR}
+  BINARY_DIR ${CMAKE_BINARY_DIR}/windows-gtest
+  CMAKE_ARGS
+    -DCMAKE_TOOLCHAIN_FILE=${PROJECT_SOURCE_DIR}/cmake/mingw-i686.cmake
+    -DMINGW_THREADS=posix
+    -DCMAKE_BUILD_TYPE=Release
+    -DIRONMARCH_ASSETS=${IRONMARCH_ASSETS}
+    -DIRONMARCH_GTEST_ONLY=ON
+    -DIRONMARCH_GTEST_OUTPUT=${WINDOWS_BINARY_DIR}/tests/windows
+  BUILD_ALWAYS ON
+  INSTALL_COMMAND ""
+  DEPENDS windows)
 
 add_subdirectory(tests/wine)

@@ -9,10 +9,14 @@ bool CFile::Open(const char* path, unsigned flags)
 
 ULONGLONG CFile::GetLength() const
 {
-    LARGE_INTEGER size;
-    if (!GetFileSizeEx(handle_.get(), &size))
+    // GetFileSize, not GetFileSizeEx: the latter came with Windows 2000. A
+    // high part with a low part of all ones is told from a failure by the
+    // error code.
+    DWORD high = 0;
+    const DWORD low = GetFileSize(handle_.get(), &high);
+    if (low == INVALID_FILE_SIZE && GetLastError() != NO_ERROR)
         return 0;
-    return static_cast<ULONGLONG>(size.QuadPart);
+    return (static_cast<ULONGLONG>(high) << 32) | low;
 }
 
 bool CFile::Read(void* buffer, DWORD bytes, DWORD* received)

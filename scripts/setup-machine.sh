@@ -5,7 +5,7 @@ set -euo pipefail
 
 packages=(cmake make g++ clang libclang-rt-14-dev googletest libgtest-dev
           g++-mingw-w64-i686 mingw-w64-tools wine wine32:i386 wine64
-          xvfb xauth xdotool imagemagick procps)
+          xvfb xauth xdotool imagemagick procps python3)
 
 missing=()
 for package in "${packages[@]}"; do

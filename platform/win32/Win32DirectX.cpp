@@ -5,6 +5,7 @@
 #include <ddraw.h>
 #include <objbase.h>
 
+#include "framework/SystemLibrary.h"
 #include "platform/win32/Win32Platform.h"
 
 namespace win32 {
@@ -22,6 +23,9 @@ static_assert(sizeof(DDSURFACEDESC) == 108, "the surface description of DirectX 
 
 typedef HRESULT(WINAPI* DirectDrawCreateFunction)(GUID*, LPDIRECTDRAW*, IUnknown*);
 typedef HRESULT(WINAPI* DirectDrawCreateExFunction)(GUID*, LPVOID*, REFIID, IUnknown*);
+typedef HRESULT(WINAPI* CoInitializeFunction)(LPVOID);
+typedef HRESULT(WINAPI* CoCreateInstanceFunction)(REFCLSID, LPUNKNOWN, DWORD, REFIID, LPVOID*);
+typedef void(WINAPI* CoUninitializeFunction)();
 
 template <typename T>
 platform::DirectXRuntime::Object AsObject(T* pointer)
@@ -33,7 +37,8 @@ platform::DirectXRuntime::Object AsObject(T* pointer)
 
 platform::DirectXRuntime::Module DirectXRuntime::LoadLibraryByName(const char* name)
 {
-    return reinterpret_cast<Module>(LoadLibraryA(name));
+    // The system's DirectX, never a DLL of that name beside the launcher.
+    return reinterpret_cast<Module>(LoadSystemLibrary(name));
 }
 
 platform::DirectXRuntime::Procedure DirectXRuntime::FindEntryPoint(Module module, const char* name)
@@ -119,13 +124,18 @@ void DirectXRuntime::Release(Object object)
 
 void DirectXRuntime::CoInitialize()
 {
-    ::CoInitialize(NULL);
+    const CoInitializeFunction coInitialize = SystemFunction<CoInitializeFunction>("ole32.dll", "CoInitialize");
+    if (coInitialize != nullptr)
+        coInitialize(NULL);
 }
 
 platform::DirectXRuntime::Object DirectXRuntime::CreateDirectMusic()
 {
     void* music = NULL;
-    if (FAILED(CoCreateInstance(kClsidDirectMusic, NULL, CLSCTX_INPROC_SERVER, kIidDirectMusic, &music)) ||
+    const CoCreateInstanceFunction coCreateInstance =
+        SystemFunction<CoCreateInstanceFunction>("ole32.dll", "CoCreateInstance");
+    if (coCreateInstance == nullptr ||
+        FAILED(coCreateInstance(kClsidDirectMusic, NULL, CLSCTX_INPROC_SERVER, kIidDirectMusic, &music)) ||
         music == NULL)
         return 0;
     return reinterpret_cast<Object>(music);
@@ -133,7 +143,10 @@ platform::DirectXRuntime::Object DirectXRuntime::CreateDirectMusic()
 
 void DirectXRuntime::CoUninitialize()
 {
-    ::CoUninitialize();
+    const CoUninitializeFunction coUninitialize =
+        SystemFunction<CoUninitializeFunction>("ole32.dll", "CoUninitialize");
+    if (coUninitialize != nullptr)
+        coUninitialize();
 }
 
 }  // namespace win32

@@ -1,5 +1,6 @@
 #include <cstdio>
 
+#include "framework/SystemLibrary.h"
 #include "platform/win32/Win32Platform.h"
 
 namespace win32 {
@@ -34,7 +35,19 @@ bool Files::CanonicalDirectory(const char* path, char* buffer, std::uint32_t siz
     const DWORD fullLength = GetFullPathNameA(path, MAX_PATH, full, NULL);
     if (fullLength == 0 || fullLength >= MAX_PATH)
         return false;
-    const DWORD length = GetLongPathNameA(full, buffer, size);
+    // GetLongPathNameA is missing from Windows 95 and NT 4.0. There the full
+    // paths are compared as they are: a short and a long name of one folder
+    // then cost one restart, which the restart mark keeps from repeating.
+    typedef DWORD(WINAPI * GetLongPathNameFunction)(LPCSTR, LPSTR, DWORD);
+    static const GetLongPathNameFunction getLongPathName =
+        SystemFunction<GetLongPathNameFunction>("kernel32.dll", "GetLongPathNameA");
+    DWORD length = 0;
+    if (getLongPathName != nullptr) {
+        length = getLongPathName(full, buffer, size);
+    } else if (fullLength < size) {
+        lstrcpyA(buffer, full);
+        length = fullLength;
+    }
     if (length == 0 || length >= size)
         return false;
     // "C:\Games\" and "C:\Games" name one directory; a root keeps its separator.

@@ -4,10 +4,19 @@
 
 #include <string>
 
+#include "framework/SystemLibrary.h"
 #include "framework/Win32Handle.h"
 #include "platform/win32/Win32Platform.h"
 
 namespace win32 {
+
+namespace {
+
+// SHELL32 is loaded when a command first needs it, from the system directory.
+typedef BOOL(WINAPI* ShellExecuteExFunction)(SHELLEXECUTEINFOA*);
+typedef HINSTANCE(WINAPI* ShellExecuteFunction)(HWND, LPCSTR, LPCSTR, LPCSTR, LPCSTR, INT);
+
+}  // namespace
 
 platform::StartResult Processes::StartProcess(const char* applicationName, const char* commandLine,
                                                const char* currentDirectory, bool waitForExit)
@@ -37,14 +46,20 @@ platform::StartResult Processes::ShellExecuteOpen(const char* file, const char* 
     info.lpParameters = parameters;
     info.lpDirectory = directory;
     info.nShow = SW_SHOWNORMAL;
-    if (!ShellExecuteExA(&info))
+    const ShellExecuteExFunction shellExecuteEx = SystemFunction<ShellExecuteExFunction>("shell32.dll", "ShellExecuteExA");
+    if (shellExecuteEx == nullptr)
+        return platform::StartResult{false, ERROR_DLL_NOT_FOUND};
+    if (!shellExecuteEx(&info))
         return platform::StartResult{false, GetLastError()};
     return platform::StartResult{true, 0};
 }
 
 std::intptr_t Processes::OpenDocument(const char* address)
 {
-    const HINSTANCE result = ShellExecuteA(NULL, "open", address, NULL, NULL, SW_SHOW);
+    const ShellExecuteFunction shellExecute = SystemFunction<ShellExecuteFunction>("shell32.dll", "ShellExecuteA");
+    if (shellExecute == nullptr)
+        return SE_ERR_DLLNOTFOUND;
+    const HINSTANCE result = shellExecute(NULL, "open", address, NULL, NULL, SW_SHOW);
     return reinterpret_cast<std::intptr_t>(result);
 }
 
