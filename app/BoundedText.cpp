@@ -18,12 +18,14 @@ bool CopyText(char* buffer, std::size_t size, const char* text)
 
 bool AppendText(char* buffer, std::size_t size, const char* text)
 {
+    if (size == 0)
+        return false;
     const std::size_t used = BoundedLength(buffer, size);
-    if (used >= size)
-        return false;
     const std::size_t length = std::strlen(text);
-    if (used + length >= size)
+    if (used >= size || used + length >= size) {
+        buffer[0] = '\0';  // the old text alone would name another path
         return false;
+    }
     std::memcpy(buffer + used, text, length + 1);
     return true;
 }

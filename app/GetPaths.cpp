@@ -26,6 +26,16 @@ platform::Registry::ReadResult ReadText(platform::Registry& registry, const char
 
 }  // namespace
 
+bool IsAbsolutePath(const char* path)
+{
+    const bool separator2 = path[0] != '\0' && path[1] != '\0' && (path[2] == '\\' || path[2] == '/');
+    const char drive = static_cast<char>(path[0] | 0x20);
+    if (drive >= 'a' && drive <= 'z' && path[1] == ':' && separator2)
+        return true;
+    // A UNC path: two separators and a server name.
+    return path[0] == '\\' && path[1] == '\\' && path[2] != '\0' && path[2] != '\\';
+}
+
 bool TerminateRegistryText(char* buffer, std::size_t size, std::uint32_t bytesRead)
 {
     if (size == 0)
@@ -59,9 +69,12 @@ void GetPaths(LauncherState& state, platform::Registry& registry, platform::File
             break;
         case Result::Ok: {
             // An installation directory too long for the path counts as not
-            // installed rather than as a shortened, different path.
+            // installed rather than as a shortened, different path. An empty
+            // or relative one would name a launcher relative to the current
+            // directory: the disc's own copy, most likely.
             char launcherPath[256];
-            if (FormatText(launcherPath, sizeof launcherPath, "%s\\%s", state.installDir, names::kLauncherProgram) &&
+            if (IsAbsolutePath(state.installDir) &&
+                FormatText(launcherPath, sizeof launcherPath, "%s\\%s", state.installDir, names::kLauncherProgram) &&
                 files.CanOpenForReading(launcherPath))
                 state.gameInstalled = true;
             break;

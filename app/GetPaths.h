@@ -15,3 +15,7 @@ void GetPaths(LauncherState& state, platform::Registry& registry, platform::File
 // Turns the raw bytes of a registry value into a terminated text. False when
 // the value does not fit with its terminator: the buffer is then emptied.
 bool TerminateRegistryText(char* buffer, std::size_t size, std::uint32_t bytesRead);
+
+// A drive letter, colon and separator, or a UNC path: the only paths that can
+// name an installation whatever the current directory is.
+bool IsAbsolutePath(const char* path);

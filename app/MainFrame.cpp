@@ -127,7 +127,8 @@ LRESULT CMainFrame::OnActivateApp(WPARAM wParam, LPARAM)
 
 LRESULT CMainFrame::OnKeyDown(WPARAM wParam, LPARAM)
 {
-    window_.OnKeyDown(static_cast<unsigned>(wParam));
+    win32::WindowSurface surface(m_hWnd);
+    window_.OnKeyDown(surface, static_cast<unsigned>(wParam));
     return Default();
 }
 

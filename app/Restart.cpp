@@ -45,6 +45,6 @@ bool RestartFromInstallDir(LauncherState& state, const char* currentDirectory, b
     files.ChangeDirectory(state.installDir);
     ReleaseInstanceMutex(state, desktop);
     desktop.SetEnvironmentText(kRestartedVariable, "1");
-    StartProgram(processes, nullptr, names::kLauncherProgram, nullptr);
+    StartProgram(processes, files, nullptr, names::kLauncherProgram, nullptr);
     return true;
 }

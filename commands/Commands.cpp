@@ -74,14 +74,14 @@ void LauncherCommands::InstallGame()
         platform_.dialogs.ShowMessageBox(state_.DebugSpew, "Warning", kMbOk | kMbIconExclamation);
         return;
     }
-    StartProgram(platform_.processes, nullptr, kSetupProgram, nullptr);
+    StartProgram(platform_.processes, platform_.files, nullptr, kSetupProgram, nullptr);
     state_.quitPending = true;
 }
 
 void LauncherCommands::InstallDirectX()
 {
     if (FileExists(platform_.files, kLocalDirectXSetup)) {
-        StartProgram(platform_.processes, nullptr, kLocalDirectXSetup, nullptr);
+        StartProgram(platform_.processes, platform_.files, nullptr, kLocalDirectXSetup, nullptr);
         state_.quitPending = true;
         return;
     }
@@ -94,7 +94,7 @@ void LauncherCommands::InstallDirectX()
     char directory[16];
     FormatText(directory, sizeof directory, "%c:\\DirectX", letter);
     platform_.files.ChangeDirectory(directory);
-    StartProgram(platform_.processes, kDiscDirectXSetup, nullptr, directory);
+    StartProgram(platform_.processes, platform_.files, kDiscDirectXSetup, nullptr, directory);
     state_.quitPending = true;
 }
 
@@ -119,7 +119,7 @@ void LauncherCommands::ShowReadme()
     // A line that does not fit is not started cut short.
     if (!ComposeReadmeCommandLine(windows, current, line, sizeof line))
         return;
-    StartProgram(platform_.processes, nullptr, line, nullptr);
+    StartProgram(platform_.processes, platform_.files, nullptr, line, nullptr);
 }
 
 void LauncherCommands::RunRegistrationTool()
@@ -207,7 +207,7 @@ void LauncherCommands::PlayGame()
     state_.gameLaunchStarted = true;
     platform_.files.ChangeDirectory(state_.installDir);
     ReleaseInstanceMutex(state_, platform_.desktop);
-    const platform::StartResult started = StartProgram(platform_.processes, nullptr, names::kGameProgram, nullptr);
+    const platform::StartResult started = StartProgram(platform_.processes, platform_.files, nullptr, names::kGameProgram, nullptr);
     if (!started.started) {
         const std::string text = SystemErrorText(platform_.processes, started.error);
         platform_.dialogs.ShowMessageBox(text.c_str(), "Setup.exe", kMbOk | kMbIconInformation);
@@ -222,6 +222,6 @@ void LauncherCommands::QuitLauncher()
 
 void LauncherCommands::UninstallGame()
 {
-    StartProgram(platform_.processes, nullptr, state_.uninstallCommand, nullptr);
+    StartProgram(platform_.processes, platform_.files, nullptr, state_.uninstallCommand, nullptr);
     state_.quitPending = true;
 }

@@ -17,6 +17,37 @@ bool IsBlank(char c)
     return c == ' ' || c == '\t';
 }
 
+const char* SkipBlanks(const char* p)
+{
+    while (IsBlank(*p))
+        ++p;
+    return p;
+}
+
+// The text after a command line's first word, quoted or not.
+const char* SkipFirstWord(const char* commandLine)
+{
+    const char* p = SkipBlanks(commandLine);
+    if (*p == '"') {
+        ++p;
+        while (*p != '\0' && *p != '"')
+            ++p;
+        if (*p == '"')
+            ++p;
+    } else {
+        while (*p != '\0' && !IsBlank(*p))
+            ++p;
+    }
+    return SkipBlanks(p);
+}
+
+// Whether the last part of a path has a dot, as CreateProcessA judges it.
+bool HasExtension(const std::string& path)
+{
+    const std::size_t name = path.find_last_of("\\/:");
+    return path.find('.', name == std::string::npos ? 0 : name + 1) != std::string::npos;
+}
+
 // The current directory saved for the duration of a registration probe or
 // start; when it cannot be saved whole the directory is never changed.
 class RegistrationDirectory {
@@ -50,47 +81,67 @@ private:
 
 }  // namespace
 
-platform::StartResult StartProgram(platform::Processes& processes, const char* program, const char* commandLine,
-                                   const char* directory, bool waitForExit)
+platform::StartResult StartProgram(platform::Processes& processes, platform::Files& files, const char* program,
+                                   const char* commandLine, const char* directory, bool waitForExit)
 {
     const platform::StartResult result = processes.StartProcess(program, commandLine, directory, waitForExit);
     if (result.started || result.error != kErrorElevationRequired)
         return result;
 
-    if (program != nullptr)
-        return processes.ShellExecuteOpen(program, commandLine, directory);
     std::string file;
     std::string parameters;
-    if (commandLine == nullptr || !SplitCommandLine(commandLine, &file, &parameters))
+    if (program != nullptr) {
+        // The command line's first word is the program's own name, which
+        // the shell puts in front of the parameters itself.
+        file = program;
+        if (commandLine != nullptr)
+            parameters = SkipFirstWord(commandLine);
+    } else if (commandLine == nullptr || !SplitCommandLine(files, commandLine, &file, &parameters)) {
         return result;
-    return processes.ShellExecuteOpen(file.c_str(), parameters.empty() ? nullptr : parameters.c_str(), directory);
+    }
+    return processes.ShellExecuteOpen(file.c_str(), parameters.empty() ? nullptr : parameters.c_str(), directory,
+                                      waitForExit);
 }
 
-bool SplitCommandLine(const char* commandLine, std::string* program, std::string* parameters)
+bool SplitCommandLine(platform::Files& files, const char* commandLine, std::string* program,
+                      std::string* parameters)
 {
-    const char* p = commandLine;
-    while (IsBlank(*p))
-        ++p;
-    const char* start = p;
-    const char* end;
+    const char* p = SkipBlanks(commandLine);
     if (*p == '"') {
-        start = ++p;
+        const char* start = ++p;
         while (*p != '\0' && *p != '"')
             ++p;
-        end = p;
-        if (*p == '"')
-            ++p;
-    } else {
+        if (p == start)
+            return false;
+        program->assign(start, p);
+        parameters->assign(SkipBlanks(*p == '"' ? p + 1 : p));
+        return true;
+    }
+    const char* start = p;
+    const char* firstEnd = nullptr;
+    for (;;) {
         while (*p != '\0' && !IsBlank(*p))
             ++p;
-        end = p;
+        if (p == start)
+            return false;
+        if (firstEnd == nullptr)
+            firstEnd = p;
+        std::string candidate(start, p);
+        if (!HasExtension(candidate))
+            candidate += ".exe";
+        if (FileExists(files, candidate.c_str())) {
+            program->assign(candidate);
+            parameters->assign(SkipBlanks(p));
+            return true;
+        }
+        if (*p == '\0')
+            break;
+        p = SkipBlanks(p);
+        if (*p == '\0')
+            break;
     }
-    if (end == start)
-        return false;
-    program->assign(start, end);
-    while (IsBlank(*p))
-        ++p;
-    parameters->assign(p);
+    program->assign(start, firstEnd);
+    parameters->assign(SkipBlanks(firstEnd));
     return true;
 }
 
@@ -115,7 +166,7 @@ void LaunchRegistrationTool(platform::Files& files, platform::Processes& process
     RegistrationDirectory directory(files);
     if (!directory.entered())
         return;
-    StartProgram(processes, kRegistrationProgram, nullptr, nullptr, wait);
+    StartProgram(processes, files, kRegistrationProgram, nullptr, nullptr, wait);
 }
 
 const char* WebPageErrorText(std::intptr_t result)

@@ -15,14 +15,18 @@ constexpr std::uint32_t kErrorElevationRequired = 740;
 
 // CreateProcessA as the launcher always calls it. A program that needs
 // elevation is refused by CreateProcessA on Vista and later; it is then
-// started through the shell, which asks the user for consent.
-platform::StartResult StartProgram(platform::Processes& processes, const char* program, const char* commandLine,
-                                   const char* directory, bool waitForExit = false);
+// started through the shell, which asks the user for consent, and waited
+// for in the same way.
+platform::StartResult StartProgram(platform::Processes& processes, platform::Files& files, const char* program,
+                                   const char* commandLine, const char* directory, bool waitForExit = false);
 
-// Splits a command line into the program (first word, quotes removed) and
-// the rest, the way the shell wants them. False when the program part does
-// not fit.
-bool SplitCommandLine(const char* commandLine, std::string* program, std::string* parameters);
+// Splits a command line into the program and the rest, the way the shell
+// wants them. A quoted first word is the program. Unquoted, the program is
+// found as CreateProcessA finds it: each blank-delimited prefix in turn, with
+// ".exe" added when its name has none, the first that names a file winning;
+// when none does, the first word. False when there is no program.
+bool SplitCommandLine(platform::Files& files, const char* commandLine, std::string* program,
+                      std::string* parameters);
 
 std::string SystemErrorText(platform::Processes& processes, std::uint32_t error);
 

@@ -124,7 +124,9 @@ bool AskForDisc(LauncherState& state, platform::Drives& drives, platform::Dialog
     char label[260];
     if (ReadVolumeLabel(state, drives, nullptr, label, sizeof label) && LabelMatches(label, wantedLabel))
         return true;
-    return dialogs.RunInsertDiscDialog() != kIdCancel;
+    // Only OK counts: a dialog that could not be shown (-1) has not found
+    // the disc any more than a cancelled one.
+    return dialogs.RunInsertDiscDialog() == kIdOk;
 }
 
 void ShowStringMessage(platform::Dialogs& dialogs, unsigned textId, unsigned captionId, unsigned style)

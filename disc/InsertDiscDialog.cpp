@@ -1,10 +1,11 @@
 #include "disc/InsertDiscDialog.h"
 
 #include "disc/DiscLocator.h"
+#include "platform/win32/Win32Platform.h"
 #include "resources/resource.h"
 
-InsertDiscDialog::InsertDiscDialog(LauncherState& state, platform::Drives& drives, platform::Dialogs& dialogs)
-    : CDialog(IDD_INSERT_DISC, NULL), state_(state), drives_(drives), dialogs_(dialogs)
+InsertDiscDialog::InsertDiscDialog(LauncherState& state, platform::Drives& drives)
+    : CDialog(IDD_INSERT_DISC, NULL), state_(state), drives_(drives)
 {
 }
 
@@ -34,5 +35,8 @@ void InsertDiscDialog::OnOK()
     // A limit of 3 gives at most the letter and the colon.
     char typed[3] = {};
     GetWindowTextA(drive_, typed, sizeof typed);
-    EndDialog(ConfirmInsertDisc(state_, drives_, dialogs_, typed));
+    // The warnings belong to the dialog: while one is up, the dialog's OK
+    // and Cancel cannot be pressed again, nor the main window's buttons.
+    win32::Dialogs warnings(m_hWnd);
+    EndDialog(ConfirmInsertDisc(state_, drives_, warnings, typed));
 }

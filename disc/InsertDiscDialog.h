@@ -4,13 +4,12 @@
 
 struct LauncherState;
 namespace platform {
-class Dialogs;
 class Drives;
 }  // namespace platform
 
 class InsertDiscDialog : public CDialog {
 public:
-    InsertDiscDialog(LauncherState& state, platform::Drives& drives, platform::Dialogs& dialogs);
+    InsertDiscDialog(LauncherState& state, platform::Drives& drives);
 
 protected:
     void DoDataExchange() override;
@@ -21,7 +20,6 @@ protected:
 private:
     LauncherState& state_;
     platform::Drives& drives_;
-    platform::Dialogs& dialogs_;
     HWND prompt_ = NULL;  // IDC_DISC_PROMPT
     HWND drive_ = NULL;   // IDC_DISC_DRIVE
 };

@@ -188,12 +188,16 @@ void LauncherWindow::OnLButtonUp(platform::WindowSurface& surface)
         commands_.RunButtonCommand(hitButton_);
     }
     pressedButton_ = 0;
+    if (state_.quitPending)
+        surface.WakeMessageLoop();
 }
 
-void LauncherWindow::OnKeyDown(unsigned virtualKey)
+void LauncherWindow::OnKeyDown(platform::WindowSurface& surface, unsigned virtualKey)
 {
-    if (virtualKey == kVirtualKeyEscape || virtualKey == kVirtualKeySpace)
+    if (virtualKey == kVirtualKeyEscape || virtualKey == kVirtualKeySpace) {
         state_.quitPending = true;
+        surface.WakeMessageLoop();
+    }
 }
 
 void LauncherWindow::ReleaseImages()

@@ -41,7 +41,7 @@ public:
     void OnMouseMove(platform::WindowSurface& surface, int x, int y);
     void OnLButtonDown(platform::WindowSurface& surface);
     void OnLButtonUp(platform::WindowSurface& surface);
-    void OnKeyDown(unsigned virtualKey);
+    void OnKeyDown(platform::WindowSurface& surface, unsigned virtualKey);
 
     // The button under a client point, or 0; sets hitButton.
     int HitTest(int x, int y);

@@ -19,9 +19,10 @@ public:
                                       const char* currentDirectory, bool waitForExit) = 0;
 
     // ShellExecuteExA with the verb "open": the way to start a program that
-    // needs elevation, which CreateProcessA refuses.
-    virtual StartResult ShellExecuteOpen(const char* file, const char* parameters,
-                                         const char* directory) = 0;
+    // needs elevation, which CreateProcessA refuses. With waitForExit the
+    // call returns when the program has ended.
+    virtual StartResult ShellExecuteOpen(const char* file, const char* parameters, const char* directory,
+                                         bool waitForExit) = 0;
 
     // ShellExecuteA(no owner, "open", address, no parameters, no directory,
     // SW_SHOW); the instance result taken as a signed number.

@@ -13,6 +13,10 @@ public:
     virtual void EndPaint() = 0;
     virtual bool ThreadHasKeyboardFocus() = 0;  // GetFocus() != NULL
     virtual void UpdateWindow() = 0;
+    // Posts a message that does nothing, so that the message loop returns to
+    // its idle handling: a handler run from a sent message leaves the loop
+    // asleep in GetMessage otherwise.
+    virtual void WakeMessageLoop() = 0;
 
 protected:
     ~WindowSurface() = default;

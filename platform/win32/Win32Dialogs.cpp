@@ -7,7 +7,8 @@ namespace win32 {
 
 int Dialogs::ShowMessageBox(const char* text, const char* caption, unsigned style)
 {
-    return MessageBoxA(reinterpret_cast<HWND>(TheLauncherState().mainWindow), text, caption, style);
+    const HWND owner = owner_ != NULL ? owner_ : reinterpret_cast<HWND>(TheLauncherState().mainWindow);
+    return MessageBoxA(owner, text, caption, style);
 }
 
 int Dialogs::AppMessageBox(const char* text, unsigned style)
@@ -22,7 +23,7 @@ int Dialogs::LoadResourceString(unsigned id, char* buffer, int size)
 
 int Dialogs::RunInsertDiscDialog()
 {
-    InsertDiscDialog dialog(TheLauncherState(), ThePlatform().drives, *this);
+    InsertDiscDialog dialog(TheLauncherState(), ThePlatform().drives);
     return static_cast<int>(dialog.DoModal());
 }
 

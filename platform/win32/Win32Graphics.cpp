@@ -76,4 +76,9 @@ void WindowSurface::UpdateWindow()
     ::UpdateWindow(window_);
 }
 
+void WindowSurface::WakeMessageLoop()
+{
+    PostMessageA(window_, WM_NULL, 0, 0);
+}
+
 }  // namespace win32

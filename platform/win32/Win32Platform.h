@@ -27,7 +27,8 @@ class Processes : public platform::Processes {
 public:
     platform::StartResult StartProcess(const char* applicationName, const char* commandLine,
                                         const char* currentDirectory, bool waitForExit) override;
-    platform::StartResult ShellExecuteOpen(const char* file, const char* parameters, const char* directory) override;
+    platform::StartResult ShellExecuteOpen(const char* file, const char* parameters, const char* directory,
+                                           bool waitForExit) override;
     std::intptr_t OpenDocument(const char* address) override;
     std::string SystemErrorText(std::uint32_t error) override;
 };
@@ -50,10 +51,16 @@ public:
 
 class Dialogs : public platform::Dialogs {
 public:
+    // Message boxes are owned by the main window, or by the given window
+    // (a dialog whose warnings must keep it from being used meanwhile).
+    explicit Dialogs(HWND owner = NULL) : owner_(owner) {}
     int ShowMessageBox(const char* text, const char* caption, unsigned style) override;
     int AppMessageBox(const char* text, unsigned style) override;
     int LoadResourceString(unsigned id, char* buffer, int size) override;
     int RunInsertDiscDialog() override;
+
+private:
+    HWND owner_;
 };
 
 class Drives : public platform::Drives {
@@ -113,6 +120,7 @@ public:
     void EndPaint() override;
     bool ThreadHasKeyboardFocus() override;
     void UpdateWindow() override;
+    void WakeMessageLoop() override;
 
 private:
     HWND window_;

@@ -36,11 +36,12 @@ platform::StartResult Processes::StartProcess(const char* applicationName, const
     return platform::StartResult{true, 0};
 }
 
-platform::StartResult Processes::ShellExecuteOpen(const char* file, const char* parameters, const char* directory)
+platform::StartResult Processes::ShellExecuteOpen(const char* file, const char* parameters, const char* directory,
+                                                  bool waitForExit)
 {
     SHELLEXECUTEINFOA info = {};
     info.cbSize = sizeof info;
-    info.fMask = SEE_MASK_FLAG_NO_UI;
+    info.fMask = SEE_MASK_FLAG_NO_UI | (waitForExit ? SEE_MASK_NOCLOSEPROCESS : 0);
     info.lpVerb = "open";
     info.lpFile = file;
     info.lpParameters = parameters;
@@ -51,6 +52,10 @@ platform::StartResult Processes::ShellExecuteOpen(const char* file, const char* 
         return platform::StartResult{false, ERROR_DLL_NOT_FOUND};
     if (!shellExecuteEx(&info))
         return platform::StartResult{false, GetLastError()};
+    // No handle when the shell handed the file to a running program.
+    KernelHandle process(info.hProcess);
+    if (waitForExit && process)
+        WaitForSingleObject(process.get(), INFINITE);
     return platform::StartResult{true, 0};
 }
 

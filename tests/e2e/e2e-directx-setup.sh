@@ -1,7 +1,8 @@
 # Install DirectX runs DirectX\dxsetup.exe beside the launcher; without it,
 # dxsetup.exe from the CD-ROM drive labelled IRM_1, in that drive's
-# \DirectX; with no such disc, the Insert Disc dialog asks for it, and
-# Cancel leaves the launcher open.
+# \DirectX; with no such disc, the Insert Disc dialog asks for it, its
+# warnings are modal to it, and the launcher stays open when it ends
+# without the disc.
 forget_installation
 logargs=$WINDOWS_BUILD/tests/windows/logargs.exe
 disc=$SCRATCH/disc
@@ -39,10 +40,24 @@ wait_window "Insert Disc" >/dev/null
 texts=$(window_texts "Insert Disc")
 grep -q "Please insert the Ironmarch CD 1 into your CD-ROM drive\." <<<"$texts" || fail "dialog reads: $texts"
 grep -qP "^Edit\t501\tE:$" <<<"$texts" || fail "drive box: $texts"
-key Escape
+# A drive that cannot be read: two warnings, each owned by the dialog, which
+# stays disabled until they are gone.
+xdotool type "Q:"
+key Return
+for warning in "could not be read" "is not the correct disc"; do
+    deadline=$((SECONDS + 20))
+    until window_texts "Warning" | grep -q "$warning"; do  # both warnings have one caption
+        [ $SECONDS -lt $deadline ] || fail "no warning \"$warning\"; on the screen: $(window_texts Warning)"
+        sleep 0.2
+    done
+    case $(wininfo window Warning) in *"owner=Insert Disc") ;; *) fail "warning: $(wininfo window Warning)" ;; esac
+    case $(wininfo window "Insert Disc") in *"enabled=0"*) ;; *) fail "dialog: $(wininfo window "Insert Disc")" ;; esac
+    key Return
+done
+wait_no_window "Warning"
 wait_no_window "Insert Disc"
 sleep 1
-has_exited nodisc && fail "the launcher closed after Cancel"
+has_exited nodisc && fail "the launcher closed after the wrong disc"
 [ "$(wc -l <"$STANDIN_LOG")" = 2 ] || fail "something was started after Cancel"
 [ "$(window_count "$LAUNCHER_TITLE")" = 1 ] || fail "the launcher's window is gone"
 key Escape

@@ -358,6 +358,30 @@ TEST_F(GetPathsFixture, ValueOfTheWholeBufferWithoutTerminatorIsRefused)
     EXPECT_STREQ(state.DebugSpew, "GetPaths() - gamepathname = ");
 }
 
+TEST_F(GetPathsFixture, OnlyAnAbsolutePathNamesAnInstallation)
+{
+    const struct {
+        const char* dir;
+        bool installed;
+    } cases[] = {
+        {"", false}, {"Games\\Ironmarch", false}, {".", false}, {"\\Games", false}, {"C:Games", false},
+        {"C:\\Games", true}, {"d:/Games", true}, {"\\\\server\\share", true}, {"\\\\", false},
+    };
+    for (const auto& c : cases) {
+        FakePlatform world;
+        LauncherState fresh;
+        world.files.currentDirectory = "D:\\";
+        world.files.AddFile("D:\\IronmarchLauncher.exe");  // the disc's own copy
+        world.RegisterGame(c.dir);
+        world.files.AddFile(std::string("D:\\") + c.dir + "\\IronmarchLauncher.exe");
+        if (c.installed)
+            world.files.AddFile(std::string(c.dir) + "\\IronmarchLauncher.exe");
+        GetPaths(fresh, world.registry, world.files);
+        EXPECT_EQ(fresh.gameInstalled, c.installed) << '"' << c.dir << '"';
+        EXPECT_STREQ(fresh.installDir, c.dir);
+    }
+}
+
 TEST(TerminateRegistryText, NeverReadsOrWritesPastTheBuffer)
 {
     struct Case {
@@ -397,7 +421,7 @@ TEST(BoundedText, RefusesWhatDoesNotFitInsteadOfCuttingIt)
     CopyText(buffer, "abc");
     EXPECT_TRUE(AppendText(buffer, "defg"));
     EXPECT_FALSE(AppendText(buffer, "h"));
-    EXPECT_STREQ(buffer, "abcdefg");
+    EXPECT_STREQ(buffer, "");  // not the old text, which names something else
 }
 
 }  // namespace

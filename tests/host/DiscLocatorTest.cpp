@@ -122,8 +122,8 @@ TEST_F(DiscFixture, AskForDiscRunsTheDialog)
     EXPECT_STREQ(state.discDrive, "E:\\");  // the scan's drive stays on cancel
     fake.dialogs.dialogResult = 1;
     EXPECT_TRUE(AskForDisc(state, fake.drives, fake.dialogs, "IRM_1"));
-    fake.dialogs.dialogResult = -1;  // a dialog that could not be shown
-    EXPECT_TRUE(AskForDisc(state, fake.drives, fake.dialogs, "IRM_1"));
+    fake.dialogs.dialogResult = -1;  // a dialog that could not be shown has found nothing
+    EXPECT_FALSE(AskForDisc(state, fake.drives, fake.dialogs, "IRM_1"));
 }
 
 TEST_F(DiscFixture, DialogStartsWithThePromptAndTheFirstCdDrive)

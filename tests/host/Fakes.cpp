@@ -42,8 +42,10 @@ platform::Registry::ReadResult FakeRegistry::ReadLocalMachineValue(const char* k
 
 std::string FakeFiles::Resolve(const std::string& path) const
 {
-    if (path.size() >= 2 && path[1] == ':')
+    if ((path.size() >= 2 && path[1] == ':') || path.rfind("\\\\", 0) == 0)
         return path;
+    if (!path.empty() && path[0] == '\\')  // the current drive's root
+        return currentDirectory.substr(0, 2) + path;
     std::string base = currentDirectory;
     if (!base.empty() && base.back() != '\\')
         base += '\\';
@@ -108,9 +110,9 @@ platform::StartResult FakeProcesses::StartProcess(const char* applicationName, c
 }
 
 platform::StartResult FakeProcesses::ShellExecuteOpen(const char* file, const char* parameters,
-                                                      const char* directory)
+                                                      const char* directory, bool waitForExit)
 {
-    shellStarts.push_back({Show(file), Show(parameters), Show(directory), files_.currentDirectory, false});
+    shellStarts.push_back({Show(file), Show(parameters), Show(directory), files_.currentDirectory, waitForExit});
     log_.push_back("ShellExecuteEx " + Show(file) + " | " + Show(parameters) + " | " + Show(directory));
     return nextShellStart;
 }

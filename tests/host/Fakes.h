@@ -69,7 +69,8 @@ public:
     FakeProcesses(Log& log, FakeFiles& files) : log_(log), files_(files) {}
     platform::StartResult StartProcess(const char* applicationName, const char* commandLine,
                                         const char* currentDirectory, bool waitForExit) override;
-    platform::StartResult ShellExecuteOpen(const char* file, const char* parameters, const char* directory) override;
+    platform::StartResult ShellExecuteOpen(const char* file, const char* parameters, const char* directory,
+                                           bool waitForExit) override;
     std::intptr_t OpenDocument(const char* address) override;
     std::string SystemErrorText(std::uint32_t error) override;
 
@@ -229,6 +230,7 @@ public:
     void EndPaint() override { log_.push_back("EndPaint"); --openBrackets; }
     bool ThreadHasKeyboardFocus() override { return hasFocus; }
     void UpdateWindow() override { log_.push_back("UpdateWindow"); }
+    void WakeMessageLoop() override { log_.push_back("WakeMessageLoop"); }
 
     bool hasFocus = true;
     int openBrackets = 0;

@@ -351,18 +351,43 @@ TEST_P(PointerStateTable, Transitions)
 INSTANTIATE_TEST_SUITE_P(EveryScript, PointerStateTable, testing::ValuesIn(kScripts),
                          [](const testing::TestParamInfo<Script>& info) { return "script" + std::to_string(info.index); });
 
-TEST_F(WindowFixture, OnlyEscapeAndSpaceClose)
+TEST_F(WindowFixture, OnlyEscapeAndSpaceCloseAndTheyWakeTheLoop)
 {
     StartUp();
+    const auto wakes = [&] { return std::count(fake.log.begin(), fake.log.end(), "WakeMessageLoop"); };
     for (unsigned key : {13u, 65u, 0x70u, 9u}) {
-        window.OnKeyDown(key);
+        window.OnKeyDown(surface, key);
         EXPECT_FALSE(state.quitPending) << key;
     }
-    window.OnKeyDown(27);
+    EXPECT_EQ(wakes(), 0);
+    window.OnKeyDown(surface, 27);
     EXPECT_TRUE(state.quitPending);
+    EXPECT_EQ(wakes(), 1);
     state.quitPending = false;
-    window.OnKeyDown(32);
+    window.OnKeyDown(surface, 32);
     EXPECT_TRUE(state.quitPending);
+    EXPECT_EQ(wakes(), 2);
+}
+
+// A command run from a sent message must not leave the loop asleep.
+TEST_F(WindowFixture, ACommandThatClosesWakesTheLoop)
+{
+    struct ClosingCommands : ButtonCommands {
+        LauncherState* state;
+        void RunButtonCommand(int id) override { state->quitPending = id == kQuitButton; }
+    } closing;
+    closing.state = &state;
+    LauncherWindow closer{state, fake.registry, fake.files, images, closing};
+    closer.InitButtonTable();
+    closer.LoadButtonBitmaps();
+    for (int id : {kReadmeButton, kQuitButton}) {
+        const platform::Rect& r = closer.buttons()[id].hotRect;
+        fake.log.clear();
+        closer.OnMouseMove(surface, r.left + 1, r.top + 1);
+        closer.OnLButtonDown(surface);
+        closer.OnLButtonUp(surface);
+        EXPECT_EQ(std::count(fake.log.begin(), fake.log.end(), "WakeMessageLoop"), id == kQuitButton ? 1 : 0) << id;
+    }
 }
 
 TEST_F(WindowFixture, MoveWhileInactiveLetsThePendingPaintHappenFirst)

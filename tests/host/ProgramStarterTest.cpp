@@ -12,7 +12,8 @@ using fakes::FakePlatform;
 TEST(StartProgram, PassesTheThreeTextsAsGiven)
 {
     FakePlatform fake;
-    const platform::StartResult result = StartProgram(fake.processes, "dxsetup.exe", nullptr, "E:\\DirectX");
+    const platform::StartResult result =
+        StartProgram(fake.processes, fake.files, "dxsetup.exe", nullptr, "E:\\DirectX");
     EXPECT_TRUE(result.started);
     ASSERT_EQ(fake.processes.starts.size(), 1u);
     EXPECT_EQ(fake.processes.starts[0].application, "dxsetup.exe");
@@ -26,16 +27,18 @@ TEST(StartProgram, OtherFailuresAreReturnedWithoutTheShell)
 {
     FakePlatform fake;
     fake.processes.nextStart = {false, 2};
-    const platform::StartResult result = StartProgram(fake.processes, nullptr, "setup.exe", nullptr);
+    const platform::StartResult result = StartProgram(fake.processes, fake.files, nullptr, "setup.exe", nullptr);
     EXPECT_FALSE(result.started);
     EXPECT_EQ(result.error, 2u);
     EXPECT_TRUE(fake.processes.shellStarts.empty());
 }
 
+// A program that needs elevation: what the shell is asked to open, with the
+// files that exist (";"-separated) deciding where an unquoted program ends.
 struct ElevationCase {
     const char* program;
     const char* commandLine;
-    const char* directory;
+    const char* files;
     const char* file;
     const char* parameters;
 };
@@ -43,68 +46,70 @@ struct ElevationCase {
 TEST(StartProgram, ProgramNeedingElevationGoesThroughTheShell)
 {
     const ElevationCase cases[] = {
-        {nullptr, "setup.exe", nullptr, "setup.exe", "(null)"},
-        {nullptr, "\"C:\\Program Files\\Ironmarch\\uninstall.exe\" /remove now", nullptr,
-         "C:\\Program Files\\Ironmarch\\uninstall.exe", "/remove now"},
-        {nullptr, "  C:\\Games\\unwise.exe  C:\\Games\\install.log", nullptr, "C:\\Games\\unwise.exe",
+        {nullptr, "setup.exe", "setup.exe", "setup.exe", "(null)"},
+        {nullptr, "\"C:\\Program Files\\Ironmarch\\uninstall.exe\" /remove now", "", "C:\\Program Files\\Ironmarch\\uninstall.exe",
+         "/remove now"},
+        {nullptr, "  C:\\Games\\unwise.exe  C:\\Games\\install.log", "C:\\Games\\unwise.exe", "C:\\Games\\unwise.exe",
          "C:\\Games\\install.log"},
-        {"dxsetup.exe", nullptr, "E:\\DirectX", "dxsetup.exe", "(null)"},
+        // Unquoted with blanks, as older installers wrote it; a folder C:\Program is no program.
+        {nullptr, "C:\\Program Files\\Ironmarch\\UNWISE.EXE C:\\Program Files\\Ironmarch\\INSTALL.LOG",
+         "C:\\Program Files\\Ironmarch\\UNWISE.EXE", "C:\\Program Files\\Ironmarch\\UNWISE.EXE",
+         "C:\\Program Files\\Ironmarch\\INSTALL.LOG"},
+        {nullptr, "C:\\Program Files\\Ironmarch\\UNWISE.EXE C:\\Program Files\\Ironmarch\\INSTALL.LOG",
+         "C:\\Program\\;C:\\Program Files\\Ironmarch\\UNWISE.EXE", "C:\\Program Files\\Ironmarch\\UNWISE.EXE",
+         "C:\\Program Files\\Ironmarch\\INSTALL.LOG"},
+        // The first prefix that names a file wins, ".exe" added where the name has no extension.
+        {nullptr, "C:\\Program Files\\Iron march\\unwise /x", "C:\\Program.exe;C:\\Program Files\\Iron march\\unwise.exe",
+         "C:\\Program.exe", "Files\\Iron march\\unwise /x"},
+        {nullptr, "C:\\Program Files\\Iron march\\unwise /x", "C:\\Program Files\\Iron march\\unwise.exe",
+         "C:\\Program Files\\Iron march\\unwise.exe", "/x"},
+        // No prefix names a file: the first word, for the shell's own search.
+        {nullptr, "unwise.exe /x", "", "unwise.exe", "/x"},
+        {nullptr, "u.exe\t-a -b", "", "u.exe", "-a -b"},
+        {nullptr, "\"C:\\unterminated", "", "C:\\unterminated", "(null)"},
+        // A program beside its command line: its name reaches it once.
+        {"dxsetup.exe", nullptr, "", "dxsetup.exe", "(null)"},
+        {"E:\\DirectX\\dxsetup.exe", "\"E:\\DirectX\\dxsetup.exe\" /silent", "", "E:\\DirectX\\dxsetup.exe",
+         "/silent"},
     };
     for (const ElevationCase& c : cases) {
-        FakePlatform fake;
-        fake.processes.nextStart = {false, kErrorElevationRequired};
-        fake.processes.nextShellStart = {true, 0};
-        const platform::StartResult result = StartProgram(fake.processes, c.program, c.commandLine, c.directory);
-        EXPECT_TRUE(result.started);
-        ASSERT_EQ(fake.processes.shellStarts.size(), 1u) << (c.commandLine ? c.commandLine : c.program);
-        EXPECT_EQ(fake.processes.shellStarts[0].application, c.file);
-        EXPECT_EQ(fake.processes.shellStarts[0].commandLine, c.parameters);
-        EXPECT_EQ(fake.processes.shellStarts[0].directory, c.directory ? c.directory : "(null)");
+        for (bool wait : {false, true}) {
+            FakePlatform fake;
+            std::string files = c.files;
+            for (std::size_t at = 0; at <= files.size();) {
+                const std::size_t end = std::min(files.find(';', at), files.size());
+                const std::string path = files.substr(at, end - at);
+                if (!path.empty() && path.back() == '\\')
+                    fake.files.AddDirectory(path.substr(0, path.size() - 1));
+                else if (!path.empty())
+                    fake.files.AddFile(path);
+                at = end + 1;
+            }
+            fake.processes.nextStart = {false, kErrorElevationRequired};
+            fake.processes.nextShellStart = {true, 0};
+            const char* what = c.commandLine ? c.commandLine : c.program;
+            EXPECT_TRUE(StartProgram(fake.processes, fake.files, c.program, c.commandLine, "D:\\", wait).started);
+            ASSERT_EQ(fake.processes.shellStarts.size(), 1u) << what;
+            EXPECT_EQ(fake.processes.shellStarts[0].application, c.file) << what;
+            EXPECT_EQ(fake.processes.shellStarts[0].commandLine, c.parameters) << what;
+            EXPECT_EQ(fake.processes.shellStarts[0].directory, "D:\\") << what;
+            EXPECT_EQ(fake.processes.shellStarts[0].wait, wait) << what;
+        }
     }
 }
 
-TEST(StartProgram, RefusedElevationIsReportedAsAFailedStart)
+TEST(StartProgram, AFailedOrImpossibleFallbackIsAFailedStart)
 {
     FakePlatform fake;
     fake.processes.nextStart = {false, kErrorElevationRequired};
     fake.processes.nextShellStart = {false, 1223};  // the user said no
-    const platform::StartResult result = StartProgram(fake.processes, nullptr, "setup.exe", nullptr);
-    EXPECT_FALSE(result.started);
-    EXPECT_EQ(result.error, 1223u);
-}
-
-TEST(StartProgram, EmptyCommandLineNeedingElevationStartsNothing)
-{
-    FakePlatform fake;
-    fake.processes.nextStart = {false, kErrorElevationRequired};
-    EXPECT_FALSE(StartProgram(fake.processes, nullptr, "", nullptr).started);
-    EXPECT_TRUE(fake.processes.shellStarts.empty());
-}
-
-TEST(SplitCommandLine, FirstWordIsTheProgram)
-{
-    struct Case {
-        const char* line;
-        bool ok;
-        const char* program;
-        const char* parameters;
-    } cases[] = {
-        {"setup.exe", true, "setup.exe", ""},
-        {"\"C:\\a b\\u.exe\" /x", true, "C:\\a b\\u.exe", "/x"},
-        {"\"C:\\unterminated", true, "C:\\unterminated", ""},
-        {"u.exe\t-a -b", true, "u.exe", "-a -b"},
-        {"", false, "", ""},
-        {"   ", false, "", ""},
-        {"\"\" rest", false, "", ""},
-    };
-    for (const auto& c : cases) {
-        std::string program, parameters;
-        EXPECT_EQ(SplitCommandLine(c.line, &program, &parameters), c.ok) << c.line;
-        if (c.ok) {
-            EXPECT_EQ(program, c.program) << c.line;
-            EXPECT_EQ(parameters, c.parameters) << c.line;
-        }
+    const platform::StartResult refused = StartProgram(fake.processes, fake.files, nullptr, "setup.exe", nullptr);
+    EXPECT_FALSE(refused.started);
+    EXPECT_EQ(refused.error, 1223u);
+    for (const char* line : {"", "   ", "\"\" rest"}) {
+        EXPECT_FALSE(StartProgram(fake.processes, fake.files, nullptr, line, nullptr).started) << line;
     }
+    EXPECT_EQ(fake.processes.shellStarts.size(), 1u);
 }
 
 TEST(OpenWebPage, EachShellResultHasItsText)

@@ -25,7 +25,7 @@ struct StartLog : testing::Test {
 TEST_F(StartLog, CommandLineAndWorkingDirectoryReachTheProgram)
 {
     const std::string line = "\"" + LogArgs() + "\" /x \"two words\"";
-    const platform::StartResult result = StartProgram(processes, nullptr, line.c_str(), folder.path().c_str());
+    const platform::StartResult result = StartProgram(processes, files, nullptr, line.c_str(), folder.path().c_str());
     ASSERT_TRUE(result.started) << "error " << result.error;
     const auto lines = wintest::WaitForLogLines(log, 1);
     ASSERT_EQ(lines.size(), 1u) << "the stand-in wrote nothing to " << log;
@@ -39,7 +39,7 @@ TEST_F(StartLog, ProgramNameWithoutCommandLineRunsInTheCurrentDirectory)
 {
     wintest::CurrentDirectoryScope inside(folder.path());
     ASSERT_TRUE(CopyFileA(LogArgs().c_str(), (folder / "reg32.exe").c_str(), FALSE));
-    const platform::StartResult result = StartProgram(processes, "reg32.exe", nullptr, nullptr);
+    const platform::StartResult result = StartProgram(processes, files, "reg32.exe", nullptr, nullptr);
     ASSERT_TRUE(result.started) << "error " << result.error;
     const auto lines = wintest::WaitForLogLines(log, 1);
     ASSERT_EQ(lines.size(), 1u);
@@ -56,7 +56,7 @@ TEST_F(StartLog, BareNameIsFoundBesideTheRunningProgramBeforeTheCurrentDirectory
     ASSERT_TRUE(CopyFileA(LogArgs().c_str(), inCurrent.c_str(), FALSE));
     wintest::CurrentDirectoryScope inside(folder.path());
 
-    ASSERT_TRUE(StartProgram(processes, nullptr, "ironmarch-search.exe", nullptr).started);
+    ASSERT_TRUE(StartProgram(processes, files, nullptr, "ironmarch-search.exe", nullptr).started);
     auto lines = wintest::WaitForLogLines(log, 1);
     ASSERT_EQ(lines.size(), 1u);
     EXPECT_TRUE(wintest::SamePath(wintest::SplitTabs(lines[0])[0], besideUs)) << lines[0];
@@ -64,7 +64,7 @@ TEST_F(StartLog, BareNameIsFoundBesideTheRunningProgramBeforeTheCurrentDirectory
     // Wait for the first copy to end before removing it.
     for (int attempt = 0; attempt < 50 && !DeleteFileA(besideUs.c_str()); ++attempt)
         Sleep(100);
-    ASSERT_TRUE(StartProgram(processes, nullptr, "ironmarch-search.exe", nullptr).started);
+    ASSERT_TRUE(StartProgram(processes, files, nullptr, "ironmarch-search.exe", nullptr).started);
     lines = wintest::WaitForLogLines(log, 2);
     ASSERT_EQ(lines.size(), 2u);
     EXPECT_TRUE(wintest::SamePath(wintest::SplitTabs(lines[1])[0], inCurrent)) << lines[1];
@@ -79,12 +79,12 @@ TEST_F(StartLog, WaitReturnsOnlyWhenTheProgramHasEnded)
 
 TEST_F(StartLog, MissingProgramGivesTheSystemsErrorAndText)
 {
-    const platform::StartResult result = StartProgram(processes, nullptr, "ironmarch-no-such-program.exe", nullptr);
+    const platform::StartResult result = StartProgram(processes, files, nullptr, "ironmarch-no-such-program.exe", nullptr);
     EXPECT_FALSE(result.started);
     EXPECT_EQ(result.error, static_cast<std::uint32_t>(ERROR_FILE_NOT_FOUND));
     EXPECT_FALSE(SystemErrorText(processes, result.error).empty());
     // An empty command line (an unregistered uninstaller) fails too, without a crash.
-    EXPECT_FALSE(StartProgram(processes, nullptr, "", nullptr).started);
+    EXPECT_FALSE(StartProgram(processes, files, nullptr, "", nullptr).started);
 }
 
 TEST(FileExists, FileHeldOpenWithoutSharingCountsAsAbsent)

@@ -1,7 +1,7 @@
 // A console helper for the end-to-end tests: tells what the window system
 // knows of a top-level window, and can minimise one.
 //   wininfo foreground          title of the foreground window
-//   wininfo window TITLE        "iconic=0 rect=L,T,R,B client=W,H image=PATH" or "none"
+//   wininfo window TITLE        "iconic=0 rect=L,T,R,B client=W,H image=PATH enabled=1 owner=TITLE" or "none"
 //   wininfo minimize TITLE
 //   wininfo text TITLE          the texts of the window's children, one per line
 #include <windows.h>
@@ -63,7 +63,12 @@ int main(int argc, char** argv)
         QueryFullProcessImageNameA(process, 0, image, &size);
         CloseHandle(process);
     }
-    std::printf("iconic=%d rect=%ld,%ld,%ld,%ld client=%ld,%ld image=%s\n", IsIconic(window) ? 1 : 0, rect.left,
-                rect.top, rect.right, rect.bottom, client.right, client.bottom, image);
+    char owner[256] = "";
+    const HWND ownerWindow = GetWindow(window, GW_OWNER);
+    if (ownerWindow != NULL)
+        GetWindowTextA(ownerWindow, owner, sizeof owner);
+    std::printf("iconic=%d rect=%ld,%ld,%ld,%ld client=%ld,%ld image=%s enabled=%d owner=%s\n", IsIconic(window) ? 1 : 0,
+                rect.left, rect.top, rect.right, rect.bottom, client.right, client.bottom, image,
+                IsWindowEnabled(window) ? 1 : 0, owner);
     return 0;
 }
