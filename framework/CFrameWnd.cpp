@@ -36,8 +36,10 @@ BOOL CFrameWnd::Create(const char* title, DWORD style, const RECT& rect)
     HINSTANCE instance = GetModuleHandleA(NULL);
     if (!RegisterFrameClass(instance, &CFrameWnd::WindowProc))
         return FALSE;
+    creating_ = true;
     const HWND window = CreateWindowExA(WS_EX_CLIENTEDGE, ClassName(), title, style, rect.left, rect.top,
                                         rect.right - rect.left, rect.bottom - rect.top, NULL, NULL, instance, this);
+    creating_ = false;
     return window != NULL;
 }
 
@@ -92,7 +94,8 @@ LRESULT CALLBACK CFrameWnd::WindowProc(HWND window, UINT message, WPARAM wParam,
         const bool mainWindow = app != nullptr && app->m_pMainWnd == frame;
         if (mainWindow)
             app->m_pMainWnd = nullptr;
-        frame->PostNcDestroy();
+        if (!frame->creating_)
+            frame->PostNcDestroy();
         if (mainWindow)
             PostQuitMessage(0);
         return DefWindowProcA(window, message, wParam, lParam);

@@ -30,6 +30,9 @@ private:
     static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT Handle(UINT message, WPARAM wParam, LPARAM lParam);
 
+    // Inside Create: a window that dies there leaves the object to the
+    // caller of Create, which learns of the failure and deletes it once.
+    bool creating_ = false;
     UINT currentMessage_ = 0;
     WPARAM currentWParam_ = 0;
     LPARAM currentLParam_ = 0;

@@ -119,15 +119,18 @@ TEST_F(DrawingTest, BlockAtTheColumnShowsTheTopRowsOfThePicture)
     EXPECT_EQ(surface.Pixel(400, 70), RGB(255, 0, 255));
 }
 
-TEST_F(DrawingTest, PictureShorterThanItsHeaderIsRefusedAndDrawsNothing)
+// Its colour table is whole, so it gives the window its palette; only its
+// drawing, which would read past the file, is refused.
+TEST_F(DrawingTest, PictureShorterThanItsHeaderKeepsItsPaletteAndDrawsNothing)
 {
     ASSERT_TRUE(wintest::WriteBytes(folder / "short.bmp", RowBitmap(230, 60, true)));
     DibImage image = images.LoadDibImage((folder / "short.bmp").c_str());
-    EXPECT_TRUE(image.empty());
-    EXPECT_EQ(images.windowPalette(), nullptr);
+    EXPECT_FALSE(image.empty());
+    ASSERT_NE(images.windowPalette(), nullptr);
     MemorySurface surface;
     EXPECT_EQ(images.DrawDibImage(reinterpret_cast<platform::DeviceContext>(surface.dc()),
-                                  platform::Rect{0, 0, 230, 30}, image, platform::Rect{0, 0, 230, 30}, nullptr),
+                                  platform::Rect{0, 0, 230, 30}, image, platform::Rect{0, 0, 230, 30},
+                                  images.windowPalette()),
               0);
     EXPECT_EQ(surface.Pixel(0, 0), RGB(255, 0, 255));
 }
