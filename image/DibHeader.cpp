@@ -133,28 +133,37 @@ std::uint32_t PaletteEntryBytes(const std::uint8_t* header)
     return IsInfoLayout(header) ? 4 : 3;
 }
 
-bool DibFitsBlock(const std::uint8_t* header, std::size_t blockBytes)
+bool DibPaletteFitsBlock(const std::uint8_t* header, std::size_t blockBytes)
 {
-    // The launcher's own header fields may come from the zero bytes at the
-    // end of the block (a file of nothing but its 14-byte header is a 0x0
-    // image); everything else must have come from the file.
     const std::uint64_t launcherHeader = IsInfoLayout(header) ? kInfoHeaderSize : kCoreHeaderSize;
     if (blockBytes < launcherHeader || blockBytes < kFileHeaderBytes)
         return false;
     const std::uint64_t fileBytes = blockBytes - kFileHeaderBytes;
+    const std::uint64_t paletteBytes = std::uint64_t{ImageColorCount(header)} * PaletteEntryBytes(header);
+    return paletteBytes == 0 || RangeFits(PaletteTableOffset(header), paletteBytes, fileBytes);
+}
 
+bool DibDrawingFitsBlock(const std::uint8_t* header, std::size_t blockBytes)
+{
+    if (!DibPaletteFitsBlock(header, blockBytes))
+        return false;
+    const std::uint64_t fileBytes = blockBytes - kFileHeaderBytes;
+
+    // The pixel address handed to the system.
     const std::uint64_t headerSize = HeaderSize(header);
     const std::uint64_t pixelOffset = headerSize + ColorTableBytes(header);
     if (pixelOffset > fileBytes)
-        return false;
-    const std::uint64_t paletteBytes = std::uint64_t{ImageColorCount(header)} * PaletteEntryBytes(header);
-    if (paletteBytes != 0 && !RangeFits(PaletteTableOffset(header), paletteBytes, fileBytes))
         return false;
 
     const SystemView view = ReadSystemView(header);
     if (!view.accepted)
         return true;  // the system refuses the header and reads no further
     if (!RangeFits(headerSize, view.tableBytes, fileBytes))
+        return false;
+    // With bit fields the system takes the three masks from bytes 40 to 51
+    // whatever the header size says, also from a header of 41 to 51 bytes.
+    if (view.compression == kBiBitfields && headerSize > kInfoHeaderSize && headerSize < kInfoHeaderSize + 12 &&
+        fileBytes < kInfoHeaderSize + 12)
         return false;
 
     const std::uint64_t available = fileBytes - pixelOffset;

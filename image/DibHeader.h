@@ -21,9 +21,16 @@ const std::uint8_t* ImagePixels(const std::uint8_t* header);
 std::uint32_t PaletteTableOffset(const std::uint8_t* header);
 std::uint32_t PaletteEntryBytes(const std::uint8_t* header);
 
+// blockBytes is the file's length: the file without its 14-byte header,
+// then 14 zero bytes.
+//
+// True when what the launcher itself reads lies inside the block: its own
+// header (which may take the trailing zero bytes: a file of nothing but its
+// 14-byte header is a 0x0 image) and the colour table that the palette is
+// built from, which must have come from the file.
+bool DibPaletteFitsBlock(const std::uint8_t* header, std::size_t blockBytes);
+
 // The system's drawing reads the header, colour table and pixel rows by what
-// the header says, not knowing the size of the block. True when everything
-// that the launcher and the system may read lies inside the bytes that came
-// from the file (blockBytes is the file's length: the file without its
-// 14-byte header, then 14 zero bytes).
-bool DibFitsBlock(const std::uint8_t* header, std::size_t blockBytes);
+// the header says, not knowing the size of the block. True when all of that
+// lies inside the bytes that came from the file.
+bool DibDrawingFitsBlock(const std::uint8_t* header, std::size_t blockBytes);

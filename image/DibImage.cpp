@@ -8,14 +8,16 @@
 namespace {
 constexpr std::uint32_t kFileHeaderBytes = 14;
 constexpr std::uint32_t kLargestSignedDimension = 0x7FFFFFFF;
-// Top-down and negative-width images are refused, and so is anything that
-// the system's drawing would read past the block.
-bool IsDrawable(const DibImage& image)
+// Top-down and negative-width images are refused, and so is an image whose
+// own header or colour table lies past the block. One that only the
+// system's drawing would read past is kept, with its palette; its drawing is
+// refused instead.
+bool IsAcceptable(const DibImage& image)
 {
     LockedDib locked(image);
     const std::uint8_t* header = locked.header();
-    return header != nullptr && DibFitsBlock(header, image.bytes()) && ImageWidth(header) <= kLargestSignedDimension &&
-           ImageHeight(header) <= kLargestSignedDimension;
+    return header != nullptr && DibPaletteFitsBlock(header, image.bytes()) &&
+           ImageWidth(header) <= kLargestSignedDimension && ImageHeight(header) <= kLargestSignedDimension;
 }
 
 }  // namespace
@@ -105,7 +107,7 @@ void DibImages::AdoptDibImage(DibImage& image)
     windowPalette_.reset();
     if (image.empty())
         return;
-    if (!IsDrawable(image)) {
+    if (!IsAcceptable(image)) {
         image.Reset();
         return;
     }
@@ -148,7 +150,7 @@ int DibImages::DrawDibImage(platform::DeviceContext dc, const platform::Rect& de
         return 0;
     LockedDib locked(image);
     const std::uint8_t* header = locked.header();
-    if (header == nullptr)
+    if (header == nullptr || !DibDrawingFitsBlock(header, image.bytes()))
         return 0;
 
     std::optional<SelectedPalette> selected;

@@ -63,6 +63,8 @@ int ReadingGraphics::SetDIBitsToDevice(platform::DeviceContext dc, const platfor
         return 0;  // the system refuses other header sizes
     }
     bytesRead += Touch(header + size, tableBytes);
+    if (compression == 3 && size > 40 && size < 52)
+        bytesRead += Touch(header + 40, 12);  // the masks, whatever the header size
     if (compression != 0 && compression != 3) {
         bytesRead += Touch(bits, imageSize);
     } else {
