@@ -3,7 +3,8 @@
 # Play, a second start from the disc, Uninstall, and the disc menu again.
 # Each stage is checked on the screen and in the registry and files; a
 # second launcher started while the installer or the game is open brings
-# that window forward and starts nothing.
+# that window forward and starts nothing. A launcher of another prefix on
+# the machine (here a stand-in process of that name) is not counted.
 B=$DISC/bitmaps
 installed=$SCRATCH/Games/Ironmarch
 installed_dos=$(winpath "$SCRATCH")\\Games\\Ironmarch
@@ -11,6 +12,8 @@ export IRONMARCH_INSTALL_DIR=$installed_dos
 forget_installation
 add_cdrom d "$DISC" IRM_1
 convert "$B/8bg1.bmp" -crop 230x30+400+160 +repage -depth 8 "PNG24:$SCRATCH/bg-160.png"
+WINEPREFIX=$SCRATCH/another-prefix bash -c 'exec -a IronmarchLauncher.exe sleep 300' &
+OTHER_PIDS="$OTHER_PIDS $!"
 
 # 1. The disc menu: Install, no Play, no Uninstall.
 launch_from_drive disc1 d
@@ -94,11 +97,11 @@ expect_region 400 40 "$B/8b8u.bmp" "Play after the restart"
 click_client 500 95
 expected="C:\\windows\\notepad.exe $installed_dos\\readme.txt"
 deadline=$((SECONDS + 20))
-until pgrep -af 'notepad\.exe' | grep -qF "$expected"; do
-    [ $SECONDS -lt $deadline ] || fail "the restarted launcher's readme: $(pgrep -af notepad || true)"
+until own_processes 'notepad\.exe' | grep -qF "$expected"; do
+    [ $SECONDS -lt $deadline ] || fail "the restarted launcher's readme: $(own_processes notepad)"
     sleep 0.3
 done
-pkill -f 'notepad\.exe' || true
+end_own_processes 'notepad\.exe'
 
 # 7. Uninstall removes everything and the launcher closes.
 click_client 10 300

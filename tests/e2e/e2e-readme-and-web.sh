@@ -30,17 +30,17 @@ sleep 0.2
 xdotool click --repeat 2 --delay 80 1
 expected="C:\\windows\\notepad.exe $(winpath "$DISC")\\readme.txt"
 deadline=$((SECONDS + 20))
-until pgrep -af 'notepad\.exe' | grep -qF "$expected"; do
-    [ $SECONDS -lt $deadline ] || fail "no Notepad with \"$expected\"; running: $(pgrep -af notepad || true)"
+until own_processes 'notepad\.exe' | grep -qF "$expected"; do
+    [ $SECONDS -lt $deadline ] || fail "no Notepad with \"$expected\"; running: $(own_processes notepad)"
     sleep 0.3
 done
 has_exited menu && fail "the launcher closed after Readme"
 sleep 2
-notepads=$(pgrep -fc 'notepad\.exe' || true)
+notepads=$(own_processes 'notepad\.exe' | wc -l)
 [ "$notepads" = 1 ] || fail "$notepads Notepads after a double click on Readme"
 
 # Notepad's window covers the launcher; close it before the keys go there.
-pkill -f 'notepad\.exe' || true
+end_own_processes 'notepad\.exe'
 click_client 10 300
 key Escape
 wait_exit menu >/dev/null

@@ -27,7 +27,10 @@ fail() {
 ADDED_CDROMS=""
 CHANGED_VALUES=""  # "KEY|VALUE" pairs that a test set and the next test must not see
 
+OTHER_PIDS=""  # processes a test started outside Wine
+
 cleanup() {
+    for pid in $OTHER_PIDS; do kill "$pid" 2>/dev/null || true; done
     for letter in $ADDED_CDROMS; do remove_cdrom "$letter"; done
     local pair
     while IFS= read -r pair; do
@@ -96,7 +99,20 @@ geometry() {
 
 wininfo() { wine "$WINDOWS_BUILD/tests/windows/wininfo.exe" "$@" 2>/dev/null | tr -d '\r'; }
 
-launcher_processes() { pgrep -fc 'IronmarchLauncher\.exe' || true; }
+# The processes of this test's own prefix whose command line matches a
+# pattern ("pid command line" per line): other prefixes on the machine, such
+# as a demo beside the tests, are none of its business.
+own_processes() {
+    local pid
+    for pid in $(pgrep -f "$1" || true); do
+        tr '\0' '\n' <"/proc/$pid/environ" 2>/dev/null | grep -qxF "WINEPREFIX=$WINEPREFIX" &&
+            echo "$pid $(tr '\0' ' ' <"/proc/$pid/cmdline" 2>/dev/null)"
+    done
+    return 0
+}
+end_own_processes() { own_processes "$1" | while read -r pid _; do kill "$pid" 2>/dev/null || true; done; }
+
+launcher_processes() { own_processes 'IronmarchLauncher\.exe' | wc -l; }
 
 wait_launcher_processes() {
     local want=$1 seconds=${2:-20}
