@@ -33,4 +33,12 @@ ExternalProject_Add(windows_gtest
   INSTALL_COMMAND ""
   DEPENDS windows)
 
+# The demo disc as its image: ISO 9660 with Joliet names, labelled as the
+# launcher looks for it. Test runs may leave a Wine drive label in the folder.
+set(DEMO_ISO ${CMAKE_BINARY_DIR}/IronmarchDemo.iso)
+add_custom_target(demo_iso ALL
+  COMMAND xorriso -as mkisofs -quiet -J -r -V IRM_1 -m .windows-label -o ${DEMO_ISO} ${WINDOWS_BINARY_DIR}/disc
+  DEPENDS windows
+  COMMENT "Writing the demo disc's image ${DEMO_ISO}")
+
 add_subdirectory(tests/wine)

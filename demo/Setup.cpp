@@ -29,6 +29,13 @@ bool WriteKey(const char* keyName, const char* valueName, const std::string& val
     return ok;
 }
 
+// Files on a CD are read-only, and CopyFile keeps that: the copy is made
+// writable, or the uninstaller could not remove it.
+bool CopyFromDisc(const std::string& from, const std::string& to)
+{
+    return CopyFileA(from.c_str(), to.c_str(), FALSE) && SetFileAttributesA(to.c_str(), FILE_ATTRIBUTE_NORMAL);
+}
+
 bool CopyAll(const std::string& from, const std::string& to, const char* pattern)
 {
     WIN32_FIND_DATAA found;
@@ -37,7 +44,7 @@ bool CopyAll(const std::string& from, const std::string& to, const char* pattern
         return false;
     bool ok = true;
     do {
-        ok = CopyFileA((from + "\\" + found.cFileName).c_str(), (to + "\\" + found.cFileName).c_str(), FALSE) && ok;
+        ok = CopyFromDisc(from + "\\" + found.cFileName, to + "\\" + found.cFileName) && ok;
     } while (FindNextFileA(search, &found));
     FindClose(search);
     return ok;
@@ -58,9 +65,9 @@ void Install()
     CreateDirectoryA((target + "\\bitmaps").c_str(), NULL);
     bool ok = true;
     for (const char* file : installation::kDiscFiles)
-        ok = CopyFileA((disc + "\\" + file).c_str(), (target + "\\" + file).c_str(), FALSE) && ok;
+        ok = CopyFromDisc(disc + "\\" + file, target + "\\" + file) && ok;
     for (const char* file : installation::kGameFiles)
-        ok = CopyFileA((disc + "\\game\\" + file).c_str(), (target + "\\" + file).c_str(), FALSE) && ok;
+        ok = CopyFromDisc(disc + "\\game\\" + file, target + "\\" + file) && ok;
     ok = CopyAll(disc + "\\bitmaps", target + "\\bitmaps", "*.bmp") && ok;
     ok = WriteKey(installation::kAppPathsKey, "", target + "\\VXR.exe", "Path", target) && ok;
     ok = WriteKey(installation::kUninstallKey, "DisplayName", "Ironmarch", "UninstallString",

@@ -175,52 +175,15 @@ void Canvas::CenteredText(int left, int top, int right, int bottom, const std::s
     }
 }
 
-std::vector<unsigned char> Canvas::ToBmp() const
+std::vector<unsigned char> Canvas::ToRgb() const
 {
-    const std::size_t stride = (static_cast<std::size_t>(width_) + 3) & ~static_cast<std::size_t>(3);
-    const std::size_t offset = 14 + 40 + 256 * 4;
-    const std::size_t total = offset + stride * static_cast<std::size_t>(height_);
-    std::vector<unsigned char> file(total, 0);
-    auto put16 = [&](std::size_t at, std::uint32_t v) {
-        file[at] = static_cast<unsigned char>(v);
-        file[at + 1] = static_cast<unsigned char>(v >> 8);
-    };
-    auto put32 = [&](std::size_t at, std::uint32_t v) {
-        put16(at, v & 0xFFFF);
-        put16(at + 2, v >> 16);
-    };
-    file[0] = 'B';
-    file[1] = 'M';
-    put32(2, static_cast<std::uint32_t>(total));
-    put32(10, static_cast<std::uint32_t>(offset));
-    put32(14, 40);
-    put32(18, static_cast<std::uint32_t>(width_));
-    put32(22, static_cast<std::uint32_t>(height_));
-    put16(26, 1);
-    put16(28, 8);
-    put32(34, static_cast<std::uint32_t>(stride * static_cast<std::size_t>(height_)));
-    put32(38, 2835);
-    put32(42, 2835);
-    put32(46, 256);
     const std::vector<Rgb>& palette = SharedPalette();
-    for (std::size_t i = 0; i < 256; ++i) {
-        file[54 + 4 * i] = palette[i].b;
-        file[54 + 4 * i + 1] = palette[i].g;
-        file[54 + 4 * i + 2] = palette[i].r;
+    std::vector<unsigned char> rgb;
+    rgb.reserve(pixels_.size() * 3);
+    for (std::uint8_t index : pixels_) {
+        rgb.push_back(palette[index].r);
+        rgb.push_back(palette[index].g);
+        rgb.push_back(palette[index].b);
     }
-    for (int y = 0; y < height_; ++y) {
-        unsigned char* row = &file[offset + stride * static_cast<std::size_t>(height_ - 1 - y)];
-        for (int x = 0; x < width_; ++x)
-            row[x] = At(x, y);
-    }
-    return file;
-}
-
-bool WriteFile(const std::string& path, const std::vector<unsigned char>& bytes)
-{
-    std::FILE* out = std::fopen(path.c_str(), "wb");
-    if (out == nullptr)
-        return false;
-    const bool written = std::fwrite(bytes.data(), 1, bytes.size(), out) == bytes.size();
-    return std::fclose(out) == 0 && written;
+    return rgb;
 }

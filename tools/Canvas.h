@@ -5,9 +5,7 @@
 #include <string>
 #include <vector>
 
-struct Rgb {
-    std::uint8_t r, g, b;
-};
+#include "Bmp8.h"
 
 // The palette every picture of the disc shares. 0..15 are the VGA colours
 // (the 16-colour icon images use only those); the rest are ramps.
@@ -36,12 +34,12 @@ public:
                       std::uint8_t color, std::uint8_t shadow);
 
     // The picture as a .bmp file: 8 bits, info header, the shared palette.
-    std::vector<unsigned char> ToBmp() const;
+    std::vector<unsigned char> ToBmp() const { return Bmp8(width_, height_, pixels_, SharedPalette()); }
+    // Red, green, blue for each pixel, top row first.
+    std::vector<unsigned char> ToRgb() const;
 
 private:
     int width_;
     int height_;
     std::vector<std::uint8_t> pixels_;
 };
-
-bool WriteFile(const std::string& path, const std::vector<unsigned char>& bytes);

@@ -1,60 +1,53 @@
-// Writes the demo disc's pictures into a "bitmaps" folder: the background
-// and the up, focus and down pictures of every button, all 8 bits with the
-// one shared palette, each button exactly the size of its place.
+// Draws the demo disc's artwork into a folder as true-colour PNG files, one
+// per picture of the launcher's button table, each the size of its place.
+// The picture kit turns them into the disc's bitmaps, as it would a
+// publisher's own.
+#include <Magick++.h>
+
 #include <cstdio>
 #include <string>
 
 #include "Canvas.h"
+#include "DiscPictures.h"
 
 namespace {
 
 struct ButtonArt {
     const char* stem;  // file name without the state letter and extension
-    int width;
-    int height;
     const char* label;
-    int scale;
 };
 
-// Sizes match the buttons' places on the window.
 const ButtonArt kButtons[] = {
-    {"8b1", 230, 30, "INSTALL", 2},
-    {"8bindx8", 230, 30, "INSTALL DIRECTX", 2},
-    {"8b4", 230, 30, "README", 2},
-    {"8b5", 230, 30, "REGISTER", 2},
-    {"8b6", 240, 150, "IRONMARCH\nPRODUCT PAGE", 2},
-    {"8b7", 120, 70, "HOME\nPAGE", 2},
-    {"8b8", 230, 30, "PLAY", 2},
-    {"8bexit", 230, 30, "QUIT", 2},
-    {"8b10", 230, 30, "UNINSTALL", 2},
-    {"8borbix", 75, 90, "FAN\nSITE", 2},
-    {"8velta", 230, 55, "STUDIO WEB SITE", 2},
-    {"8bgamespy", 120, 60, "GAMESPY", 2},
+    {"8b1", "INSTALL"},      {"8bindx8", "INSTALL DIRECTX"},
+    {"8b4", "README"},       {"8b5", "REGISTER"},
+    {"8b6", "IRONMARCH\nPRODUCT PAGE"}, {"8b7", "HOME\nPAGE"},
+    {"8b8", "PLAY"},         {"8bexit", "QUIT"},
+    {"8b10", "UNINSTALL"},   {"8borbix", "FAN\nSITE"},
+    {"8velta", "STUDIO WEB SITE"}, {"8bgamespy", "GAMESPY"},
 };
+constexpr int kTextScale = 2;
 
 enum class State { Up, Focus, Down };
 
-Canvas DrawButton(const ButtonArt& art, State state)
+Canvas DrawButton(const char* label, int w, int h, State state)
 {
-    const int w = art.width;
-    const int h = art.height;
     Canvas c(w, h, 0);
     switch (state) {
     case State::Up:
         c.VerticalRamp(0, 0, w, h, kBronze, 26, 12);
         c.Bevel(0, 0, w, h, Ramp(kBronze, 40), Ramp(kBronze, 4), 2);
-        c.CenteredText(0, 0, w, h, art.label, art.scale, Ramp(kStone, 46), Ramp(kBronze, 2));
+        c.CenteredText(0, 0, w, h, label, kTextScale, Ramp(kStone, 46), Ramp(kBronze, 2));
         break;
     case State::Focus:
         c.VerticalRamp(0, 0, w, h, kEmber, 34, 20);
         c.Bevel(0, 0, w, h, Ramp(kBronze, 47), Ramp(kEmber, 6), 2);
         c.Frame(2, 2, w - 2, h - 2, Ramp(kBronze, 44), 1);
-        c.CenteredText(0, 0, w, h, art.label, art.scale, 15, Ramp(kEmber, 2));
+        c.CenteredText(0, 0, w, h, label, kTextScale, 15, Ramp(kEmber, 2));
         break;
     case State::Down:
         c.VerticalRamp(0, 0, w, h, kBronze, 6, 16);
         c.Bevel(0, 0, w, h, Ramp(kBronze, 1), Ramp(kBronze, 30), 2);
-        c.CenteredText(2, 2, w + 2, h + 2, art.label, art.scale, Ramp(kBronze, 44), 0);
+        c.CenteredText(2, 2, w + 2, h + 2, label, kTextScale, Ramp(kBronze, 44), 0);
         break;
     }
     return c;
@@ -92,31 +85,52 @@ Canvas DrawBackground()
     return c;
 }
 
+bool WritePng(const std::string& path, const Canvas& canvas)
+{
+    try {
+        std::vector<unsigned char> rgb = canvas.ToRgb();
+        Magick::Image image(static_cast<std::size_t>(canvas.width()), static_cast<std::size_t>(canvas.height()), "RGB",
+                            Magick::CharPixel, rgb.data());
+        image.magick("PNG24");
+        image.write(path);
+        return true;
+    } catch (const Magick::Exception& e) {
+        std::fprintf(stderr, "%s: %s\n", path.c_str(), e.what());
+        return false;
+    }
+}
+
 }  // namespace
 
 int main(int argc, char** argv)
 {
     if (argc != 2) {
-        std::fprintf(stderr, "usage: make_art OUTPUT-FOLDER\n");
+        std::fprintf(stderr, "usage: make_art ARTWORK-FOLDER\n");
         return 2;
     }
+    Magick::InitializeMagick(argv[0]);
     const std::string folder = argv[1];
-    if (!WriteFile(folder + "/8bg1.bmp", DrawBackground().ToBmp())) {
-        std::perror((folder + "/8bg1.bmp").c_str());
-        return 1;
-    }
-    const struct {
-        State state;
-        const char* suffix;
-    } states[] = {{State::Up, "u"}, {State::Focus, "f"}, {State::Down, "d"}};
-    for (const ButtonArt& art : kButtons) {
-        for (const auto& s : states) {
-            const std::string path = folder + "/" + art.stem + s.suffix + ".bmp";
-            if (!WriteFile(path, DrawButton(art, s.state).ToBmp())) {
-                std::perror(path.c_str());
+    for (const DiscPicture& picture : DiscPictures()) {
+        const std::string stem = picture.file.substr(0, picture.file.size() - 4);
+        const std::string path = folder + "/" + ArtworkName(picture.file);
+        Canvas canvas(1, 1, 0);
+        if (picture.exactSize) {
+            canvas = DrawBackground();
+        } else {
+            const char state = stem.back();
+            const ButtonArt* art = nullptr;
+            for (const ButtonArt& button : kButtons)
+                if (stem.substr(0, stem.size() - 1) == button.stem)
+                    art = &button;
+            if (art == nullptr) {
+                std::fprintf(stderr, "no artwork for %s\n", picture.file.c_str());
                 return 1;
             }
+            canvas = DrawButton(art->label, picture.width, picture.height,
+                                state == 'u' ? State::Up : state == 'f' ? State::Focus : State::Down);
         }
+        if (!WritePng(path, canvas))
+            return 1;
     }
     return 0;
 }

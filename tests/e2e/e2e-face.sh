@@ -2,7 +2,9 @@
 # the background with the up pictures of the buttons the installation state
 # calls for; the pointer brings up the focus and down pictures; a release
 # runs the button's command once; a missing picture leaves the background
-# showing and the button still works.
+# showing and the button still works. A disc whose pictures the picture kit
+# made from true-colour artwork passes the disc checker and shows exactly
+# the checker's preview.
 B=$DISC/bitmaps
 forget_installation
 
@@ -68,3 +70,25 @@ press
 release
 code=$(wait_exit gaps)
 [ "$code" = 0 ] || fail "quit without pictures gave exit code $code"
+
+# A publisher's disc: true-colour artwork of more than 256 colours through
+# the picture kit, the checker passing it, and the screen equal to the preview.
+art=$SCRATCH/artwork kit=$SCRATCH/kit-disc
+mkdir -p "$art"
+copy_disc "$kit"
+for f in "$B"/*.bmp; do
+    convert "$f" \( -size "$(identify -format %wx%h "$f")" gradient:'#ff4000-#0040ff' \) -compose blend \
+        -define compose:args=25 -composite -type TrueColor "PNG24:$art/$(basename "$f" .bmp).png"
+done
+"$TOOLS/picture_kit" "$art" "$kit/bitmaps" || fail "the picture kit refused the artwork"
+"$TOOLS/disc_check" --label IRM_1 "$kit" || fail "the checker refused the kit's disc"
+mkdir -p "$SCRATCH/previews"
+"$TOOLS/disc_preview" "$kit" "$SCRATCH/previews" || fail "no previews"
+launch kit "$kit"
+wait_window "$LAUNCHER_TITLE" >/dev/null
+point_at 10 300
+expect_region 0 0 "$SCRATCH/previews/disc-menu.png" "the kit's disc menu against its preview"
+point_at 500 55
+expect_region 400 40 "$SCRATCH/previews/disc-menu-8b1-focus.png" "install's focus picture against its preview"
+key Escape
+wait_exit kit >/dev/null

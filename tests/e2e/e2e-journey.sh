@@ -1,16 +1,21 @@
-# The player's whole journey with the demo disc in drive D: (label IRM_1):
+# The player's whole journey with the demo disc's image in drive D: (files
+# and label taken from the image):
 # the disc menu, Install, the installed menu, the registration button,
 # Play, a second start from the disc, Uninstall, and the disc menu again.
 # Each stage is checked on the screen and in the registry and files; a
 # second launcher started while the installer or the game is open brings
 # that window forward and starts nothing. A launcher of another prefix on
 # the machine (here a stand-in process of that name) is not counted.
-B=$DISC/bitmaps
+cd_folder=$SCRATCH/cd
+mkdir -p "$cd_folder"
+xorriso -osirrox on -indev "$DEMO_ISO" -extract / "$cd_folder" >/dev/null 2>&1 || fail "cannot extract $DEMO_ISO"
+label=$(xorriso -indev "$DEMO_ISO" -pvd_info 2>/dev/null | sed -n 's/^Volume Id *: //p')
+B=$cd_folder/bitmaps
 installed=$SCRATCH/Games/Ironmarch
 installed_dos=$(winpath "$SCRATCH")\\Games\\Ironmarch
 export IRONMARCH_INSTALL_DIR=$installed_dos
 forget_installation
-add_cdrom d "$DISC" IRM_1
+add_cdrom d "$cd_folder" "$label"
 convert "$B/8bg1.bmp" -crop 230x30+400+160 +repage -depth 8 "PNG24:$SCRATCH/bg-160.png"
 WINEPREFIX=$SCRATCH/another-prefix bash -c 'exec -a IronmarchLauncher.exe sleep 300' &
 OTHER_PIDS="$OTHER_PIDS $!"

@@ -6,6 +6,7 @@ export WINEPREFIX=${IRONMARCH_PREFIX:?the shared Wine prefix}
 export WINEDEBUG=-all
 export WINDOWS_BUILD=${IRONMARCH_WINDOWS_BUILD:?the Windows build folder}
 export DISC=$WINDOWS_BUILD/disc
+export TOOLS=$WINDOWS_BUILD/../tools DEMO_ISO=$WINDOWS_BUILD/../IronmarchDemo.iso
 export SCRATCH
 SCRATCH=$(mktemp -d /tmp/ironmarch-e2e.XXXXXX)
 source "$here/lib.sh"

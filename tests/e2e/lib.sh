@@ -39,6 +39,7 @@ cleanup() {
     forget_installation
     wineserver -k 2>/dev/null || true
     wineserver -w 2>/dev/null || true
+    chmod -R u+w "$SCRATCH" 2>/dev/null || true  # files taken from a disc image are read-only
     rm -rf "$SCRATCH"
 }
 

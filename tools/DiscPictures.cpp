@@ -1,0 +1,35 @@
+#include "DiscPictures.h"
+
+#include "launcher/ButtonTable.h"
+
+namespace {
+
+// "bitmaps\8b1u.bmp" -> "8b1u.bmp"
+std::string BaseName(const char* path)
+{
+    const std::string text = path;
+    return text.substr(text.find_last_of('\\') + 1);
+}
+
+}  // namespace
+
+std::vector<DiscPicture> DiscPictures()
+{
+    ButtonTable table;
+    table.SetFixedRectangles();
+    const platform::Rect& window = table.backgroundSource;
+    std::vector<DiscPicture> pictures{
+        {BaseName(kBackgroundBitmap), window.right - window.left, window.bottom - window.top, true}};
+    for (int id : kBitmapLoadOrder) {
+        const ButtonBitmaps* files = BitmapsOf(id);
+        const platform::Rect& place = table[id].sourceRect;
+        for (const char* file : {files->up, files->focus, files->down})
+            pictures.push_back({BaseName(file), place.right - place.left, place.bottom - place.top, false});
+    }
+    return pictures;
+}
+
+std::string ArtworkName(const std::string& file)
+{
+    return file.substr(0, file.rfind('.')) + ".png";
+}

@@ -1,0 +1,19 @@
+// The pictures of a disc as the launcher reads them: the 37 files of its
+// button table in its load order, each with the size of its place.
+#pragma once
+#include <string>
+#include <vector>
+
+struct DiscPicture {
+    std::string file;  // the name in the bitmaps folder, "8b1u.bmp"
+    int width;         // the place the picture is drawn in
+    int height;
+    bool exactSize;  // the background fills the window; a button may be smaller than its place
+};
+
+// Background first, then each button's up, focus and down pictures in the
+// launcher's load order; the last one gives the window its palette.
+std::vector<DiscPicture> DiscPictures();
+
+// "8b1u.bmp" -> "8b1u.png", the name of the publisher's artwork for it.
+std::string ArtworkName(const std::string& file);

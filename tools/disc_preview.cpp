@@ -1,0 +1,114 @@
+// disc_preview DISC-FOLDER OUTPUT-FOLDER
+// Renders what a player will see with the launcher's own button table,
+// layout and painting code: the disc menu and the installed menu, each with
+// and without the registration program, and every button's focus and down
+// pictures; each as a PNG, and all on one contact sheet (contact-sheet.png).
+#include <Magick++.h>
+
+#include <cstdio>
+#include <list>
+#include <string>
+
+#include "HostPlatform.h"
+#include "app/LauncherState.h"
+#include "launcher/LauncherWindow.h"
+
+namespace {
+
+constexpr int kClientWidth = 640;
+constexpr int kClientHeight = 452;
+
+struct Menu {
+    const char* name;
+    bool installed;
+    bool registrationTool;
+};
+const Menu kMenus[] = {
+    {"disc-menu", false, true},
+    {"disc-menu-without-registration", false, false},
+    {"installed-menu", true, true},
+    {"installed-menu-without-registration", true, false},
+};
+
+struct NoCommands : ButtonCommands {
+    void RunButtonCommand(int) override {}
+};
+
+Magick::Image Picture(const FrameGraphics& frame, const platform::Rect& area)
+{
+    std::vector<unsigned char> rgb;
+    for (int y = area.top; y < area.bottom; ++y) {
+        const auto* row = &frame.rgb()[static_cast<std::size_t>((y * frame.width() + area.left) * 3)];
+        rgb.insert(rgb.end(), row, row + (area.right - area.left) * 3);
+    }
+    return Magick::Image(static_cast<std::size_t>(area.right - area.left), static_cast<std::size_t>(area.bottom - area.top),
+                         "RGB", Magick::CharPixel, rgb.data());
+}
+
+void Save(Magick::Image image, const std::string& path, const std::string& label, std::list<Magick::Image>& sheet)
+{
+    image.magick("PNG24");
+    image.write(path);
+    image.label(label);
+    sheet.push_back(image);
+}
+
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    if (argc != 3) {
+        std::fprintf(stderr, "usage: disc_preview DISC-FOLDER OUTPUT-FOLDER\n");
+        return 2;
+    }
+    Magick::InitializeMagick(argv[0]);
+    const std::string out = argv[2];
+    const platform::Rect client{0, 0, kClientWidth, kClientHeight};
+    std::list<Magick::Image> sheet;
+    try {
+        for (const Menu& menu : kMenus) {
+            ChosenWorld world(menu.installed, menu.registrationTool);
+            FolderFiles files(argv[1]);
+            HeapMemory memory;
+            FrameGraphics frame(kClientWidth, kClientHeight);
+            FrameSurface surface;
+            LauncherState state;
+            NoCommands commands;
+            DibImages images(memory, files, frame);
+            LauncherWindow window(state, world, world, images, commands);
+            window.InitButtonTable();
+            window.LoadButtonBitmaps();
+            window.OnActivateApp(surface, true);  // as when the window first shows
+            window.PaintWindow(surface);
+            Save(Picture(frame, client), out + "/" + menu.name + ".png", menu.name, sheet);
+            if (!menu.registrationTool)
+                continue;
+            // The pointer over each button, then pressed, as the window draws them.
+            for (int id = 1; id <= kButtonCount; ++id) {
+                const platform::Rect place = window.buttons()[id].hotRect;
+                if (window.HitTest(place.left + 1, place.top + 1) != id)
+                    continue;
+                const std::string up = BitmapsOf(id)->up;  // "bitmaps\\8b1u.bmp" names the button "8b1"
+                const std::string stem = std::string(menu.name) + "-" + up.substr(8, up.size() - 8 - 5);
+                window.OnMouseMove(surface, place.left + 1, place.top + 1);
+                Save(Picture(frame, place), out + "/" + stem + "-focus.png", stem + " focus", sheet);
+                window.OnLButtonDown(surface);
+                Save(Picture(frame, place), out + "/" + stem + "-down.png", stem + " down", sheet);
+                window.OnMouseMove(surface, 1, kClientHeight - 1);  // off again, the button up
+            }
+        }
+        Magick::Montage layout;
+        layout.geometry(Magick::Geometry(320, 226, 4, 4));
+        layout.tile("4x");
+        layout.backgroundColor(Magick::Color("gray20"));
+        layout.fillColor(Magick::Color("white"));
+        layout.pointSize(10);
+        std::list<Magick::Image> montage;
+        Magick::montageImages(&montage, sheet.begin(), sheet.end(), layout);
+        Magick::writeImages(montage.begin(), montage.end(), out + "/contact-sheet.png");
+    } catch (const Magick::Exception& e) {
+        std::fprintf(stderr, "%s\n", e.what());
+        return 1;
+    }
+    return 0;
+}
