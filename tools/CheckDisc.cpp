@@ -71,6 +71,8 @@ void CheckPictures(const std::string& root, std::vector<DiscProblem>& problems)
                                                    : static_cast<unsigned>(header[10] | header[11] << 8);
         if (!IsInfoLayout(header) || bits != 8)
             problems.push_back({file, "is " + std::to_string(bits) + " bits per pixel: save it with 8 bits and the shared palette (picture_kit does)", true});
+        else if (header[16] != 0 || !DibDrawingFitsBlock(header, image.bytes()))
+            problems.push_back({file, "is compressed or cut short, and the launcher would draw nothing: save it uncompressed (picture_kit does)", true});
         const std::uint32_t width = ImageWidth(header);
         const std::uint32_t height = ImageHeight(header);
         if (picture.exactSize && (static_cast<int>(width) != picture.width || static_cast<int>(height) != picture.height))

@@ -46,6 +46,8 @@ wrong 'convert bitmaps/8b5u.bmp -type TrueColor BMP3:bitmaps/8b5u.bmp'
 expect "24 bits" 1 "error: bitmaps/8b5u.bmp: is 24 bits per pixel" -- --label IRM_1 "$work/disc"
 wrong 'convert bitmaps/8bg1.bmp -crop 600x452+0+0 +repage BMP3:bitmaps/8bg1.bmp'
 expect "background size" 1 "error: bitmaps/8bg1.bmp: is 600x452; the window is 640x452" -- --label IRM_1 "$work/disc"
+wrong 'convert bitmaps/8b6u.bmp -compress RLE BMP3:bitmaps/8b6u.bmp'
+expect "compressed" 1 "error: bitmaps/8b6u.bmp: is compressed or cut short" -- --label IRM_1 "$work/disc"
 wrong 'rm bitmaps/8b7d.bmp'
 expect "missing picture" 1 "error: bitmaps/8b7d.bmp: missing" -- --label IRM_1 "$work/disc"
 wrong 'rm DirectX/dxsetup.exe'
