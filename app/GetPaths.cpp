@@ -1,8 +1,9 @@
 #include "app/GetPaths.h"
 
-#include "app/BoundedText.h"
-#include "app/LauncherState.h"
-#include "app/Names.h"
+#include "core/BoundedText.h"
+#include "core/LauncherState.h"
+#include "core/Names.h"
+#include "commands/ProgramStarter.h"
 #include "platform/Files.h"
 #include "platform/Registry.h"
 
@@ -83,4 +84,10 @@ void GetPaths(LauncherState& state, platform::Registry& registry, platform::File
     }
 
     FormatText(state.DebugSpew, sizeof state.DebugSpew, "GetPaths() - gamepathname = %s", state.installDir);
+}
+
+void ReadInstallation(LauncherState& state, platform::Registry& registry, platform::Files& files)
+{
+    GetPaths(state, registry, files);
+    ProbeRegistrationTool(state, files);
 }

@@ -12,6 +12,10 @@ class Registry;
 
 void GetPaths(LauncherState& state, platform::Registry& registry, platform::Files& files);
 
+// GetPaths, then the registration program's probe: what the window reads at
+// start-up and on every activation of the application.
+void ReadInstallation(LauncherState& state, platform::Registry& registry, platform::Files& files);
+
 // Turns the raw bytes of a registry value into a terminated text. False when
 // the value does not fit with its terminator: the buffer is then emptied.
 bool TerminateRegistryText(char* buffer, std::size_t size, std::uint32_t bytesRead);

@@ -1,9 +1,9 @@
 #include "app/LauncherApp.h"
 
-#include "app/LauncherState.h"
+#include "core/LauncherState.h"
 #include "app/MainFrame.h"
 #include "app/SingleInstance.h"
-#include "platform/win32/Win32Platform.h"
+#include "app/LauncherPlatform.h"
 
 namespace {
 LauncherApp theLauncherApp;
@@ -35,6 +35,6 @@ BOOL LauncherApp::OnIdle(LONG)
 
 int LauncherApp::ExitInstance()
 {
-    ReleaseInstanceMutex(TheLauncherState(), win32::ThePlatform().desktop);
+    ReleaseInstanceMutex(TheLauncherState(), ThePlatform().desktop);
     return CWinApp::ExitInstance();
 }

@@ -3,14 +3,15 @@
 #include <mmsystem.h>
 
 
-#include "app/BoundedText.h"
-#include "app/LauncherState.h"
-#include "app/Names.h"
+#include "app/GetPaths.h"
 #include "app/Restart.h"
 #include "app/SingleInstance.h"
 #include "app/WindowPlacement.h"
+#include "core/BoundedText.h"
+#include "core/LauncherState.h"
+#include "core/Names.h"
 #include "framework/SystemLibrary.h"
-#include "platform/win32/Win32Platform.h"
+#include "app/LauncherPlatform.h"
 #include "resources/resource.h"
 
 namespace {
@@ -34,24 +35,26 @@ void PlayStartupSound(const char* name)
 }  // namespace
 
 const MessageEntry<CMainFrame> CMainFrame::kMessageTable[8] = {
-    {WM_PAINT, &CMainFrame::OnPaint},
-    {WM_KEYDOWN, &CMainFrame::OnKeyDown},
-    {WM_ACTIVATEAPP, &CMainFrame::OnActivateApp},
-    {WM_MOUSEMOVE, &CMainFrame::OnMouseMove},
-    {WM_LBUTTONDOWN, &CMainFrame::OnLButtonDown},
-    {WM_LBUTTONUP, &CMainFrame::OnLButtonUp},
-    {WM_ACTIVATE, &CMainFrame::OnActivate},
-    {WM_ERASEBKGND, &CMainFrame::OnEraseBkgnd},
+    {WM_PAINT, crack::Plain<CMainFrame, &CMainFrame::OnPaint>},
+    {WM_KEYDOWN, crack::Key<CMainFrame, &CMainFrame::OnKeyDown>},
+    {WM_ACTIVATEAPP, crack::Flag<CMainFrame, &CMainFrame::OnActivateApp>},
+    {WM_MOUSEMOVE, crack::Point<CMainFrame, &CMainFrame::OnMouseMove>},
+    {WM_LBUTTONDOWN, crack::Plain<CMainFrame, &CMainFrame::OnLButtonDown>},
+    {WM_LBUTTONUP, crack::Plain<CMainFrame, &CMainFrame::OnLButtonUp>},
+    {WM_ACTIVATE, crack::Plain<CMainFrame, &CMainFrame::OnActivate>},
+    {WM_ERASEBKGND, crack::Plain<CMainFrame, &CMainFrame::OnEraseBkgnd>},
 };
 
 CMainFrame::CMainFrame()
-    : images_(win32::ThePlatform().memory, win32::ThePlatform().bitmapFiles, win32::ThePlatform().graphics),
-      commands_(TheLauncherState(), win32::ThePlatform().platform),
-      window_(TheLauncherState(), win32::ThePlatform().registry, win32::ThePlatform().files, images_, commands_)
+    : images_(ThePlatform().memory, ThePlatform().bitmapFiles, ThePlatform().graphics),
+      commands_(TheLauncherState(), ThePlatform().platform),
+      window_(TheLauncherState(), installation_, images_, rowCommands_)
 {
     LauncherState& state = TheLauncherState();
-    win32::Win32Platform& system = win32::ThePlatform();
+    LauncherPlatform& system = ThePlatform();
 
+    // A second launcher ends here, inside the constructor: no window exists
+    // yet, and nothing that a normal exit would tidy up has been made.
     if (!CheckSingleInstance(state, system.desktop))
         ExitProcess(0);
 
@@ -66,7 +69,7 @@ CMainFrame::CMainFrame()
     const bool restarted = TakeRestartMark(system.desktop);
     if (state.gameInstalled &&
         RestartFromInstallDir(state, currentDirectory, restarted, system.files, system.processes, system.desktop))
-        ExitProcess(0);
+        ExitProcess(0);  // the launcher of the installation directory takes over
 
     window_.LoadButtonBitmaps();
 
@@ -77,10 +80,16 @@ CMainFrame::CMainFrame()
     HICON icon = LoadIconA(GetModuleHandleA(NULL), MAKEINTRESOURCEA(IDI_LAUNCHER));
     SendMessageA(m_hWnd, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon));
     state.mainWindow = reinterpret_cast<platform::WindowHandle>(m_hWnd);
+    system.dialogs.SetOwner(m_hWnd);
     CopyText(state.DebugSpew, "\nDebug spew.\n");
     PlayStartupSound("IDR_WAVE1");
     win32::WindowSurface surface(m_hWnd);
     window_.RealizeWindowPalette(surface);
+}
+
+void CMainFrame::SystemInstallation::ReadInstallation()
+{
+    ::ReadInstallation(TheLauncherState(), ThePlatform().registry, ThePlatform().files);
 }
 
 CMainFrame::~CMainFrame()
@@ -88,67 +97,68 @@ CMainFrame::~CMainFrame()
     TheLauncherState().discLabel.clear();
     window_.ReleaseImages();
     TheLauncherState().mainWindow = 0;
+    ThePlatform().dialogs.SetOwner(NULL);
 }
 
-bool CMainFrame::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result)
+bool CMainFrame::OnMessage(const Message& message, LRESULT* result)
 {
-    return DispatchFromTable(*this, kMessageTable, message, wParam, lParam, result);
+    return DispatchFromTable(*this, kMessageTable, message, result);
 }
 
-LRESULT CMainFrame::OnPaint(WPARAM, LPARAM)
+LRESULT CMainFrame::OnPaint(const Message&)
 {
     win32::WindowSurface surface(m_hWnd);
     window_.PaintWindow(surface);
     return 0;
 }
 
-LRESULT CMainFrame::OnEraseBkgnd(WPARAM, LPARAM)
+LRESULT CMainFrame::OnEraseBkgnd(const Message&)
 {
     win32::WindowSurface surface(m_hWnd);
     window_.OnEraseBackground(surface);
     return TRUE;
 }
 
-LRESULT CMainFrame::OnActivate(WPARAM, LPARAM)
+LRESULT CMainFrame::OnActivate(const Message& message)
 {
-    const LRESULT result = Default();
+    const LRESULT result = Default(message);
     win32::WindowSurface surface(m_hWnd);
     window_.OnActivate(surface);
     return result;
 }
 
-LRESULT CMainFrame::OnActivateApp(WPARAM wParam, LPARAM)
+LRESULT CMainFrame::OnActivateApp(bool active, const Message& message)
 {
-    const LRESULT result = Default();
+    const LRESULT result = Default(message);
     win32::WindowSurface surface(m_hWnd);
-    window_.OnActivateApp(surface, wParam != FALSE);
+    window_.OnActivateApp(surface, active);
     return result;
 }
 
-LRESULT CMainFrame::OnKeyDown(WPARAM wParam, LPARAM)
+LRESULT CMainFrame::OnKeyDown(unsigned virtualKey, const Message& message)
 {
     win32::WindowSurface surface(m_hWnd);
-    window_.OnKeyDown(surface, static_cast<unsigned>(wParam));
-    return Default();
+    window_.OnKeyDown(surface, virtualKey);
+    return Default(message);
 }
 
-LRESULT CMainFrame::OnMouseMove(WPARAM, LPARAM lParam)
+LRESULT CMainFrame::OnMouseMove(int x, int y, const Message& message)
 {
     win32::WindowSurface surface(m_hWnd);
-    window_.OnMouseMove(surface, static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam)));
-    return Default();
+    window_.OnMouseMove(surface, x, y);
+    return Default(message);
 }
 
-LRESULT CMainFrame::OnLButtonDown(WPARAM, LPARAM)
+LRESULT CMainFrame::OnLButtonDown(const Message& message)
 {
     win32::WindowSurface surface(m_hWnd);
     window_.OnLButtonDown(surface);
-    return Default();
+    return Default(message);
 }
 
-LRESULT CMainFrame::OnLButtonUp(WPARAM, LPARAM)
+LRESULT CMainFrame::OnLButtonUp(const Message& message)
 {
     win32::WindowSurface surface(m_hWnd);
     window_.OnLButtonUp(surface);
-    return Default();
+    return Default(message);
 }

@@ -13,21 +13,34 @@ public:
     ~CMainFrame() override;
 
 protected:
-    bool OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result) override;
+    bool OnMessage(const Message& message, LRESULT* result) override;
 
 private:
-    LRESULT OnPaint(WPARAM, LPARAM);
-    LRESULT OnKeyDown(WPARAM, LPARAM);
-    LRESULT OnActivateApp(WPARAM, LPARAM);
-    LRESULT OnMouseMove(WPARAM, LPARAM);
-    LRESULT OnLButtonDown(WPARAM, LPARAM);
-    LRESULT OnLButtonUp(WPARAM, LPARAM);
-    LRESULT OnActivate(WPARAM, LPARAM);
-    LRESULT OnEraseBkgnd(WPARAM, LPARAM);
+    LRESULT OnPaint(const Message&);
+    LRESULT OnKeyDown(unsigned virtualKey, const Message&);
+    LRESULT OnActivateApp(bool active, const Message&);
+    LRESULT OnMouseMove(int x, int y, const Message&);
+    LRESULT OnLButtonDown(const Message&);
+    LRESULT OnLButtonUp(const Message&);
+    LRESULT OnActivate(const Message&);
+    LRESULT OnEraseBkgnd(const Message&);
 
     static const MessageEntry<CMainFrame> kMessageTable[8];
 
+    // The window runs a button's row; the commands carry it out.
+    struct RowCommands : ButtonCommands {
+        explicit RowCommands(LauncherCommands& c) : commands(c) {}
+        void Run(const ButtonRow& row) override { RunButtonCommand(commands, row); }
+        LauncherCommands& commands;
+    };
+
+    struct SystemInstallation : InstallationReader {
+        void ReadInstallation() override;
+    };
+
     DibImages images_;
     LauncherCommands commands_;
+    RowCommands rowCommands_{commands_};
+    SystemInstallation installation_;
     LauncherWindow window_;
 };

@@ -1,8 +1,8 @@
 #include "app/Restart.h"
 
-#include "app/BoundedText.h"
-#include "app/LauncherState.h"
-#include "app/Names.h"
+#include "core/BoundedText.h"
+#include "core/LauncherState.h"
+#include "core/Names.h"
 #include "app/SingleInstance.h"
 #include "commands/ProgramStarter.h"
 #include "platform/Desktop.h"

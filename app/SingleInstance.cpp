@@ -1,7 +1,7 @@
 #include "app/SingleInstance.h"
 
-#include "app/LauncherState.h"
-#include "app/Names.h"
+#include "core/LauncherState.h"
+#include "core/Names.h"
 #include "platform/Desktop.h"
 
 namespace {
@@ -43,10 +43,3 @@ bool CheckSingleInstance(LauncherState& state, platform::Desktop& desktop)
     return false;
 }
 
-void ReleaseInstanceMutex(LauncherState& state, platform::Desktop& desktop)
-{
-    if (state.instanceMutex == 0)
-        return;
-    desktop.CloseMutex(state.instanceMutex);
-    state.instanceMutex = 0;
-}

@@ -10,5 +10,3 @@ class Desktop;
 // True when this is the only launcher and start-up may go on.
 bool CheckSingleInstance(LauncherState& state, platform::Desktop& desktop);
 
-// Closes instanceMutex once; later calls find it none.
-void ReleaseInstanceMutex(LauncherState& state, platform::Desktop& desktop);

@@ -29,6 +29,7 @@ add_library(launcher_win32 STATIC
   platform/win32/Win32Memory.cpp
   platform/win32/Win32Processes.cpp
   platform/win32/Win32Registry.cpp
+  platform/win32/Win32Values.cpp
   disc/InsertDiscDialog.cpp
 )
 target_compile_options(launcher_win32 PRIVATE -Wall -Wextra -Werror)
@@ -49,6 +50,7 @@ configure_file(resources/launcher.rc.in ${CMAKE_BINARY_DIR}/launcher.rc @ONLY)
 add_executable(IronmarchLauncher WIN32
   app/LauncherApp.cpp
   app/MainFrame.cpp
+  app/LauncherPlatform.cpp
   $<TARGET_OBJECTS:win9x_runtime>
   ${CMAKE_BINARY_DIR}/launcher.rc
 )

@@ -2,74 +2,29 @@
 
 #include <cstring>
 
-#include "app/BoundedText.h"
-#include "app/LauncherState.h"
-#include "app/Names.h"
-#include "app/OsKind.h"
-#include "app/SingleInstance.h"
+#include "core/BoundedText.h"
+#include "core/LauncherState.h"
+#include "core/Names.h"
+#include "core/OsKind.h"
 #include "commands/ProgramStarter.h"
 #include "disc/DiscLocator.h"
-
-// The publisher sets these before the disc is mastered.
-const WebAddresses kWebAddresses = {
-    "http://www.example.com/games/ironmarch/",
-    "http://www.example.com/",
-    "http://www.example.net/",
-    "http://www.example.org/",
-    "http://gamespy.example.com/ironmarch/",
-};
+#include "platform/Win32Values.h"
 
 namespace {
 
-constexpr unsigned kMbOk = 0x0;
-constexpr unsigned kMbIconExclamation = 0x30;
-constexpr unsigned kMbIconInformation = 0x40;
-constexpr unsigned kMbYesNoIconQuestion = 0x24;
-constexpr int kIdYes = 6;
+using namespace win32values;
 constexpr const char* kSetupProgram = "setup.exe";
 constexpr const char* kLocalDirectXSetup = "DirectX\\dxsetup.exe";
 constexpr const char* kDiscDirectXSetup = "dxsetup.exe";
 
 }  // namespace
 
-void LauncherCommands::RunButtonCommand(int id)
-{
-    switch (id) {
-    case kInstallButton:
-        return InstallGame();
-    case kDirectXButton:
-        return InstallDirectX();
-    case kReadmeButton:
-        return ShowReadme();
-    case kRegistrationButton:
-        return RunRegistrationTool();
-    case kProductPageButton:
-        return OpenProductPage();
-    case kSiteHomeButton:
-        return OpenSiteHomePage();
-    case kPlayButton:
-        return PlayGame();
-    case kQuitButton:
-        return QuitLauncher();
-    case kUninstallButton:
-        return UninstallGame();
-    case kSecondSiteButton:
-        return OpenSecondSitePage();
-    case kThirdSiteButton:
-        return OpenThirdSitePage();
-    case kOnlineServiceButton:
-        return OpenOnlineServicePage();
-    default:
-        return;  // the reserved id has no command
-    }
-}
-
 void LauncherCommands::InstallGame()
 {
     if (state_.setupLaunchStarted)
         return;
     state_.setupLaunchStarted = true;
-    if (GetOsKind(platform_.desktop) == 3) {
+    if (GetOsKind(platform_.desktop) == OsKind::WindowsNt4) {
         FormatText(state_.DebugSpew, sizeof state_.DebugSpew, "%s will not run under Windows NT.", names::kGameTitle);
         platform_.dialogs.ShowMessageBox(state_.DebugSpew, "Warning", kMbOk | kMbIconExclamation);
         return;
@@ -127,29 +82,9 @@ void LauncherCommands::RunRegistrationTool()
     LaunchRegistrationTool(platform_.files, platform_.processes, false);
 }
 
-void LauncherCommands::OpenProductPage()
+void LauncherCommands::OpenWebPage(const char* address)
 {
-    OpenWebPage(platform_.processes, platform_.dialogs, kWebAddresses.productPage);
-}
-
-void LauncherCommands::OpenSiteHomePage()
-{
-    OpenWebPage(platform_.processes, platform_.dialogs, kWebAddresses.siteHomePage);
-}
-
-void LauncherCommands::OpenSecondSitePage()
-{
-    OpenWebPage(platform_.processes, platform_.dialogs, kWebAddresses.secondSitePage);
-}
-
-void LauncherCommands::OpenThirdSitePage()
-{
-    OpenWebPage(platform_.processes, platform_.dialogs, kWebAddresses.thirdSitePage);
-}
-
-void LauncherCommands::OpenOnlineServicePage()
-{
-    OpenWebPage(platform_.processes, platform_.dialogs, kWebAddresses.onlineServicePage);
+    ::OpenWebPage(platform_.processes, platform_.dialogs, address);
 }
 
 const char* DirectXQuestionFormat(DxVersion version)
@@ -196,7 +131,7 @@ void LauncherCommands::PlayGame()
     if (question != nullptr) {
         char text[512];
         FormatText(text, sizeof text, question, names::kGameTitle, "install");
-        if (platform_.dialogs.ShowMessageBox(text, "Install DirectX 8.0a?", kMbYesNoIconQuestion) == kIdYes)
+        if (platform_.dialogs.ShowMessageBox(text, "Install DirectX 8.0a?", kMbYesNo | kMbIconQuestion) == kIdYes)
             InstallDirectX();
         UnloadDirectXLibraries(directX_, platform_.directX);
         return;
@@ -210,6 +145,8 @@ void LauncherCommands::PlayGame()
     const platform::StartResult started = StartProgram(platform_.processes, platform_.files, nullptr, names::kGameProgram, nullptr);
     if (!started.started) {
         const std::string text = SystemErrorText(platform_.processes, started.error);
+        // The caption is "Setup.exe" although Play starts VXR.exe: one of the
+        // launcher's fixed texts, kept as it stands.
         platform_.dialogs.ShowMessageBox(text.c_str(), "Setup.exe", kMbOk | kMbIconInformation);
     }
     state_.quitPending = true;

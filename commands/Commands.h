@@ -3,39 +3,24 @@
 #include <cstddef>
 
 #include "directx/DirectXLibraries.h"
-#include "launcher/LauncherWindow.h"
 #include "platform/Platform.h"
 
 struct LauncherState;
 
-// The publisher's web pages, in one place.
-struct WebAddresses {
-    const char* productPage;
-    const char* siteHomePage;
-    const char* secondSitePage;
-    const char* thirdSitePage;
-    const char* onlineServicePage;
-};
-extern const WebAddresses kWebAddresses;
-
-class LauncherCommands : public ButtonCommands {
+// The buttons' commands; the button table says which button runs which,
+// and which web address each web button opens.
+class LauncherCommands {
 public:
     LauncherCommands(LauncherState& state, platform::Platform& platform) : state_(state), platform_(platform) {}
-
-    void RunButtonCommand(int id) override;
 
     void InstallGame();
     void InstallDirectX();
     void ShowReadme();
     void RunRegistrationTool();
-    void OpenProductPage();
-    void OpenSiteHomePage();
+    void OpenWebPage(const char* address);
     void PlayGame();
     void QuitLauncher();
     void UninstallGame();
-    void OpenSecondSitePage();
-    void OpenThirdSitePage();
-    void OpenOnlineServicePage();
 
 private:
     LauncherState& state_;

@@ -1,14 +1,14 @@
 #include "commands/ProgramStarter.h"
 
 
-#include "app/BoundedText.h"
-#include "app/LauncherState.h"
+#include "core/BoundedText.h"
+#include "core/LauncherState.h"
 #include "platform/Dialogs.h"
 #include "platform/Files.h"
+#include "platform/Win32Values.h"
 
 namespace {
 
-constexpr unsigned kMbOkIconError = 0x10;
 constexpr const char* kRegistrationDirectory = "\\ereg";
 constexpr const char* kRegistrationProgram = "reg32.exe";
 
@@ -85,7 +85,7 @@ platform::StartResult StartProgram(platform::Processes& processes, platform::Fil
                                    const char* commandLine, const char* directory, bool waitForExit)
 {
     const platform::StartResult result = processes.StartProcess(program, commandLine, directory, waitForExit);
-    if (result.started || result.error != kErrorElevationRequired)
+    if (result.started || result.error != win32values::kErrorElevationRequired)
         return result;
 
     std::string file;
@@ -209,5 +209,5 @@ void OpenWebPage(platform::Processes& processes, platform::Dialogs& dialogs, con
     const std::intptr_t result = processes.OpenDocument(address);
     if (result > 32)
         return;
-    dialogs.AppMessageBox(WebPageErrorText(result), kMbOkIconError);
+    dialogs.AppMessageBox(WebPageErrorText(result), win32values::kMbOk | win32values::kMbIconHand);
 }

@@ -11,8 +11,6 @@ class Dialogs;
 class Files;
 }  // namespace platform
 
-constexpr std::uint32_t kErrorElevationRequired = 740;
-
 // CreateProcessA as the launcher always calls it. A program that needs
 // elevation is refused by CreateProcessA on Vista and later; it is then
 // started through the shell, which asks the user for consent, and waited

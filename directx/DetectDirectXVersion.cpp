@@ -1,11 +1,12 @@
 // The probe climbs a ladder of the interfaces that each DirectX release
 // added; every rung either raises the result or ends the probe there.
 #include "directx/DirectXLibraries.h"
+#include "platform/Win32Values.h"
 
 namespace {
 
 using Runtime = platform::DirectXRuntime;
-constexpr std::uint32_t kPlatformNt = 2;
+using win32values::kPlatformNt;
 
 // Releases a DirectX object when the probe leaves its scope, on every path.
 class Held {

@@ -1,16 +1,18 @@
 #include "disc/DiscLocator.h"
 
-#include "app/BoundedText.h"
-#include "app/LauncherState.h"
-#include "app/Names.h"
+#include "core/BoundedText.h"
+#include "core/LauncherState.h"
+#include "core/Names.h"
 #include "platform/Dialogs.h"
 #include "platform/Drives.h"
+#include "platform/Win32Values.h"
 
 namespace {
 
-constexpr unsigned kMbOkIconHand = 0x10;
-constexpr int kIdOk = 1;
-constexpr int kIdCancel = 2;
+using win32values::kDriveCdrom;
+using win32values::kIdCancel;
+using win32values::kIdOk;
+constexpr unsigned kMbOkIconHand = win32values::kMbOk | win32values::kMbIconHand;
 
 void RootOf(char letter, char (&root)[4])
 {

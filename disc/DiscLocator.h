@@ -11,7 +11,6 @@ class Drives;
 constexpr unsigned kIdsDiscUnreadable = 1;
 constexpr unsigned kIdsWarning = 2;
 constexpr unsigned kIdsWrongDisc = 3;
-constexpr unsigned kDriveCdrom = 5;
 
 const char* DriveTypeName(unsigned driveType);
 

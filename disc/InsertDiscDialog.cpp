@@ -1,7 +1,6 @@
 #include "disc/InsertDiscDialog.h"
 
 #include "disc/DiscLocator.h"
-#include "platform/win32/Win32Platform.h"
 #include "resources/resource.h"
 
 InsertDiscDialog::InsertDiscDialog(LauncherState& state, platform::Drives& drives)
@@ -37,6 +36,12 @@ void InsertDiscDialog::OnOK()
     GetWindowTextA(drive_, typed, sizeof typed);
     // The warnings belong to the dialog: while one is up, the dialog's OK
     // and Cancel cannot be pressed again, nor the main window's buttons.
-    win32::Dialogs warnings(m_hWnd);
+    InsertDiscDialogs warnings(state_, drives_, m_hWnd);
     EndDialog(ConfirmInsertDisc(state_, drives_, warnings, typed));
+}
+
+int InsertDiscDialogs::RunInsertDiscDialog()
+{
+    InsertDiscDialog dialog(state_, drives_);
+    return static_cast<int>(dialog.DoModal());
 }

@@ -1,6 +1,7 @@
 // The Insert Disc dialog: the player names the drive that holds the disc.
 #pragma once
 #include "framework/CDialog.h"
+#include "platform/win32/Win32Platform.h"
 
 struct LauncherState;
 namespace platform {
@@ -15,11 +16,25 @@ protected:
     void DoDataExchange() override;
     BOOL OnInitDialog() override;
     void OnOK() override;
-    void OnCancel() override { EndDialog(IDCANCEL); }
 
 private:
     LauncherState& state_;
     platform::Drives& drives_;
     HWND prompt_ = NULL;  // IDC_DISC_PROMPT
     HWND drive_ = NULL;   // IDC_DISC_DRIVE
+};
+
+// The system's dialogs with the Insert Disc dialog. Its warnings go through
+// one of these owned by the dialog.
+class InsertDiscDialogs : public win32::Dialogs {
+public:
+    InsertDiscDialogs(LauncherState& state, platform::Drives& drives, HWND owner = NULL)
+        : win32::Dialogs(owner), state_(state), drives_(drives)
+    {
+    }
+    int RunInsertDiscDialog() override;
+
+private:
+    LauncherState& state_;
+    platform::Drives& drives_;
 };

@@ -13,7 +13,6 @@ public:
     // False on a read error of the system.
     bool Read(void* buffer, DWORD bytes, DWORD* received);
     void Close() { handle_.reset(); }
-    void Abort() { handle_.reset(); }
 
 private:
     KernelHandle handle_;

@@ -48,31 +48,9 @@ BOOL CFrameWnd::DestroyWindow()
     return m_hWnd != NULL ? ::DestroyWindow(m_hWnd) : FALSE;
 }
 
-bool CFrameWnd::OnMessage(UINT, WPARAM, LPARAM, LRESULT*)
+bool CFrameWnd::OnMessage(const Message&, LRESULT*)
 {
     return false;
-}
-
-LRESULT CFrameWnd::Default()
-{
-    return DefWindowProcA(m_hWnd, currentMessage_, currentWParam_, currentLParam_);
-}
-
-LRESULT CFrameWnd::Handle(UINT message, WPARAM wParam, LPARAM lParam)
-{
-    const UINT savedMessage = currentMessage_;
-    const WPARAM savedWParam = currentWParam_;
-    const LPARAM savedLParam = currentLParam_;
-    currentMessage_ = message;
-    currentWParam_ = wParam;
-    currentLParam_ = lParam;
-    LRESULT result = 0;
-    if (!OnMessage(message, wParam, lParam, &result))
-        result = DefWindowProcA(m_hWnd, message, wParam, lParam);
-    currentMessage_ = savedMessage;
-    currentWParam_ = savedWParam;
-    currentLParam_ = savedLParam;
-    return result;
 }
 
 LRESULT CALLBACK CFrameWnd::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
@@ -103,7 +81,10 @@ LRESULT CALLBACK CFrameWnd::WindowProc(HWND window, UINT message, WPARAM wParam,
 
     // No exception may unwind through the system's code that called us.
     try {
-        return frame->Handle(message, wParam, lParam);
+        LRESULT result = 0;
+        if (frame->OnMessage(Message{message, wParam, lParam}, &result))
+            return result;
+        return DefWindowProcA(window, message, wParam, lParam);
     } catch (...) {
         return DefWindowProcA(window, message, wParam, lParam);
     }

@@ -4,6 +4,8 @@
 #pragma once
 #include <windows.h>
 
+#include "framework/MessageMap.h"
+
 class CFrameWnd {
 public:
     CFrameWnd() = default;
@@ -21,19 +23,15 @@ public:
 
 protected:
     // The derived class looks the message up in its table.
-    virtual bool OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result);
+    virtual bool OnMessage(const Message& message, LRESULT* result);
     virtual void PostNcDestroy() { delete this; }
-    // The system's processing of the message being handled.
-    LRESULT Default();
+    // The system's processing of a message.
+    LRESULT Default(const Message& message) { return DefWindowProcA(m_hWnd, message.id, message.wParam, message.lParam); }
 
 private:
     static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
-    LRESULT Handle(UINT message, WPARAM wParam, LPARAM lParam);
 
     // Inside Create: a window that dies there leaves the object to the
     // caller of Create, which learns of the failure and deletes it once.
     bool creating_ = false;
-    UINT currentMessage_ = 0;
-    WPARAM currentWParam_ = 0;
-    LPARAM currentLParam_ = 0;
 };

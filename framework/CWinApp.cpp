@@ -32,7 +32,6 @@ BOOL CWinApp::OnIdle(LONG)
 
 void CWinApp::SetModule(HINSTANCE instance)
 {
-    m_hInstance = instance;
     char path[MAX_PATH] = {};
     const DWORD length = GetModuleFileNameA(instance, path, MAX_PATH);
     if (length == 0 || length >= MAX_PATH)

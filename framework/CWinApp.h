@@ -20,7 +20,6 @@ public:
     int Run();
 
     CFrameWnd* m_pMainWnd = nullptr;
-    HINSTANCE m_hInstance = NULL;
 
     // The executable's file name without directory and extension.
     const char* AppName() const { return appName_; }

@@ -6,7 +6,7 @@
 #include <cstdint>
 #include <memory>
 
-#include "framework/CPalette.h"
+#include "image/CPalette.h"
 #include "platform/BitmapFiles.h"
 #include "platform/Graphics.h"
 #include "platform/Memory.h"

@@ -1,100 +1,129 @@
 #include "launcher/ButtonTable.h"
 
-#include "app/LauncherState.h"
+#include "core/LauncherState.h"
+#include "commands/Commands.h"
+
+// The publisher sets the five web addresses before the disc is mastered.
+const ButtonRow kButtonRows[kButtonCount + 1] = {
+    {kNoButton, {}, {}, When::Never, When::Never, nullptr, nullptr},
+    {kInstallButton, {400, 40, 630, 70}, {"bitmaps\\8b1u.bmp", "bitmaps\\8b1f.bmp", "bitmaps\\8b1d.bmp"},
+     When::NotInstalled, When::Always, &LauncherCommands::InstallGame, nullptr},
+    {kDirectXButton, {400, 120, 630, 150}, {"bitmaps\\8bindx8u.bmp", "bitmaps\\8bindx8f.bmp", "bitmaps\\8bindx8d.bmp"},
+     When::Always, When::Always, &LauncherCommands::InstallDirectX, nullptr},
+    {kReservedButton, {}, {}, When::Never, When::Never, nullptr, nullptr},
+    {kReadmeButton, {400, 80, 630, 110}, {"bitmaps\\8b4u.bmp", "bitmaps\\8b4f.bmp", "bitmaps\\8b4d.bmp"},
+     When::Always, When::Always, &LauncherCommands::ShowReadme, nullptr},
+    {kRegistrationButton, {400, 160, 630, 190}, {"bitmaps\\8b5u.bmp", "bitmaps\\8b5f.bmp", "bitmaps\\8b5d.bmp"},
+     When::RegistrationTool, When::RegistrationTool, &LauncherCommands::RunRegistrationTool, nullptr},
+    {kProductPageButton, {56, 8, 296, 158}, {"bitmaps\\8b6u.bmp", "bitmaps\\8b6f.bmp", "bitmaps\\8b6d.bmp"},
+     When::Always, When::Always, nullptr, "http://www.example.com/games/ironmarch/"},
+    {kSiteHomeButton, {146, 374, 266, 444}, {"bitmaps\\8b7u.bmp", "bitmaps\\8b7f.bmp", "bitmaps\\8b7d.bmp"},
+     When::Always, When::Always, nullptr, "http://www.example.com/"},
+    {kPlayButton, {400, 40, 630, 70}, {"bitmaps\\8b8u.bmp", "bitmaps\\8b8f.bmp", "bitmaps\\8b8d.bmp"},
+     When::Installed, When::Always, &LauncherCommands::PlayGame, nullptr},
+    {kQuitButton, {400, 0, 630, 30}, {"bitmaps\\8bexitu.bmp", "bitmaps\\8bexitf.bmp", "bitmaps\\8bexitd.bmp"},
+     When::Always, When::Always, &LauncherCommands::QuitLauncher, nullptr},
+    {kUninstallButton, {400, 0, 630, 30}, {"bitmaps\\8b10u.bmp", "bitmaps\\8b10f.bmp", "bitmaps\\8b10d.bmp"},
+     When::Installed, When::Installed, &LauncherCommands::UninstallGame, nullptr},
+    {kSecondSiteButton, {295, 353, 370, 443}, {"bitmaps\\8borbixu.bmp", "bitmaps\\8borbixf.bmp", "bitmaps\\8borbixd.bmp"},
+     When::Always, When::Always, nullptr, "http://www.example.net/"},
+    {kThirdSiteButton, {399, 384, 629, 439}, {"bitmaps\\8veltau.bmp", "bitmaps\\8veltaf.bmp", "bitmaps\\8veltad.bmp"},
+     When::Always, When::Always, nullptr, "http://www.example.org/"},
+    {kOnlineServiceButton, {25, 379, 145, 439}, {"bitmaps\\8bgamespyu.bmp", "bitmaps\\8bgamespyf.bmp", "bitmaps\\8bgamespyd.bmp"},
+     When::Always, When::Always, nullptr, "http://gamespy.example.com/ironmarch/"},
+};
+
+const ButtonId kPaintOrder[12] = {kInstallButton,     kPlayButton,     kUninstallButton,  kDirectXButton,
+                                  kRegistrationButton, kReadmeButton,  kProductPageButton, kSiteHomeButton,
+                                  kQuitButton,         kSecondSiteButton, kThirdSiteButton, kOnlineServiceButton};
+const ButtonId kHitTestOrder[12] = {kInstallButton,     kPlayButton,       kUninstallButton, kDirectXButton,
+                                    kReadmeButton,      kRegistrationButton, kProductPageButton, kSiteHomeButton,
+                                    kSecondSiteButton,  kThirdSiteButton,  kOnlineServiceButton, kQuitButton};
+// The last picture read gives the window its palette: the online-service button's down picture.
+const ButtonId kBitmapLoadOrder[12] = {kInstallButton,   kDirectXButton,   kReadmeButton,      kRegistrationButton,
+                                       kProductPageButton, kSiteHomeButton, kPlayButton,       kQuitButton,
+                                       kUninstallButton, kSecondSiteButton, kThirdSiteButton, kOnlineServiceButton};
 
 namespace {
 
-struct FixedButton {
-    int id;
-    platform::Rect rect;
-};
+constexpr int kColumnTop = 160;
+constexpr int kColumnRowHeight = 40;
+constexpr int kRegistrationRowOffset = 40;
 
-// Buttons whose place never changes; quit and uninstall follow the column.
-constexpr FixedButton kFixedButtons[] = {
-    {kInstallButton, {400, 40, 630, 70}},    {kDirectXButton, {400, 120, 630, 150}},
-    {kReadmeButton, {400, 80, 630, 110}},    {kRegistrationButton, {400, 160, 630, 190}},
-    {kProductPageButton, {56, 8, 296, 158}}, {kSiteHomeButton, {146, 374, 266, 444}},
-    {kPlayButton, {400, 40, 630, 70}},       {kSecondSiteButton, {295, 353, 370, 443}},
-    {kThirdSiteButton, {399, 384, 629, 439}}, {kOnlineServiceButton, {25, 379, 145, 439}},
-};
-
-const ButtonBitmaps kBitmaps[kButtonCount + 1] = {
-    {nullptr, nullptr, nullptr},
-    {"bitmaps\\8b1u.bmp", "bitmaps\\8b1f.bmp", "bitmaps\\8b1d.bmp"},
-    {"bitmaps\\8bindx8u.bmp", "bitmaps\\8bindx8f.bmp", "bitmaps\\8bindx8d.bmp"},
-    {nullptr, nullptr, nullptr},
-    {"bitmaps\\8b4u.bmp", "bitmaps\\8b4f.bmp", "bitmaps\\8b4d.bmp"},
-    {"bitmaps\\8b5u.bmp", "bitmaps\\8b5f.bmp", "bitmaps\\8b5d.bmp"},
-    {"bitmaps\\8b6u.bmp", "bitmaps\\8b6f.bmp", "bitmaps\\8b6d.bmp"},
-    {"bitmaps\\8b7u.bmp", "bitmaps\\8b7f.bmp", "bitmaps\\8b7d.bmp"},
-    {"bitmaps\\8b8u.bmp", "bitmaps\\8b8f.bmp", "bitmaps\\8b8d.bmp"},
-    {"bitmaps\\8bexitu.bmp", "bitmaps\\8bexitf.bmp", "bitmaps\\8bexitd.bmp"},
-    {"bitmaps\\8b10u.bmp", "bitmaps\\8b10f.bmp", "bitmaps\\8b10d.bmp"},
-    {"bitmaps\\8borbixu.bmp", "bitmaps\\8borbixf.bmp", "bitmaps\\8borbixd.bmp"},
-    {"bitmaps\\8veltau.bmp", "bitmaps\\8veltaf.bmp", "bitmaps\\8veltad.bmp"},
-    {"bitmaps\\8bgamespyu.bmp", "bitmaps\\8bgamespyf.bmp", "bitmaps\\8bgamespyd.bmp"},
-};
-
-platform::Rect SourceOf(const platform::Rect& hot)
+platform::Rect MovedTo(const platform::Rect& place, int top)
 {
-    return platform::Rect{0, 0, hot.right - hot.left, hot.bottom - hot.top};
+    return platform::Rect{place.left, top, place.right, top + (place.bottom - place.top)};
 }
 
-constexpr int kColumnLeft = 400;
-constexpr int kColumnRight = 630;
-
-platform::Rect ColumnRow(int top)
+bool Holds(When when, const LauncherState& state)
 {
-    return platform::Rect{kColumnLeft, top, kColumnRight, top + 30};
+    switch (when) {
+    case When::Always:
+        return true;
+    case When::NotInstalled:
+        return !state.gameInstalled;
+    case When::Installed:
+        return state.gameInstalled;
+    case When::RegistrationTool:
+        return state.registrationToolPresent;
+    case When::Never:
+        break;
+    }
+    return false;
 }
 
 }  // namespace
 
-const int kBitmapLoadOrder[12] = {kInstallButton,   kDirectXButton,     kReadmeButton,     kRegistrationButton,
-                                  kProductPageButton, kSiteHomeButton, kPlayButton,       kQuitButton,
-                                  kUninstallButton, kSecondSiteButton,  kThirdSiteButton,  kOnlineServiceButton};
-
 const ButtonBitmaps* BitmapsOf(int id)
 {
-    if (id < 1 || id > kButtonCount || kBitmaps[id].up == nullptr)
+    if (id < 1 || id > kButtonCount || kButtonRows[id].files.up == nullptr)
         return nullptr;
-    return &kBitmaps[id];
+    return &kButtonRows[id].files;
+}
+
+bool IsShown(const ButtonRow& row, const LauncherState& state)
+{
+    return Holds(row.shown, state);
+}
+
+void RunButtonCommand(LauncherCommands& commands, const ButtonRow& row)
+{
+    if (row.webAddress != nullptr)
+        commands.OpenWebPage(row.webAddress);
+    else if (row.command != nullptr)
+        (commands.*row.command)();
 }
 
 void ButtonTable::SetFixedRectangles()
 {
     backgroundSource = platform::Rect{0, 0, 640, 452};
     backgroundDestination = platform::Rect{0, 0, 640, 452};
-    for (const FixedButton& fixed : kFixedButtons) {
-        (*this)[fixed.id].hotRect = fixed.rect;
-        (*this)[fixed.id].sourceRect = SourceOf(fixed.rect);
+    for (const ButtonRow& row : kButtonRows) {
+        const platform::Rect& place = row.place;
+        (*this)[row.id].sourceRect = platform::Rect{0, 0, place.right - place.left, place.bottom - place.top};
+        if (row.id != kQuitButton && row.id != kUninstallButton)  // LayoutButtonColumn places those
+            (*this)[row.id].hotRect = place;
     }
-    // Quit and uninstall are always 230 by 30; LayoutButtonColumn places them.
-    (*this)[kQuitButton].sourceRect = platform::Rect{0, 0, 230, 30};
-    (*this)[kUninstallButton].sourceRect = platform::Rect{0, 0, 230, 30};
 }
 
 void ButtonTable::SetInactiveFlags(bool registrationToolPresent)
 {
-    for (int id = 1; id <= kButtonCount; ++id)
-        (*this)[id].inactive = 0;
-    (*this)[kReservedButton].inactive = 1;
-    (*this)[kUninstallButton].inactive = 1;
-    (*this)[kRegistrationButton].inactive = registrationToolPresent ? 0 : 1;
+    for (const ButtonRow& row : kButtonRows)
+        (*this)[row.id].inactive = row.selectable == When::RegistrationTool ? !registrationToolPresent
+                                                                             : row.selectable != When::Always;
 }
 
 void ButtonTable::LayoutButtonColumn(const LauncherState& state)
 {
     if (state.registrationToolPresent)
-        columnOffset = 40;
+        columnOffset = kRegistrationRowOffset;
+    (*this)[kUninstallButton].inactive = !Holds(kButtonRows[kUninstallButton].selectable, state);
+    int top = kColumnTop + columnOffset;
     if (state.gameInstalled) {
-        (*this)[kUninstallButton].inactive = 0;
-        (*this)[kUninstallButton].hotRect = ColumnRow(columnOffset + 160);
-        (*this)[kQuitButton].hotRect = ColumnRow(columnOffset + 200);
-    } else {
-        (*this)[kUninstallButton].inactive = 1;
-        (*this)[kQuitButton].hotRect = ColumnRow(columnOffset + 160);
+        (*this)[kUninstallButton].hotRect = MovedTo(kButtonRows[kUninstallButton].place, top);
+        top += kColumnRowHeight;
     }
+    (*this)[kQuitButton].hotRect = MovedTo(kButtonRows[kQuitButton].place, top);
 }
 
 void ButtonTable::ReleaseImages()

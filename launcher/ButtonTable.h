@@ -1,10 +1,13 @@
-// The buttons of the main window: ids, rectangles, pictures, and the
-// right-hand column that moves with the installation state.
+// The buttons of the main window: one row per button in kButtonRows, and
+// beside it the orders in which the window paints, hit-tests and loads them.
 #pragma once
 #include <array>
 
 #include "image/DibImage.h"
 #include "platform/Types.h"
+
+struct LauncherState;
+class LauncherCommands;
 
 enum ButtonId : int {
     kNoButton = 0,
@@ -24,16 +27,57 @@ enum ButtonId : int {
 };
 constexpr int kButtonCount = 13;
 
+// The bitmap files of a button: up, focus, down.
+struct ButtonBitmaps {
+    const char* up;
+    const char* focus;
+    const char* down;
+};
+
+// When a button is shown, or can be selected.
+enum class When {
+    Always,
+    Never,
+    NotInstalled,
+    Installed,          // for selecting: as of the last column layout
+    RegistrationTool,   // for selecting: as of start-up, when the pictures are read
+};
+
+struct ButtonRow {
+    ButtonId id;
+    platform::Rect place;  // where it is drawn; the column layout moves quit and uninstall
+    ButtonBitmaps files;
+    When shown;
+    When selectable;
+    void (LauncherCommands::*command)();  // or, for a web page, null and:
+    const char* webAddress;
+};
+
+// Indexed by ButtonId; row 0 stands for no button.
+extern const ButtonRow kButtonRows[kButtonCount + 1];
+
+// The orders of painting, hit-testing (a later button wins) and loading.
+extern const ButtonId kPaintOrder[12];
+extern const ButtonId kHitTestOrder[12];
+extern const ButtonId kBitmapLoadOrder[12];
+
+constexpr const char* kBackgroundBitmap = "bitmaps\\8bg1.bmp";
+
+const ButtonBitmaps* BitmapsOf(int id);  // null for the reserved id
+bool IsShown(const ButtonRow& row, const LauncherState& state);
+
+// Runs a button's command: its function, or the web page it opens.
+void RunButtonCommand(LauncherCommands& commands, const ButtonRow& row);
+
+// A button as the window holds it: its pictures and where it is now.
 struct LauncherButton {
     DibImage upImage;
     DibImage focusImage;
     DibImage downImage;
     platform::Rect hotRect{};
     platform::Rect sourceRect{};
-    int inactive = 0;
+    bool inactive = false;
 };
-
-struct LauncherState;
 
 // The thirteen buttons and the background, indexed by ButtonId (slot 0 unused).
 class ButtonTable {
@@ -44,9 +88,11 @@ public:
     DibImage backgroundImage;
     platform::Rect backgroundSource{};
     platform::Rect backgroundDestination{};
+    // 40 once the registration program has been seen, and never back to 0:
+    // the column stays where it moved for the rest of the run.
     int columnOffset = 0;
 
-    // Fixed rectangles, the background's, and the inactive flags.
+    // Places from the rows, the background's, and the inactive flags.
     void SetFixedRectangles();
     void SetInactiveFlags(bool registrationToolPresent);
     void LayoutButtonColumn(const LauncherState& state);
@@ -56,15 +102,3 @@ public:
 private:
     std::array<LauncherButton, kButtonCount + 1> buttons_{};
 };
-
-// The bitmap files of a button: up, focus, down.
-struct ButtonBitmaps {
-    const char* up;
-    const char* focus;
-    const char* down;
-};
-const ButtonBitmaps* BitmapsOf(int id);  // null for the reserved id
-constexpr const char* kBackgroundBitmap = "bitmaps\\8bg1.bmp";
-
-// The order in which LoadButtonBitmaps reads the button pictures.
-extern const int kBitmapLoadOrder[12];

@@ -1,14 +1,13 @@
 #include "launcher/LauncherWindow.h"
 
-#include "app/GetPaths.h"
-#include "app/LauncherState.h"
-#include "app/Names.h"
-#include "commands/ProgramStarter.h"
+#include "core/LauncherState.h"
+#include "core/Names.h"
+#include "platform/Win32Values.h"
 
 namespace {
 
-constexpr unsigned kVirtualKeyEscape = 27;
-constexpr unsigned kVirtualKeySpace = 32;
+using win32values::kVirtualKeyEscape;
+using win32values::kVirtualKeySpace;
 
 bool IsButtonId(int id)
 {
@@ -24,8 +23,7 @@ bool Contains(const platform::Rect& r, int x, int y)
 
 void LauncherWindow::InitButtonTable()
 {
-    GetPaths(state_, registry_, files_);
-    ProbeRegistrationTool(state_, files_);
+    installation_.ReadInstallation();
     LayoutButtonColumn();
     focusButton_ = hitButton_ = pressedButton_ = 0;
     images_.ClearWindowPalette();
@@ -39,7 +37,7 @@ void LauncherWindow::LoadButtonBitmaps()
 {
     for (int id : kBitmapLoadOrder) {
         // The registration pictures are read only when the tool is there now.
-        if (id == kRegistrationButton && !state_.registrationToolPresent)
+        if (kButtonRows[id].shown == When::RegistrationTool && !state_.registrationToolPresent)
             continue;
         const ButtonBitmaps* files = BitmapsOf(id);
         buttons_[id].upImage = images_.LoadDibImage(files->up);
@@ -79,18 +77,10 @@ void LauncherWindow::PaintWindow(platform::WindowSurface& surface)
     platform::PaintBracket bracket(surface);
     images_.DrawDibImage(dc.get(), buttons_.backgroundDestination, buttons_.backgroundImage,
                          buttons_.backgroundSource, images_.windowPalette());
-    if (!state_.gameInstalled) {
-        DrawButton(dc.get(), kInstallButton, Picture::Up);
-    } else {
-        DrawButton(dc.get(), kPlayButton, Picture::Up);
-        DrawButton(dc.get(), kUninstallButton, Picture::Up);
+    for (int id : kPaintOrder) {
+        if (IsShown(kButtonRows[id], state_))
+            DrawButton(dc.get(), id, Picture::Up);
     }
-    DrawButton(dc.get(), kDirectXButton, Picture::Up);
-    if (state_.registrationToolPresent)
-        DrawButton(dc.get(), kRegistrationButton, Picture::Up);
-    for (int id : {kReadmeButton, kProductPageButton, kSiteHomeButton, kQuitButton, kSecondSiteButton,
-                   kThirdSiteButton, kOnlineServiceButton})
-        DrawButton(dc.get(), id, Picture::Up);
     if (IsButtonId(focusButton_))
         DrawButton(dc.get(), focusButton_, Picture::Focus);
 }
@@ -111,34 +101,17 @@ void LauncherWindow::OnActivateApp(platform::WindowSurface& surface, bool active
     if (!active)
         return;
     RealizeWindowPalette(surface);
-    GetPaths(state_, registry_, files_);
-    ProbeRegistrationTool(state_, files_);
+    installation_.ReadInstallation();
     LayoutButtonColumn();
 }
 
 int LauncherWindow::HitTest(int x, int y)
 {
     hitButton_ = 0;
-    int order[kButtonCount];
-    int count = 0;
-    if (!state_.gameInstalled) {
-        order[count++] = kInstallButton;
-    } else {
-        order[count++] = kPlayButton;
-        order[count++] = kUninstallButton;
-    }
-    order[count++] = kDirectXButton;
-    order[count++] = kReadmeButton;
-    if (state_.registrationToolPresent)
-        order[count++] = kRegistrationButton;
-    for (int id : {kProductPageButton, kSiteHomeButton, kSecondSiteButton, kThirdSiteButton, kOnlineServiceButton,
-                   kQuitButton})
-        order[count++] = id;
-
-    for (int i = 0; i < count; ++i) {
-        const LauncherButton& button = buttons_[order[i]];
-        if (Contains(button.hotRect, x, y))
-            hitButton_ = button.inactive == 0 ? order[i] : 0;
+    for (int id : kHitTestOrder) {
+        const LauncherButton& button = buttons_[id];
+        if (IsShown(kButtonRows[id], state_) && Contains(button.hotRect, x, y))
+            hitButton_ = button.inactive ? 0 : id;
     }
     return hitButton_;
 }
@@ -147,10 +120,16 @@ void LauncherWindow::OnMouseMove(platform::WindowSurface& surface, int x, int y)
 {
     {
         platform::ClientDC dc(surface);
+        // Without the keyboard focus (another program active), a repaint may
+        // be pending; it is done first so that it cannot paint over the
+        // focus picture drawn below.
         if (!surface.ThreadHasKeyboardFocus())
             surface.UpdateWindow();
         HitTest(x, y);
         RealizeWindowPalette(surface);
+        // BeginPaint outside WM_PAINT: it validates the window, so the pictures
+        // drawn now are not painted over by a repaint that was still due. The
+        // handlers draw through the client DC, not through the paint DC.
         platform::PaintBracket bracket(surface);
         const int previous = focusButton_;
         const int hit = hitButton_;
@@ -166,6 +145,8 @@ void LauncherWindow::OnMouseMove(platform::WindowSurface& surface, int x, int y)
                 DrawButton(dc.get(), previous, Picture::Up);
         }
     }
+    // Realised again with the client DC released: another window may have
+    // taken the palette while the pictures were drawn.
     RealizeWindowPalette(surface);
 }
 
@@ -185,7 +166,7 @@ void LauncherWindow::OnLButtonUp(platform::WindowSurface& surface)
     platform::PaintBracket bracket(surface);
     if (IsButtonId(hitButton_) && pressedButton_ == hitButton_) {
         DrawButton(dc.get(), hitButton_, Picture::Focus);
-        commands_.RunButtonCommand(hitButton_);
+        commands_.Run(kButtonRows[hitButton_]);
     }
     pressedButton_ = 0;
     if (state_.quitPending)

@@ -7,15 +7,21 @@
 #include "platform/WindowSurface.h"
 
 struct LauncherState;
-namespace platform {
-class Files;
-class Registry;
-}  // namespace platform
 
-// Runs the command of a button; the release handler calls it by ButtonId.
+// Reads whether and where the game is installed and whether the
+// registration program is there, into LauncherState.
+class InstallationReader {
+public:
+    virtual void ReadInstallation() = 0;
+
+protected:
+    ~InstallationReader() = default;
+};
+
+// Runs the command of a button's row; the release handler calls it.
 class ButtonCommands {
 public:
-    virtual void RunButtonCommand(int id) = 0;
+    virtual void Run(const ButtonRow& row) = 0;
 
 protected:
     ~ButtonCommands() = default;
@@ -23,9 +29,8 @@ protected:
 
 class LauncherWindow {
 public:
-    LauncherWindow(LauncherState& state, platform::Registry& registry, platform::Files& files, DibImages& images,
-                   ButtonCommands& commands)
-        : state_(state), registry_(registry), files_(files), images_(images), commands_(commands)
+    LauncherWindow(LauncherState& state, InstallationReader& installation, DibImages& images, ButtonCommands& commands)
+        : state_(state), installation_(installation), images_(images), commands_(commands)
     {
     }
 
@@ -58,8 +63,7 @@ private:
     void DrawButton(platform::DeviceContext dc, int id, Picture picture);
 
     LauncherState& state_;
-    platform::Registry& registry_;
-    platform::Files& files_;
+    InstallationReader& installation_;
     DibImages& images_;
     ButtonCommands& commands_;
     ButtonTable buttons_;

@@ -7,7 +7,7 @@
 
 #include "DiscPictures.h"
 #include "HostPlatform.h"
-#include "app/Names.h"
+#include "core/Names.h"
 #include "demo/Installation.h"
 #include "image/DibHeader.h"
 #include "image/DibImage.h"

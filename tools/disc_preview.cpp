@@ -10,7 +10,8 @@
 #include <string>
 
 #include "HostPlatform.h"
-#include "app/LauncherState.h"
+#include "app/GetPaths.h"
+#include "core/LauncherState.h"
 #include "launcher/LauncherWindow.h"
 
 namespace {
@@ -30,8 +31,15 @@ const Menu kMenus[] = {
     {"installed-menu-without-registration", true, false},
 };
 
+struct ChosenInstallation : InstallationReader {
+    ChosenInstallation(LauncherState& s, ChosenWorld& w) : state(s), world(w) {}
+    void ReadInstallation() override { ::ReadInstallation(state, world, world); }
+    LauncherState& state;
+    ChosenWorld& world;
+};
+
 struct NoCommands : ButtonCommands {
-    void RunButtonCommand(int) override {}
+    void Run(const ButtonRow&) override {}
 };
 
 Magick::Image Picture(const FrameGraphics& frame, const platform::Rect& area)
@@ -75,7 +83,8 @@ int main(int argc, char** argv)
             LauncherState state;
             NoCommands commands;
             DibImages images(memory, files, frame);
-            LauncherWindow window(state, world, world, images, commands);
+            ChosenInstallation installation(state, world);
+            LauncherWindow window(state, installation, images, commands);
             window.InitButtonTable();
             window.LoadButtonBitmaps();
             window.OnActivateApp(surface, true);  // as when the window first shows

@@ -49,15 +49,17 @@ public:
     void SetEnvironmentText(const char* name, const char* value) override;
 };
 
+// Message boxes and strings. The Insert Disc dialog is the disc code's
+// (InsertDiscDialogs), which derives from this.
 class Dialogs : public platform::Dialogs {
 public:
-    // Message boxes are owned by the main window, or by the given window
-    // (a dialog whose warnings must keep it from being used meanwhile).
+    // The owner of ShowMessageBox's boxes: the main window once there is
+    // one, or a dialog whose warnings must keep it from being used meanwhile.
     explicit Dialogs(HWND owner = NULL) : owner_(owner) {}
+    void SetOwner(HWND owner) { owner_ = owner; }
     int ShowMessageBox(const char* text, const char* caption, unsigned style) override;
     int AppMessageBox(const char* text, unsigned style) override;
     int LoadResourceString(unsigned id, char* buffer, int size) override;
-    int RunInsertDiscDialog() override;
 
 private:
     HWND owner_;
@@ -126,22 +128,5 @@ private:
     HWND window_;
     PAINTSTRUCT paint_ = {};
 };
-
-// One of each, for the process.
-struct Win32Platform {
-    Registry registry;
-    Files files;
-    Processes processes;
-    Desktop desktop;
-    Dialogs dialogs;
-    Drives drives;
-    Memory memory;
-    BitmapFiles bitmapFiles;
-    Graphics graphics;
-    DirectXRuntime directX;
-    platform::Platform platform{registry, files,  processes,   desktop,  dialogs,
-                                drives,   memory, bitmapFiles, graphics, directX};
-};
-Win32Platform& ThePlatform();
 
 }  // namespace win32

@@ -1,10 +1,10 @@
 #include <gtest/gtest.h>
 
 #include "Fakes.h"
-#include "app/BoundedText.h"
+#include "core/BoundedText.h"
 #include "app/GetPaths.h"
-#include "app/LauncherState.h"
-#include "app/OsKind.h"
+#include "core/LauncherState.h"
+#include "core/OsKind.h"
 #include "app/Restart.h"
 #include "app/SingleInstance.h"
 #include "app/WindowPlacement.h"
@@ -27,7 +27,7 @@ class OsKindTable : public testing::TestWithParam<OsKindCase> {};
 TEST_P(OsKindTable, ClassifiesRow)
 {
     const OsKindCase c = GetParam();
-    EXPECT_EQ(ClassifyOsKind(c.platformId, c.major, c.minor), c.kind)
+    EXPECT_EQ(static_cast<int>(ClassifyOsKind(c.platformId, c.major, c.minor)), c.kind)
         << "platform " << c.platformId << " version " << c.major << "." << c.minor;
 }
 
@@ -50,11 +50,11 @@ TEST(GetOsKind, FallsBackToThePlainRecordThenGivesUp)
     FakePlatform fake;
     fake.desktop.version = {1, 4, 10};
     fake.desktop.versionRecordSizesAnswered = {148};
-    EXPECT_EQ(GetOsKind(fake.desktop), 2);
+    EXPECT_EQ(static_cast<int>(GetOsKind(fake.desktop)), 2);
     EXPECT_EQ(fake.log, (fakes::Log{"GetVersionEx 156", "GetVersionEx 148"}));
 
     fake.desktop.versionRecordSizesAnswered.clear();
-    EXPECT_EQ(GetOsKind(fake.desktop), 0);
+    EXPECT_EQ(static_cast<int>(GetOsKind(fake.desktop)), 0);
 }
 
 TEST(GetOsKind, Windows2000WritesItsLineToStandardOutput)
@@ -62,12 +62,12 @@ TEST(GetOsKind, Windows2000WritesItsLineToStandardOutput)
     FakePlatform fake;
     fake.desktop.version = {2, 5, 0};
     testing::internal::CaptureStdout();
-    EXPECT_EQ(GetOsKind(fake.desktop), 4);
+    EXPECT_EQ(static_cast<int>(GetOsKind(fake.desktop)), 4);
     EXPECT_EQ(testing::internal::GetCapturedStdout(), "Microsoft Windows 2000 ");
 
     fake.desktop.version = {2, 6, 1};
     testing::internal::CaptureStdout();
-    EXPECT_EQ(GetOsKind(fake.desktop), 2);
+    EXPECT_EQ(static_cast<int>(GetOsKind(fake.desktop)), 2);
     EXPECT_EQ(testing::internal::GetCapturedStdout(), "");
 }
 

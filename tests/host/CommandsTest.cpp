@@ -1,15 +1,17 @@
 #include <gtest/gtest.h>
 
 #include "Fakes.h"
-#include "app/BoundedText.h"
-#include "app/LauncherState.h"
+#include "core/BoundedText.h"
+#include "core/LauncherState.h"
 #include "commands/Commands.h"
+#include "launcher/ButtonTable.h"
 
 namespace {
 
 using fakes::FakePlatform;
 
 struct CommandsFixture : testing::Test {
+    void TestBody() override {}
     FakePlatform fake;
     LauncherState state;
     LauncherCommands commands{state, fake.platform};
@@ -290,37 +292,33 @@ TEST_F(CommandsFixture, UninstallRunsTheRegisteredCommand)
     EXPECT_TRUE(state.quitPending);
 }
 
-TEST_F(CommandsFixture, EachButtonRunsItsCommand)
+// Each row of the button table runs its own command or opens its own page;
+// the rows without a button do nothing.
+TEST(ButtonRows, EachRunsItsCommandOrOpensItsPage)
 {
-    const struct {
-        int id;
-        const char* address;  // for the web buttons
-    } web[] = {{6, kWebAddresses.productPage},
-               {7, kWebAddresses.siteHomePage},
-               {11, kWebAddresses.secondSitePage},
-               {12, kWebAddresses.thirdSitePage},
-               {13, kWebAddresses.onlineServicePage}};
-    for (const auto& w : web) {
-        fake.processes.documents.clear();
-        commands.RunButtonCommand(w.id);
-        EXPECT_EQ(fake.processes.documents, std::vector<std::string>{w.address}) << w.id;
+    for (const ButtonRow& row : kButtonRows) {
+        CommandsFixture world;
+        world.SetUp();
+        RunButtonCommand(world.commands, row);
+        const bool didSomething = world.state.quitPending || !world.fake.log.empty();
+        if (row.webAddress != nullptr)
+            EXPECT_EQ(world.fake.processes.documents, std::vector<std::string>{row.webAddress}) << row.id;
+        else
+            EXPECT_TRUE(world.fake.processes.documents.empty()) << row.id;
+        EXPECT_EQ(didSomething, row.command != nullptr || row.webAddress != nullptr) << row.id;
     }
-    EXPECT_FALSE(state.quitPending);
+}
 
-    commands.RunButtonCommand(3);
-    commands.RunButtonCommand(0);
-    commands.RunButtonCommand(14);
-    EXPECT_TRUE(fake.processes.starts.empty());
-    EXPECT_FALSE(state.quitPending);
-
-    commands.RunButtonCommand(5);
+TEST_F(CommandsFixture, RegistrationAndQuitRowsRunTheirOwnCommands)
+{
+    RunButtonCommand(commands, kButtonRows[kRegistrationButton]);
     ASSERT_EQ(fake.processes.starts.size(), 1u);
     EXPECT_EQ(fake.processes.starts[0].application, "reg32.exe");
     EXPECT_FALSE(fake.processes.starts[0].wait);
     EXPECT_FALSE(state.quitPending);
-
-    commands.RunButtonCommand(9);
+    RunButtonCommand(commands, kButtonRows[kQuitButton]);
     EXPECT_TRUE(state.quitPending);
+    EXPECT_EQ(fake.processes.starts.size(), 1u);
 }
 
 }  // namespace

@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
 #include "Fakes.h"
-#include "app/BoundedText.h"
-#include "app/LauncherState.h"
+#include "core/BoundedText.h"
+#include "core/LauncherState.h"
 #include "disc/DiscLocator.h"
 
 namespace {

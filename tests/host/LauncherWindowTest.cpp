@@ -2,7 +2,8 @@
 
 #include "BitmapBuilder.h"
 #include "Fakes.h"
-#include "app/LauncherState.h"
+#include "core/LauncherState.h"
+#include "app/GetPaths.h"
 #include "launcher/LauncherWindow.h"
 
 namespace {
@@ -27,7 +28,7 @@ std::string NameOfFill(int fill)
 
 struct RecordingCommands : ButtonCommands {
     std::vector<int> ran;
-    void RunButtonCommand(int id) override { ran.push_back(id); }
+    void Run(const ButtonRow& row) override { ran.push_back(row.id); }
 };
 
 // The launcher window over fakes, with a picture file for every button and
@@ -37,7 +38,13 @@ struct WindowFixture : testing::Test {
     LauncherState state;
     DibImages images{fake.memory, fake.bitmapFiles, fake.graphics};
     RecordingCommands commands;
-    LauncherWindow window{state, fake.registry, fake.files, images, commands};
+    struct FakeInstallation : InstallationReader {
+        LauncherState& state;
+        FakePlatform& fake;
+        FakeInstallation(LauncherState& s, FakePlatform& f) : state(s), fake(f) {}
+        void ReadInstallation() override { ::ReadInstallation(state, fake.registry, fake.files); }
+    } installation{state, fake};
+    LauncherWindow window{state, installation, images, commands};
     fakes::FakeSurface surface{fake.log};
 
     void SetUp() override
@@ -374,10 +381,10 @@ TEST_F(WindowFixture, ACommandThatClosesWakesTheLoop)
 {
     struct ClosingCommands : ButtonCommands {
         LauncherState* state;
-        void RunButtonCommand(int id) override { state->quitPending = id == kQuitButton; }
+        void Run(const ButtonRow& row) override { state->quitPending = row.id == kQuitButton; }
     } closing;
     closing.state = &state;
-    LauncherWindow closer{state, fake.registry, fake.files, images, closing};
+    LauncherWindow closer{state, installation, images, closing};
     closer.InitButtonTable();
     closer.LoadButtonBitmaps();
     for (int id : {kReadmeButton, kQuitButton}) {

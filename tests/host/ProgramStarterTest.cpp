@@ -1,8 +1,9 @@
 #include <gtest/gtest.h>
 
 #include "Fakes.h"
-#include "app/LauncherState.h"
+#include "core/LauncherState.h"
 #include "commands/ProgramStarter.h"
+#include "platform/Win32Values.h"
 #include "platform/VolumeRoot.h"
 
 namespace {
@@ -85,7 +86,7 @@ TEST(StartProgram, ProgramNeedingElevationGoesThroughTheShell)
                     fake.files.AddFile(path);
                 at = end + 1;
             }
-            fake.processes.nextStart = {false, kErrorElevationRequired};
+            fake.processes.nextStart = {false, win32values::kErrorElevationRequired};
             fake.processes.nextShellStart = {true, 0};
             const char* what = c.commandLine ? c.commandLine : c.program;
             EXPECT_TRUE(StartProgram(fake.processes, fake.files, c.program, c.commandLine, "D:\\", wait).started);
@@ -101,7 +102,7 @@ TEST(StartProgram, ProgramNeedingElevationGoesThroughTheShell)
 TEST(StartProgram, AFailedOrImpossibleFallbackIsAFailedStart)
 {
     FakePlatform fake;
-    fake.processes.nextStart = {false, kErrorElevationRequired};
+    fake.processes.nextStart = {false, win32values::kErrorElevationRequired};
     fake.processes.nextShellStart = {false, 1223};  // the user said no
     const platform::StartResult refused = StartProgram(fake.processes, fake.files, nullptr, "setup.exe", nullptr);
     EXPECT_FALSE(refused.started);

@@ -13,11 +13,11 @@ public:
     ~RefusedFrame() override { ++*deletions_; }
 
 protected:
-    bool OnMessage(UINT message, WPARAM, LPARAM, LRESULT* result) override
+    bool OnMessage(const Message& message, LRESULT* result) override
     {
-        if (message != refusedAt_)
+        if (message.id != refusedAt_)
             return false;
-        *result = message == WM_CREATE ? -1 : FALSE;
+        *result = message.id == WM_CREATE ? -1 : FALSE;
         return true;
     }
 

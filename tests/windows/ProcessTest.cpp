@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "WindowsTestSupport.h"
-#include "app/LauncherState.h"
+#include "core/LauncherState.h"
 #include "commands/ProgramStarter.h"
 #include "platform/win32/Win32Platform.h"
 

@@ -4,7 +4,7 @@
 #include <string>
 
 #include "app/GetPaths.h"
-#include "app/LauncherState.h"
+#include "core/LauncherState.h"
 #include "platform/win32/Win32Platform.h"
 
 namespace {

@@ -10,7 +10,7 @@ struct LauncherState {
     char uninstallCommand[1024] = {};
     bool gameInstalled = false;
     bool registrationToolPresent = false;
-    std::string discLabel;  // owned by the main window, released at its teardown
+    std::string discLabel;  // set by the button table, emptied at the main window's teardown
     char discDrive[260] = {};
     platform::MutexHandle instanceMutex = 0;
     platform::WindowHandle mainWindow = 0;
@@ -20,5 +20,11 @@ struct LauncherState {
     char DebugSpew[2048] = {};
 };
 
-// The launcher's running instance; the decision code takes it by reference.
+// The launcher's running instance; the start-up hands it down by reference.
 LauncherState& TheLauncherState();
+
+namespace platform {
+class Desktop;
+}
+// Closes instanceMutex once; later calls find it none.
+void ReleaseInstanceMutex(LauncherState& state, platform::Desktop& desktop);

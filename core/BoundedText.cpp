@@ -1,4 +1,4 @@
-#include "app/BoundedText.h"
+#include "core/BoundedText.h"
 
 #include <cstdio>
 #include <cstring>

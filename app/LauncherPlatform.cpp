@@ -1,0 +1,7 @@
+#include "app/LauncherPlatform.h"
+
+LauncherPlatform& ThePlatform()
+{
+    static LauncherPlatform platform;
+    return platform;
+}

@@ -1,0 +1,24 @@
+// The platform services of the running launcher, one of each, made at
+// start-up and handed down.
+#pragma once
+#include "core/LauncherState.h"
+#include "disc/InsertDiscDialog.h"
+#include "platform/Platform.h"
+#include "platform/win32/Win32Platform.h"
+
+struct LauncherPlatform {
+    win32::Registry registry;
+    win32::Files files;
+    win32::Processes processes;
+    win32::Desktop desktop;
+    win32::Drives drives;
+    InsertDiscDialogs dialogs{TheLauncherState(), drives};
+    win32::Memory memory;
+    win32::BitmapFiles bitmapFiles;
+    win32::Graphics graphics;
+    win32::DirectXRuntime directX;
+    platform::Platform platform{registry, files,  processes,   desktop,  dialogs,
+                                drives,   memory, bitmapFiles, graphics, directX};
+};
+
+LauncherPlatform& ThePlatform();

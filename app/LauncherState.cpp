@@ -1,7 +1,0 @@
-#include "app/LauncherState.h"
-
-LauncherState& TheLauncherState()
-{
-    static LauncherState state;
-    return state;
-}

@@ -1,0 +1,47 @@
+#include "core/OsKind.h"
+
+#include <cstdio>
+
+#include "platform/Desktop.h"
+#include "platform/Win32Values.h"
+
+namespace {
+using win32values::kPlatformNt;
+using win32values::kPlatformWin32s;
+using win32values::kPlatformWindows;
+constexpr std::uint32_t kExtendedRecordSize = 156;  // OSVERSIONINFOEXA
+constexpr std::uint32_t kPlainRecordSize = 148;     // OSVERSIONINFOA
+}  // namespace
+
+OsKind ClassifyOsKind(std::uint32_t platformId, std::uint32_t majorVersion, std::uint32_t minorVersion)
+{
+    switch (platformId) {
+    case kPlatformWin32s:
+        return OsKind::Win32s;
+    case kPlatformWindows:
+        if (majorVersion < 4 || (majorVersion == 4 && minorVersion == 0))
+            return OsKind::Windows95;
+        return OsKind::Windows98;
+    case kPlatformNt:
+        if (majorVersion <= 4)
+            return OsKind::WindowsNt4;
+        if (majorVersion == 5)
+            return OsKind::Windows2000;
+        return OsKind::Windows98;
+    default:
+        return OsKind::Unknown;
+    }
+}
+
+OsKind GetOsKind(platform::Desktop& desktop)
+{
+    platform::VersionInfo info{};
+    if (!desktop.GetVersion(kExtendedRecordSize, &info) && !desktop.GetVersion(kPlainRecordSize, &info))
+        return OsKind::Unknown;
+    const OsKind kind = ClassifyOsKind(info.platformId, info.majorVersion, info.minorVersion);
+    if (kind == OsKind::Windows2000) {
+        std::fputs("Microsoft Windows 2000 ", stdout);
+        std::fflush(stdout);
+    }
+    return kind;
+}

@@ -1,0 +1,34 @@
+// The Win32 values the decision code speaks of, spelled once here and
+// checked against <windows.h> in platform/win32/Win32Values.cpp.
+#pragma once
+#include <cstdint>
+
+namespace win32values {
+
+// MessageBox styles and answers.
+constexpr unsigned kMbOk = 0x0;                 // MB_OK
+constexpr unsigned kMbYesNo = 0x4;              // MB_YESNO
+constexpr unsigned kMbIconHand = 0x10;          // MB_ICONHAND, also named MB_ICONERROR
+constexpr unsigned kMbIconQuestion = 0x20;      // MB_ICONQUESTION
+constexpr unsigned kMbIconExclamation = 0x30;   // MB_ICONEXCLAMATION
+constexpr unsigned kMbIconInformation = 0x40;   // MB_ICONINFORMATION
+constexpr int kIdOk = 1;                        // IDOK
+constexpr int kIdCancel = 2;                    // IDCANCEL
+constexpr int kIdYes = 6;                       // IDYES
+
+// GetDriveType.
+constexpr unsigned kDriveCdrom = 5;  // DRIVE_CDROM
+
+// Virtual keys.
+constexpr unsigned kVirtualKeyEscape = 0x1B;  // VK_ESCAPE
+constexpr unsigned kVirtualKeySpace = 0x20;   // VK_SPACE
+
+// OSVERSIONINFO's platform identifiers.
+constexpr std::uint32_t kPlatformWin32s = 0;   // VER_PLATFORM_WIN32s
+constexpr std::uint32_t kPlatformWindows = 1;  // VER_PLATFORM_WIN32_WINDOWS
+constexpr std::uint32_t kPlatformNt = 2;       // VER_PLATFORM_WIN32_NT
+
+// CreateProcess's refusal of a program that needs elevation (Vista and later).
+constexpr std::uint32_t kErrorElevationRequired = 740;  // ERROR_ELEVATION_REQUIRED
+
+}  // namespace win32values

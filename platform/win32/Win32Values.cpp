@@ -1,0 +1,21 @@
+// The values of platform/Win32Values.h against the system's headers.
+#include <windows.h>
+
+#include "platform/Win32Values.h"
+
+namespace v = win32values;
+static_assert(v::kMbOk == MB_OK && v::kMbYesNo == MB_YESNO && v::kMbIconHand == MB_ICONHAND &&
+                  v::kMbIconHand == MB_ICONERROR && v::kMbIconQuestion == MB_ICONQUESTION &&
+                  v::kMbIconExclamation == MB_ICONEXCLAMATION && v::kMbIconInformation == MB_ICONINFORMATION,
+              "message box styles");
+static_assert(v::kIdOk == IDOK && v::kIdCancel == IDCANCEL && v::kIdYes == IDYES, "message box answers");
+static_assert(v::kDriveCdrom == DRIVE_CDROM, "drive types");
+static_assert(v::kVirtualKeyEscape == VK_ESCAPE && v::kVirtualKeySpace == VK_SPACE, "virtual keys");
+static_assert(v::kPlatformWin32s == VER_PLATFORM_WIN32s && v::kPlatformWindows == VER_PLATFORM_WIN32_WINDOWS &&
+                  v::kPlatformNt == VER_PLATFORM_WIN32_NT,
+              "platform identifiers");
+// ERROR_ELEVATION_REQUIRED (740) is missing from MinGW's winerror.h; the
+// Windows SDK names it.
+#ifdef ERROR_ELEVATION_REQUIRED
+static_assert(v::kErrorElevationRequired == ERROR_ELEVATION_REQUIRED, "the elevation error");
+#endif
