@@ -106,8 +106,9 @@ wininfo() { wine "$WINDOWS_BUILD/tests/windows/wininfo.exe" "$@" 2>/dev/null | t
 own_processes() {
     local pid
     for pid in $(pgrep -f "$1" || true); do
-        tr '\0' '\n' <"/proc/$pid/environ" 2>/dev/null | grep -qxF "WINEPREFIX=$WINEPREFIX" &&
-            echo "$pid $(tr '\0' ' ' <"/proc/$pid/cmdline" 2>/dev/null)"
+        # A process may end between pgrep and here.
+        tr '\0' '\n' 2>/dev/null <"/proc/$pid/environ" | grep -qxF "WINEPREFIX=$WINEPREFIX" &&
+            echo "$pid $(tr '\0' ' ' 2>/dev/null <"/proc/$pid/cmdline")"
     done
     return 0
 }
