@@ -1,7 +1,9 @@
 # The launcher under each Windows version that Wine can report. For every
-# one: the window comes up and paints; Install shows how the version was
-# classified (the NT warning on NT 4.0, "Microsoft Windows 2000 " on the
-# standard output for Windows 2000 and XP, the installer started elsewhere);
+# one: the window comes up centred and paints; Install shows how the version
+# was classified (the NT warning on NT 4.0, once, with the installer never
+# started and the launcher open; "Microsoft Windows 2000 " on the standard
+# output for Windows 2000 and XP; elsewhere setup.exe beside the launcher
+# started and the launcher closed);
 # Play starts the game where the DirectX ladder reaches 7 or more, and asks
 # about DirectX 8.0a on NT 4.0, whose ladder stops at DirectX 3.
 #
@@ -32,7 +34,8 @@ while read -r version install play; do
     # Not installed: the disc's menu, and Install.
     forget_installation
     launch "install-$version" "$disc"
-    wait_window "$LAUNCHER_TITLE" >/dev/null
+    window=$(wait_window "$LAUNCHER_TITLE")
+    [ "$(geometry "$window")" = "190 156 644 456" ] || fail "$version: window at $(geometry "$window")"
     point_at 10 300  # off the buttons, which would show their focus pictures
     expect_region 400 40 "$SCRATCH/install-up.png" "$version: the Install button"
     click_client 500 55
@@ -42,6 +45,9 @@ while read -r version install play; do
             fail "$version: the warning reads $(window_texts Warning)"
         key Return
         wait_no_window "Warning"
+        click_client 500 55
+        sleep 1
+        [ "$(window_count Warning)" = 0 ] || fail "$version: the warning came again"
         has_exited "install-$version" && fail "$version: the launcher closed after the warning"
         key Escape
         wait_exit "install-$version" >/dev/null
