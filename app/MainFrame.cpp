@@ -79,7 +79,7 @@ CMainFrame::CMainFrame()
 
     HICON icon = LoadIconA(GetModuleHandleA(NULL), MAKEINTRESOURCEA(IDI_LAUNCHER));
     SendMessageA(m_hWnd, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon));
-    state.mainWindow = reinterpret_cast<platform::WindowHandle>(m_hWnd);
+    state.mainWindow = platform::WindowHandle(reinterpret_cast<std::uintptr_t>(m_hWnd));
     system.dialogs.SetOwner(m_hWnd);
     CopyText(state.DebugSpew, "\nDebug spew.\n");
     PlayStartupSound("IDR_WAVE1");
@@ -96,7 +96,7 @@ CMainFrame::~CMainFrame()
 {
     TheLauncherState().discLabel.clear();
     window_.ReleaseImages();
-    TheLauncherState().mainWindow = 0;
+    TheLauncherState().mainWindow = {};
     ThePlatform().dialogs.SetOwner(NULL);
 }
 

@@ -10,9 +10,9 @@ void ActivateOtherInstance(platform::Desktop& desktop)
 {
     // An installer or a running game takes precedence over another launcher.
     platform::WindowHandle window = desktop.FindTopLevelWindow(names::kSetupWindowTitle);
-    if (window == 0)
+    if (!window)
         window = desktop.FindTopLevelWindow(names::kGameWindowTitle);
-    if (window != 0) {
+    if (window) {
         const platform::WindowHandle popup = desktop.GetLastActivePopup(window);
         if (desktop.IsMinimized(popup))
             desktop.Restore(popup);
@@ -21,7 +21,7 @@ void ActivateOtherInstance(platform::Desktop& desktop)
     }
 
     window = desktop.FindTopLevelWindow(names::kLauncherWindowTitle);
-    if (window == 0)
+    if (!window)
         return;
     const platform::WindowHandle popup = desktop.GetLastActivePopup(window);
     if (desktop.IsMinimized(window))

@@ -10,8 +10,8 @@ LauncherState& TheLauncherState()
 
 void ReleaseInstanceMutex(LauncherState& state, platform::Desktop& desktop)
 {
-    if (state.instanceMutex == 0)
+    if (!state.instanceMutex)
         return;
     desktop.CloseMutex(state.instanceMutex);
-    state.instanceMutex = 0;
+    state.instanceMutex = platform::MutexHandle();
 }

@@ -12,8 +12,8 @@ struct LauncherState {
     bool registrationToolPresent = false;
     std::string discLabel;  // set by the button table, emptied at the main window's teardown
     char discDrive[260] = {};
-    platform::MutexHandle instanceMutex = 0;
-    platform::WindowHandle mainWindow = 0;
+    platform::MutexHandle instanceMutex;
+    platform::WindowHandle mainWindow;
     bool quitPending = false;
     bool setupLaunchStarted = false;
     bool gameLaunchStarted = false;

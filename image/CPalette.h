@@ -17,19 +17,19 @@ public:
     {
         DeleteObject();
         handle_ = graphics_.CreatePalette(entries, count);
-        return handle_ != 0;
+        return static_cast<bool>(handle_);
     }
     void DeleteObject()
     {
-        if (handle_ != 0)
+        if (handle_)
             graphics_.DeletePalette(handle_);
-        handle_ = 0;
+        handle_ = {};
     }
     platform::PaletteHandle handle() const { return handle_; }
 
 private:
     platform::Graphics& graphics_;
-    platform::PaletteHandle handle_ = 0;
+    platform::PaletteHandle handle_{};
 };
 
 // A palette selected into a device context for one scope; the palette it
@@ -43,12 +43,12 @@ public:
     }
     ~SelectedPalette()
     {
-        if (previous_ != 0)
+        if (previous_)
             graphics_.SelectPalette(dc_, previous_, true);
     }
     SelectedPalette(const SelectedPalette&) = delete;
     SelectedPalette& operator=(const SelectedPalette&) = delete;
-    bool selected() const { return previous_ != 0; }
+    bool selected() const { return static_cast<bool>(previous_); }
 
 private:
     platform::Graphics& graphics_;

@@ -29,7 +29,7 @@ DibImage& DibImage::operator=(DibImage&& other) noexcept
         memory_ = other.memory_;
         block_ = other.block_;
         bytes_ = other.bytes_;
-        other.block_ = 0;
+        other.block_ = {};
         other.bytes_ = 0;
     }
     return *this;
@@ -37,9 +37,9 @@ DibImage& DibImage::operator=(DibImage&& other) noexcept
 
 void DibImage::Reset()
 {
-    if (block_ != 0 && memory_ != nullptr)
+    if (block_ && memory_ != nullptr)
         memory_->Free(block_);
-    block_ = 0;
+    block_ = {};
     bytes_ = 0;
 }
 
@@ -84,7 +84,7 @@ DibImage DibImages::ReadBitmapFile(platform::ReadableFile& file, bool* readError
         return DibImage();
 
     const platform::MemoryBlock block = memory_.Allocate(static_cast<std::size_t>(length));
-    if (block == 0)
+    if (!block)
         return DibImage();
     DibImage image(memory_, block, static_cast<std::size_t>(length));
     const std::uint32_t rest = static_cast<std::uint32_t>(length - kFileHeaderBytes);
@@ -154,7 +154,7 @@ int DibImages::DrawDibImage(platform::DeviceContext dc, const platform::Rect& de
         return 0;
 
     std::optional<SelectedPalette> selected;
-    if (palette != nullptr && palette->handle() != 0)
+    if (palette != nullptr && palette->handle())
         selected.emplace(graphics_, dc, palette->handle(), true);
 
     const std::uint32_t height = ImageHeight(header);

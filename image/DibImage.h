@@ -25,15 +25,15 @@ public:
     DibImage(const DibImage&) = delete;
     DibImage& operator=(const DibImage&) = delete;
 
-    bool empty() const { return block_ == 0; }
+    bool empty() const { return !block_; }
     platform::MemoryBlock block() const { return block_; }
-    std::size_t bytes() const { return block_ == 0 ? 0 : bytes_; }
+    std::size_t bytes() const { return !block_ ? 0 : bytes_; }
     platform::Memory* memory() const { return memory_; }
     void Reset();
 
 private:
     platform::Memory* memory_ = nullptr;
-    platform::MemoryBlock block_ = 0;
+    platform::MemoryBlock block_{};
     std::size_t bytes_ = 0;
 };
 

@@ -6,12 +6,28 @@
 
 namespace platform {
 
-// Opaque system objects: 0 always means "none".
-using WindowHandle = std::uintptr_t;
-using MutexHandle = std::uintptr_t;
-using DeviceContext = std::uintptr_t;
-using PaletteHandle = std::uintptr_t;
-using MemoryBlock = std::uintptr_t;
+// A system object of one kind, opaque to the decisions; one kind cannot be
+// passed where another is expected. The default, value 0, is "none".
+template <class Kind>
+class Handle {
+public:
+    constexpr Handle() = default;
+    constexpr explicit Handle(std::uintptr_t value) : value_(value) {}
+    constexpr std::uintptr_t value() const { return value_; }
+    constexpr explicit operator bool() const { return value_ != 0; }
+    friend constexpr bool operator==(Handle a, Handle b) { return a.value_ == b.value_; }
+    friend constexpr bool operator!=(Handle a, Handle b) { return a.value_ != b.value_; }
+    friend constexpr bool operator<(Handle a, Handle b) { return a.value_ < b.value_; }
+
+private:
+    std::uintptr_t value_ = 0;
+};
+
+using WindowHandle = Handle<struct WindowKind>;
+using MutexHandle = Handle<struct MutexKind>;
+using DeviceContext = Handle<struct DeviceContextKind>;
+using PaletteHandle = Handle<struct PaletteKind>;
+using MemoryBlock = Handle<struct MemoryBlockKind>;
 
 struct Rect {
     std::int32_t left;

@@ -63,8 +63,9 @@ std::unique_ptr<platform::ReadableFile> FolderFiles::OpenShareDenyWrite(const ch
 
 platform::MemoryBlock HeapMemory::Allocate(std::size_t bytes)
 {
-    blocks_[next_].assign(bytes, 0);
-    return next_++;
+    const platform::MemoryBlock block(next_++);
+    blocks_[block].assign(bytes, 0);
+    return block;
 }
 
 void* HeapMemory::Lock(platform::MemoryBlock block)
@@ -75,8 +76,9 @@ void* HeapMemory::Lock(platform::MemoryBlock block)
 
 platform::PaletteHandle FrameGraphics::CreatePalette(const platform::PaletteColor* entries, std::uint16_t count)
 {
-    palettes_[next_].assign(entries, entries + count);
-    return next_++;
+    const platform::PaletteHandle palette(next_++);
+    palettes_[palette].assign(entries, entries + count);
+    return palette;
 }
 
 const std::vector<platform::PaletteColor>* FrameGraphics::Palette(platform::PaletteHandle handle) const

@@ -34,7 +34,7 @@ public:
 
 private:
     std::map<platform::MemoryBlock, std::vector<unsigned char>> blocks_;
-    platform::MemoryBlock next_ = 1;
+    std::uintptr_t next_ = 1;
 };
 
 // SetDIBitsToDevice into a picture of the client area, as a true-colour
@@ -44,7 +44,7 @@ public:
     FrameGraphics(int width, int height) : width_(width), height_(height), rgb_(static_cast<std::size_t>(width * height * 3)) {}
     platform::PaletteHandle CreatePalette(const platform::PaletteColor* entries, std::uint16_t count) override;
     void DeletePalette(platform::PaletteHandle palette) override { palettes_.erase(palette); }
-    platform::PaletteHandle SelectPalette(platform::DeviceContext, platform::PaletteHandle, bool) override { return 1; }
+    platform::PaletteHandle SelectPalette(platform::DeviceContext, platform::PaletteHandle, bool) override { return platform::PaletteHandle(1); }
     void RealizePalette(platform::DeviceContext) override {}
     int SetDIBitsToDevice(platform::DeviceContext dc, const platform::DibCopy& copy) override;
 
@@ -58,12 +58,12 @@ private:
     int height_;
     std::vector<unsigned char> rgb_;
     std::map<platform::PaletteHandle, std::vector<platform::PaletteColor>> palettes_;
-    platform::PaletteHandle next_ = 0x100;
+    std::uintptr_t next_ = 0x100;
 };
 
 class FrameSurface : public platform::WindowSurface {
 public:
-    platform::DeviceContext GetClientDC() override { return 1; }
+    platform::DeviceContext GetClientDC() override { return platform::DeviceContext(1); }
     void ReleaseClientDC(platform::DeviceContext) override {}
     void BeginPaint() override {}
     void EndPaint() override {}

@@ -6,37 +6,37 @@ platform::MutexHandle Desktop::CreateNamedMutex(const char* name, bool* alreadyE
 {
     const HANDLE mutex = CreateMutexA(NULL, TRUE, name);
     *alreadyExists = GetLastError() == ERROR_ALREADY_EXISTS;
-    return reinterpret_cast<platform::MutexHandle>(mutex);
+    return platform::MutexHandle(reinterpret_cast<std::uintptr_t>(mutex));
 }
 
 void Desktop::CloseMutex(platform::MutexHandle mutex)
 {
-    CloseHandle(reinterpret_cast<HANDLE>(mutex));
+    CloseHandle(reinterpret_cast<HANDLE>(mutex.value()));
 }
 
 platform::WindowHandle Desktop::FindTopLevelWindow(const char* title)
 {
-    return reinterpret_cast<platform::WindowHandle>(FindWindowA(NULL, title));
+    return platform::WindowHandle(reinterpret_cast<std::uintptr_t>(FindWindowA(NULL, title)));
 }
 
 platform::WindowHandle Desktop::GetLastActivePopup(platform::WindowHandle window)
 {
-    return reinterpret_cast<platform::WindowHandle>(::GetLastActivePopup(reinterpret_cast<HWND>(window)));
+    return platform::WindowHandle(reinterpret_cast<std::uintptr_t>(::GetLastActivePopup(reinterpret_cast<HWND>(window.value()))));
 }
 
 bool Desktop::IsMinimized(platform::WindowHandle window)
 {
-    return IsIconic(reinterpret_cast<HWND>(window)) != FALSE;
+    return IsIconic(reinterpret_cast<HWND>(window.value())) != FALSE;
 }
 
 void Desktop::Restore(platform::WindowHandle window)
 {
-    ShowWindow(reinterpret_cast<HWND>(window), SW_RESTORE);
+    ShowWindow(reinterpret_cast<HWND>(window.value()), SW_RESTORE);
 }
 
 void Desktop::BringToForeground(platform::WindowHandle window)
 {
-    SetForegroundWindow(reinterpret_cast<HWND>(window));
+    SetForegroundWindow(reinterpret_cast<HWND>(window.value()));
 }
 
 int Desktop::ScreenWidth()

@@ -18,42 +18,42 @@ platform::PaletteHandle Graphics::CreatePalette(const platform::PaletteColor* en
         out[i].peBlue = entries[i].blue;
         out[i].peFlags = entries[i].flags;
     }
-    return reinterpret_cast<platform::PaletteHandle>(::CreatePalette(logical));
+    return platform::PaletteHandle(reinterpret_cast<std::uintptr_t>(::CreatePalette(logical)));
 }
 
 void Graphics::DeletePalette(platform::PaletteHandle palette)
 {
-    DeleteObject(reinterpret_cast<HPALETTE>(palette));
+    DeleteObject(reinterpret_cast<HPALETTE>(palette.value()));
 }
 
 platform::PaletteHandle Graphics::SelectPalette(platform::DeviceContext dc, platform::PaletteHandle palette,
                                                 bool forceBackground)
 {
-    return reinterpret_cast<platform::PaletteHandle>(
-        ::SelectPalette(reinterpret_cast<HDC>(dc), reinterpret_cast<HPALETTE>(palette), forceBackground ? TRUE : FALSE));
+    return platform::PaletteHandle(reinterpret_cast<std::uintptr_t>(
+        ::SelectPalette(reinterpret_cast<HDC>(dc.value()), reinterpret_cast<HPALETTE>(palette.value()), forceBackground ? TRUE : FALSE)));
 }
 
 void Graphics::RealizePalette(platform::DeviceContext dc)
 {
-    ::RealizePalette(reinterpret_cast<HDC>(dc));
+    ::RealizePalette(reinterpret_cast<HDC>(dc.value()));
 }
 
 int Graphics::SetDIBitsToDevice(platform::DeviceContext dc, const platform::DibCopy& copy)
 {
-    return ::SetDIBitsToDevice(reinterpret_cast<HDC>(dc), copy.xDest, copy.yDest, copy.width, copy.height, copy.xSrc,
+    return ::SetDIBitsToDevice(reinterpret_cast<HDC>(dc.value()), copy.xDest, copy.yDest, copy.width, copy.height, copy.xSrc,
                                copy.ySrc, copy.startScan, copy.lines, copy.bits,
                                static_cast<const BITMAPINFO*>(copy.header), DIB_RGB_COLORS);
 }
 
 platform::DeviceContext WindowSurface::GetClientDC()
 {
-    return reinterpret_cast<platform::DeviceContext>(GetDC(window_));
+    return platform::DeviceContext(reinterpret_cast<std::uintptr_t>(GetDC(window_)));
 }
 
 void WindowSurface::ReleaseClientDC(platform::DeviceContext dc)
 {
-    if (dc != 0)
-        ReleaseDC(window_, reinterpret_cast<HDC>(dc));
+    if (dc)
+        ReleaseDC(window_, reinterpret_cast<HDC>(dc.value()));
 }
 
 void WindowSurface::BeginPaint()

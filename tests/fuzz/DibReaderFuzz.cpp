@@ -16,8 +16,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     files.Add("fuzz.bmp", std::vector<unsigned char>(data, data + size));
     DibImages images(memory, files, graphics);
     DibImage image = images.LoadDibImage("fuzz.bmp");
-    images.DrawDibImage(1, platform::Rect{0, 0, 640, 452}, image, platform::Rect{0, 0, 640, 452},
+    images.DrawDibImage(platform::DeviceContext(1), platform::Rect{0, 0, 640, 452}, image, platform::Rect{0, 0, 640, 452},
                         images.windowPalette());
-    images.DrawDibImage(1, platform::Rect{400, 40, 630, 70}, image, platform::Rect{0, 0, 230, 30}, nullptr);
+    images.DrawDibImage(platform::DeviceContext(1), platform::Rect{400, 40, 630, 70}, image, platform::Rect{0, 0, 230, 30}, nullptr);
     return 0;
 }

@@ -103,17 +103,17 @@ TEST(CheckSingleInstance, FirstLauncherKeepsTheMutex)
 TEST(CheckSingleInstance, FailedCreationStillRuns)
 {
     FakePlatform fake;
-    fake.desktop.mutexHandle = 0;
+    fake.desktop.mutexHandle = {};
     LauncherState state;
     EXPECT_TRUE(CheckSingleInstance(state, fake.desktop));
-    EXPECT_EQ(state.instanceMutex, 0u);
+    EXPECT_FALSE(state.instanceMutex);
 }
 
 struct InstanceCase {
     const char* name;
-    std::map<std::string, platform::WindowHandle> windows;
-    std::map<platform::WindowHandle, platform::WindowHandle> popups;
-    std::set<platform::WindowHandle> minimized;
+    std::map<std::string, std::uintptr_t> windows;
+    std::map<std::uintptr_t, std::uintptr_t> popups;
+    std::set<std::uintptr_t> minimized;
     fakes::Log expectedTail;
 };
 
@@ -141,12 +141,15 @@ TEST(CheckSingleInstance, SecondLauncherActivatesInTheRightOrder)
     for (const InstanceCase& c : cases) {
         FakePlatform fake;
         fake.desktop.mutexExists = true;
-        fake.desktop.windows = c.windows;
-        fake.desktop.popups = c.popups;
-        fake.desktop.minimized = c.minimized;
+        for (const auto& w : c.windows)
+            fake.desktop.windows[w.first] = platform::WindowHandle(w.second);
+        for (const auto& p : c.popups)
+            fake.desktop.popups[platform::WindowHandle(p.first)] = platform::WindowHandle(p.second);
+        for (std::uintptr_t m : c.minimized)
+            fake.desktop.minimized.insert(platform::WindowHandle(m));
         LauncherState state;
         EXPECT_FALSE(CheckSingleInstance(state, fake.desktop)) << c.name;
-        EXPECT_EQ(state.instanceMutex, 0u) << c.name;
+        EXPECT_FALSE(state.instanceMutex) << c.name;
         ASSERT_GE(fake.log.size(), 2u);
         EXPECT_EQ(fake.log[0], "CreateMutex Ironmarch");
         EXPECT_EQ(fake.log[1], "CloseMutex") << c.name;
@@ -158,10 +161,10 @@ TEST(ReleaseInstanceMutex, ClosesExactlyOnce)
 {
     FakePlatform fake;
     LauncherState state;
-    state.instanceMutex = 0x77;
+    state.instanceMutex = platform::MutexHandle(0x77);
     ReleaseInstanceMutex(state, fake.desktop);
     ReleaseInstanceMutex(state, fake.desktop);
-    EXPECT_EQ(fake.desktop.closedMutexes, std::vector<platform::WindowHandle>{0x77});
+    EXPECT_EQ(fake.desktop.closedMutexes, std::vector<platform::MutexHandle>{platform::MutexHandle(0x77)});
 }
 
 // ---- restart
@@ -181,7 +184,7 @@ struct RestartFixture : testing::Test {
     {
         CopyText(state.installDir, "C:\\Games\\Ironmarch");
         state.gameInstalled = true;
-        state.instanceMutex = 0x77;
+        state.instanceMutex = platform::MutexHandle(0x77);
         fake.files.AddDirectory("C:\\Games\\Ironmarch");
         fake.files.currentDirectory = "D:\\";
     }
@@ -195,7 +198,7 @@ TEST_F(RestartFixture, FromElsewhereRestartsFromTheInstallationDirectory)
 {
     EXPECT_TRUE(Restart("D:\\"));
     EXPECT_EQ(fake.files.currentDirectory, "C:\\Games\\Ironmarch");
-    EXPECT_EQ(state.instanceMutex, 0u);
+    EXPECT_FALSE(state.instanceMutex);
     ASSERT_EQ(fake.processes.starts.size(), 1u);
     const fakes::ProcessStart& start = fake.processes.starts[0];
     EXPECT_EQ(start.application, "(null)");
@@ -208,6 +211,11 @@ TEST_F(RestartFixture, FromElsewhereRestartsFromTheInstallationDirectory)
     ASSERT_NE(chdir, fake.log.end());
     ASSERT_NE(close, fake.log.end());
     EXPECT_LT(chdir, close);
+    // The mark is in the environment the new launcher inherits.
+    const auto mark = std::find(fake.log.begin(), fake.log.end(), std::string("SetEnvironment ") + kRestartedVariable);
+    const auto started = std::find_if(fake.log.begin(), fake.log.end(),
+                                      [](const std::string& line) { return line.rfind("CreateProcess", 0) == 0; });
+    EXPECT_LT(mark, started);
     EXPECT_TRUE(fake.desktop.HasEnvironmentVariable(kRestartedVariable));
 }
 
@@ -221,7 +229,7 @@ TEST_F(RestartFixture, NoRestartWhenTheTextsDifferOnlyInCase)
 {
     EXPECT_FALSE(Restart("c:\\games\\IRONMARCH"));
     EXPECT_TRUE(fake.processes.starts.empty());
-    EXPECT_EQ(state.instanceMutex, 0x77u);
+    EXPECT_EQ(state.instanceMutex, platform::MutexHandle(0x77));
 }
 
 TEST_F(RestartFixture, NoRestartIntoTheSameDirectoryWrittenAnotherWay)

@@ -23,7 +23,7 @@ struct CommandsFixture : testing::Test {
         CopyText(state.installDir, "C:\\Games\\Ironmarch");
         fake.files.AddDirectory("C:\\Games\\Ironmarch");
         state.gameInstalled = true;
-        state.instanceMutex = 0x77;
+        state.instanceMutex = platform::MutexHandle(0x77);
     }
     std::size_t IndexOf(const std::string& line) const
     {
@@ -91,7 +91,7 @@ TEST_P(PlayGameRows, AsksOrStarts)
     EXPECT_FALSE(state.gameLaunchStarted);
     EXPECT_FALSE(state.quitPending);
     EXPECT_TRUE(fake.processes.starts.empty());
-    EXPECT_EQ(state.instanceMutex, 0x77u);
+    EXPECT_EQ(state.instanceMutex, platform::MutexHandle(0x77));
 
     // Play again, and this time say Yes: the DirectX setup runs and the launcher closes.
     fake.files.AddFile("D:\\DirectX\\dxsetup.exe");
@@ -129,7 +129,7 @@ TEST_F(CommandsFixture, GameStartsInItsOrder)
     EXPECT_LT(chdir, mutex);
     EXPECT_LT(mutex, start);
     EXPECT_EQ(fake.processes.starts[0].currentDirectory, "C:\\Games\\Ironmarch");
-    EXPECT_EQ(state.instanceMutex, 0u);
+    EXPECT_FALSE(state.instanceMutex);
     EXPECT_TRUE(state.quitPending);
     // Started once: a second press does nothing.
     fake.log.clear();

@@ -223,7 +223,7 @@ TEST(DrawDibImage, BlockFromTheTopOfThePictureCountedFromTheBottomRow)
     layout.height = 60;
     fake.bitmapFiles.Add("b.bmp", bitmaps::Make(layout));
     DibImage image = images.LoadDibImage("b.bmp");
-    const platform::DeviceContext dc = 0xD1;
+    const platform::DeviceContext dc(0xD1);
     const int rows = images.DrawDibImage(dc, platform::Rect{400, 40, 630, 70}, image, platform::Rect{0, 0, 230, 30},
                                          images.windowPalette());
     EXPECT_EQ(rows, 60);
@@ -251,7 +251,7 @@ TEST(DrawDibImage, EmptyImageTouchesNothing)
     FakePlatform fake;
     DibImages images(fake.memory, fake.bitmapFiles, fake.graphics);
     DibImage none;
-    EXPECT_EQ(images.DrawDibImage(1, platform::Rect{0, 0, 10, 10}, none, platform::Rect{0, 0, 10, 10}, nullptr), 0);
+    EXPECT_EQ(images.DrawDibImage(platform::DeviceContext(1), platform::Rect{0, 0, 10, 10}, none, platform::Rect{0, 0, 10, 10}, nullptr), 0);
     EXPECT_TRUE(fake.log.empty());
 }
 
@@ -288,7 +288,7 @@ TEST(LoadDibImage, EveryAcceptedImageDrawsWithinItsBlock)
         DibImages images(memory, files, graphics);
         files.Add("case.bmp", c.file);
         DibImage image = images.LoadDibImage("case.bmp");
-        images.DrawDibImage(1, platform::Rect{0, 0, 640, 452}, image, platform::Rect{0, 0, 640, 452},
+        images.DrawDibImage(platform::DeviceContext(1), platform::Rect{0, 0, 640, 452}, image, platform::Rect{0, 0, 640, 452},
                             images.windowPalette());
         EXPECT_EQ(graphics.calls, c.draws ? 1 : 0) << c.name;
     }

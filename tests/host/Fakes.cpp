@@ -148,7 +148,7 @@ platform::WindowHandle FakeDesktop::FindTopLevelWindow(const char* title)
 {
     log_.push_back(std::string("FindWindow ") + title);
     const auto found = windows.find(title);
-    return found == windows.end() ? 0 : found->second;
+    return found == windows.end() ? platform::WindowHandle() : found->second;
 }
 
 platform::WindowHandle FakeDesktop::GetLastActivePopup(platform::WindowHandle window)
@@ -164,13 +164,13 @@ bool FakeDesktop::IsMinimized(platform::WindowHandle window)
 
 void FakeDesktop::Restore(platform::WindowHandle window)
 {
-    log_.push_back("Restore " + std::to_string(window));
+    log_.push_back("Restore " + std::to_string(window.value()));
     minimized.erase(window);
 }
 
 void FakeDesktop::BringToForeground(platform::WindowHandle window)
 {
-    log_.push_back("Foreground " + std::to_string(window));
+    log_.push_back("Foreground " + std::to_string(window.value()));
 }
 
 bool FakeDesktop::GetVersion(std::uint32_t recordSize, platform::VersionInfo* info)
@@ -184,6 +184,7 @@ bool FakeDesktop::GetVersion(std::uint32_t recordSize, platform::VersionInfo* in
 
 void FakeDesktop::SetEnvironmentText(const char* name, const char* value)
 {
+    log_.push_back(std::string("SetEnvironment ") + name);
     if (value == nullptr)
         environment.erase(name);
     else
@@ -260,8 +261,8 @@ bool FakeDrives::GetVolumeLabel(const char* drive, char* label, std::uint32_t si
 platform::MemoryBlock FakeMemory::Allocate(std::size_t bytes)
 {
     if (failAllocation)
-        return 0;
-    const platform::MemoryBlock block = next_++;
+        return {};
+    const platform::MemoryBlock block{next_++};
     blocks_[block] = std::vector<unsigned char>(bytes, 0);
     return block;
 }
@@ -327,8 +328,8 @@ std::unique_ptr<platform::ReadableFile> FakeBitmapFiles::OpenShareDenyWrite(cons
 platform::PaletteHandle FakeGraphics::CreatePalette(const platform::PaletteColor* entries, std::uint16_t count)
 {
     if (failPalette)
-        return 0;
-    const platform::PaletteHandle palette = next_++;
+        return {};
+    const platform::PaletteHandle palette{next_++};
     palettes[palette] = std::vector<platform::PaletteColor>(entries, entries + count);
     return palette;
 }
@@ -343,7 +344,7 @@ platform::PaletteHandle FakeGraphics::SelectPalette(platform::DeviceContext dc, 
 {
     log_.push_back(std::string("SelectPalette ") + (forceBackground ? "background" : "foreground"));
     platform::PaletteHandle& current = selected_[dc];
-    const platform::PaletteHandle previous = current == 0 ? 0xDEF : current;
+    const platform::PaletteHandle previous = !current ? platform::PaletteHandle(0xDEF) : current;
     current = palette;
     return previous;
 }
@@ -370,7 +371,7 @@ platform::DeviceContext FakeSurface::GetClientDC()
 {
     ++openDCs;
     log_.push_back("GetDC");
-    return next_;
+    return platform::DeviceContext(next_);
 }
 
 void FakeSurface::ReleaseClientDC(platform::DeviceContext)

@@ -103,11 +103,11 @@ public:
     void SetEnvironmentText(const char* name, const char* value) override;
 
     bool mutexExists = false;
-    platform::MutexHandle mutexHandle = 0x77;
+    platform::MutexHandle mutexHandle{0x77};
     std::map<std::string, platform::WindowHandle> windows;
     std::map<platform::WindowHandle, platform::WindowHandle> popups;
     std::set<platform::WindowHandle> minimized;
-    std::vector<platform::WindowHandle> closedMutexes;
+    std::vector<platform::MutexHandle> closedMutexes;
     int screenWidth = 1024;
     int screenHeight = 768;
     std::set<std::uint32_t> versionRecordSizesAnswered{156, 148};
@@ -177,7 +177,7 @@ public:
 
 private:
     std::map<platform::MemoryBlock, std::vector<unsigned char>> blocks_;
-    platform::MemoryBlock next_ = 0x1000;
+    std::uintptr_t next_ = 0x1000;
 };
 
 class FakeBitmapFiles : public platform::BitmapFiles {
@@ -217,7 +217,7 @@ public:
 
 private:
     Log& log_;
-    platform::PaletteHandle next_ = 0x500;
+    std::uintptr_t next_ = 0x500;
     std::map<platform::DeviceContext, platform::PaletteHandle> selected_;
 };
 
@@ -238,7 +238,7 @@ public:
 
 private:
     Log& log_;
-    platform::DeviceContext next_ = 0xD0;
+    std::uintptr_t next_ = 0xD0;
 };
 
 // A DirectX runtime scripted rung by rung; every object it hands out is

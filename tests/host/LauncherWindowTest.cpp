@@ -196,14 +196,18 @@ TEST_F(WindowFixture, PaintHappensInsideOneBracketOnTheWholeClientArea)
     EXPECT_EQ(fake.log.back(), "ReleaseDC");
 }
 
-TEST_F(WindowFixture, EraseRealisesThePaletteInTheForegroundFirst)
+TEST_F(WindowFixture, EraseRealisesThePaletteInTheForegroundFirstThenPaints)
 {
     StartUp();
     fake.log.clear();
+    Drawn();
     window.OnEraseBackground(surface);
     const fakes::Log start(fake.log.begin(), fake.log.begin() + 5);
     EXPECT_EQ(start, (fakes::Log{"GetDC", "SelectPalette foreground", "RealizePalette", "SelectPalette background",
                                  "ReleaseDC"}));
+    const Names drawn = Drawn();
+    ASSERT_FALSE(drawn.empty());
+    EXPECT_EQ(drawn.front(), "background");
 }
 
 TEST_F(WindowFixture, NoPaletteRealisedWithoutABackground)

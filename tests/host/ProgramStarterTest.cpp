@@ -70,8 +70,11 @@ TEST(StartProgram, ProgramNeedingElevationGoesThroughTheShell)
         {nullptr, "\"C:\\unterminated", "", "C:\\unterminated", "(null)"},
         // A program beside its command line: its name reaches it once.
         {"dxsetup.exe", nullptr, "", "dxsetup.exe", "(null)"},
-        {"E:\\DirectX\\dxsetup.exe", "\"E:\\DirectX\\dxsetup.exe\" /silent", "", "E:\\DirectX\\dxsetup.exe",
+        {"E:\\Direct X\\dxsetup.exe", "\"E:\\Direct X\\dxsetup.exe\" /silent", "", "E:\\Direct X\\dxsetup.exe",
          "/silent"},
+        // A dot in a folder's name is no extension; a closing quote ends the program's name.
+        {nullptr, "C:\\Games.old\\unwise /x", "C:\\Games.old\\unwise.exe", "C:\\Games.old\\unwise.exe", "/x"},
+        {nullptr, "\"C:\\a b\\u.exe\"/x", "", "C:\\a b\\u.exe", "/x"},
     };
     for (const ElevationCase& c : cases) {
         for (bool wait : {false, true}) {

@@ -102,10 +102,10 @@ TEST_F(DrawingTest, BlockAtTheColumnShowsTheTopRowsOfThePicture)
     DibImage image = images.LoadDibImage((folder / "rows.bmp").c_str());
     ASSERT_FALSE(image.empty());
     ASSERT_NE(images.windowPalette(), nullptr);
-    EXPECT_EQ(GetPaletteEntries(reinterpret_cast<HPALETTE>(images.windowPalette()->handle()), 0, 0, NULL), 256u);
+    EXPECT_EQ(GetPaletteEntries(reinterpret_cast<HPALETTE>(images.windowPalette()->handle().value()), 0, 0, NULL), 256u);
 
     MemorySurface surface;
-    const int rows = images.DrawDibImage(reinterpret_cast<platform::DeviceContext>(surface.dc()),
+    const int rows = images.DrawDibImage(platform::DeviceContext(reinterpret_cast<std::uintptr_t>(surface.dc())),
                                          platform::Rect{400, 40, 630, 70}, image, platform::Rect{0, 0, 230, 30},
                                          images.windowPalette());
     EXPECT_GT(rows, 0);
@@ -128,7 +128,7 @@ TEST_F(DrawingTest, PictureShorterThanItsHeaderKeepsItsPaletteAndDrawsNothing)
     EXPECT_FALSE(image.empty());
     ASSERT_NE(images.windowPalette(), nullptr);
     MemorySurface surface;
-    EXPECT_EQ(images.DrawDibImage(reinterpret_cast<platform::DeviceContext>(surface.dc()),
+    EXPECT_EQ(images.DrawDibImage(platform::DeviceContext(reinterpret_cast<std::uintptr_t>(surface.dc())),
                                   platform::Rect{0, 0, 230, 30}, image, platform::Rect{0, 0, 230, 30},
                                   images.windowPalette()),
               0);

@@ -124,7 +124,7 @@ TEST(InstanceMutex, SecondCreationSeesTheFirst)
     win32::Desktop desktop;
     bool exists = true;
     const platform::MutexHandle first = desktop.CreateNamedMutex("IronmarchWindowsTest", &exists);
-    ASSERT_NE(first, 0u);
+    ASSERT_TRUE(first);
     EXPECT_FALSE(exists);
     const platform::MutexHandle second = desktop.CreateNamedMutex("IronmarchWindowsTest", &exists);
     EXPECT_TRUE(exists);
