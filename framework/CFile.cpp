@@ -13,6 +13,7 @@ ULONGLONG CFile::GetLength() const
     // high part with a low part of all ones is told from a failure by the
     // error code.
     DWORD high = 0;
+    SetLastError(NO_ERROR);
     const DWORD low = GetFileSize(handle_.get(), &high);
     if (low == INVALID_FILE_SIZE && GetLastError() != NO_ERROR)
         return 0;
