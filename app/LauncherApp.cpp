@@ -35,6 +35,6 @@ BOOL LauncherApp::OnIdle(LONG)
 
 int LauncherApp::ExitInstance()
 {
-    ReleaseInstanceMutex(TheLauncherState(), ThePlatform().desktop);
+    ReleaseInstanceMutex(TheLauncherState(), ThePlatform().instances);
     return CWinApp::ExitInstance();
 }

@@ -10,15 +10,16 @@ struct LauncherPlatform {
     win32::Registry registry;
     win32::Files files;
     win32::Processes processes;
-    win32::Desktop desktop;
+    win32::Instances instances;
+    win32::SystemFacts facts;
     win32::Drives drives;
     InsertDiscDialogs dialogs{TheLauncherState(), drives};
     win32::Memory memory;
     win32::BitmapFiles bitmapFiles;
     win32::Graphics graphics;
     win32::DirectXRuntime directX;
-    platform::Platform platform{registry, files,  processes,   desktop,  dialogs,
-                                drives,   memory, bitmapFiles, graphics, directX};
+    platform::Platform platform{registry, files,    processes,   instances, facts,   dialogs,
+                                drives,   memory,   bitmapFiles, graphics,  directX};
 };
 
 LauncherPlatform& ThePlatform();

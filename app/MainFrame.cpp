@@ -55,20 +55,21 @@ CMainFrame::CMainFrame()
 
     // A second launcher ends here, inside the constructor: no window exists
     // yet, and nothing that a normal exit would tidy up has been made.
-    if (!CheckSingleInstance(state, system.desktop))
+    if (!CheckSingleInstance(state, system.instances))
         ExitProcess(0);
 
     window_.InitButtonTable();
 
-    const platform::Rect rect = MainWindowRect(system.desktop.ScreenWidth(), system.desktop.ScreenHeight());
+    const platform::Rect rect = MainWindowRect(system.facts.ScreenWidth(), system.facts.ScreenHeight());
 
     char currentDirectory[1024];
     const std::uint32_t length = system.files.CurrentDirectory(currentDirectory, sizeof currentDirectory);
     if (length == 0 || length >= sizeof currentDirectory)
         currentDirectory[0] = '\0';
-    const bool restarted = TakeRestartMark(system.desktop);
+    const bool restarted = TakeRestartMark(system.facts);
     if (state.gameInstalled &&
-        RestartFromInstallDir(state, currentDirectory, restarted, system.files, system.processes, system.desktop))
+        RestartFromInstallDir(state, currentDirectory, restarted, system.files, system.processes, system.instances,
+                              system.facts))
         ExitProcess(0);  // the launcher of the installation directory takes over
 
     window_.LoadButtonBitmaps();

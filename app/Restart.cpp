@@ -5,7 +5,8 @@
 #include "core/Names.h"
 #include "app/SingleInstance.h"
 #include "commands/ProgramStarter.h"
-#include "platform/Desktop.h"
+#include "platform/Instances.h"
+#include "platform/SystemFacts.h"
 #include "platform/Files.h"
 
 namespace {
@@ -25,16 +26,17 @@ bool SameDirectoryText(const char* a, const char* b)
     return EqualIgnoringCase(a, b);
 }
 
-bool TakeRestartMark(platform::Desktop& desktop)
+bool TakeRestartMark(platform::SystemFacts& system)
 {
-    if (!desktop.HasEnvironmentVariable(kRestartedVariable))
+    if (!system.HasEnvironmentVariable(kRestartedVariable))
         return false;
-    desktop.SetEnvironmentText(kRestartedVariable, nullptr);
+    system.SetEnvironmentText(kRestartedVariable, nullptr);
     return true;
 }
 
 bool RestartFromInstallDir(LauncherState& state, const char* currentDirectory, bool restarted,
-                           platform::Files& files, platform::Processes& processes, platform::Desktop& desktop)
+                           platform::Files& files, platform::Processes& processes, platform::Instances& instances,
+                           platform::SystemFacts& system)
 {
     if (SameDirectoryText(currentDirectory, state.installDir))
         return false;
@@ -43,8 +45,8 @@ bool RestartFromInstallDir(LauncherState& state, const char* currentDirectory, b
         return false;
 
     files.ChangeDirectory(state.installDir);
-    ReleaseInstanceMutex(state, desktop);
-    desktop.SetEnvironmentText(kRestartedVariable, "1");
+    ReleaseInstanceMutex(state, instances);
+    system.SetEnvironmentText(kRestartedVariable, "1");
     StartProgram(processes, files, nullptr, names::kLauncherProgram, nullptr);
     return true;
 }

@@ -4,7 +4,8 @@
 
 struct LauncherState;
 namespace platform {
-class Desktop;
+class Instances;
+class SystemFacts;
 class Files;
 class Processes;
 }  // namespace platform
@@ -19,8 +20,9 @@ bool SameDirectoryText(const char* a, const char* b);
 
 // Whether this launcher was started by a restart; clears the mark so that
 // the programs it starts do not inherit it.
-bool TakeRestartMark(platform::Desktop& desktop);
+bool TakeRestartMark(platform::SystemFacts& system);
 
 // Returns true when the process is to end now (the restart was attempted).
 bool RestartFromInstallDir(LauncherState& state, const char* currentDirectory, bool restarted,
-                           platform::Files& files, platform::Processes& processes, platform::Desktop& desktop);
+                           platform::Files& files, platform::Processes& processes, platform::Instances& instances,
+                           platform::SystemFacts& system);

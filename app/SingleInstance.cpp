@@ -2,44 +2,44 @@
 
 #include "core/LauncherState.h"
 #include "core/Names.h"
-#include "platform/Desktop.h"
+#include "platform/Instances.h"
 
 namespace {
 
-void ActivateOtherInstance(platform::Desktop& desktop)
+void ActivateOtherInstance(platform::Instances& instances)
 {
     // An installer or a running game takes precedence over another launcher.
-    platform::WindowHandle window = desktop.FindTopLevelWindow(names::kSetupWindowTitle);
+    platform::WindowHandle window = instances.FindTopLevelWindow(names::kSetupWindowTitle);
     if (!window)
-        window = desktop.FindTopLevelWindow(names::kGameWindowTitle);
+        window = instances.FindTopLevelWindow(names::kGameWindowTitle);
     if (window) {
-        const platform::WindowHandle popup = desktop.GetLastActivePopup(window);
-        if (desktop.IsMinimized(popup))
-            desktop.Restore(popup);
-        desktop.BringToForeground(popup);
+        const platform::WindowHandle popup = instances.GetLastActivePopup(window);
+        if (instances.IsMinimized(popup))
+            instances.Restore(popup);
+        instances.BringToForeground(popup);
         return;
     }
 
-    window = desktop.FindTopLevelWindow(names::kLauncherWindowTitle);
+    window = instances.FindTopLevelWindow(names::kLauncherWindowTitle);
     if (!window)
         return;
-    const platform::WindowHandle popup = desktop.GetLastActivePopup(window);
-    if (desktop.IsMinimized(window))
-        desktop.Restore(window);
-    desktop.BringToForeground(popup);
+    const platform::WindowHandle popup = instances.GetLastActivePopup(window);
+    if (instances.IsMinimized(window))
+        instances.Restore(window);
+    instances.BringToForeground(popup);
 }
 
 }  // namespace
 
-bool CheckSingleInstance(LauncherState& state, platform::Desktop& desktop)
+bool CheckSingleInstance(LauncherState& state, platform::Instances& instances)
 {
     bool alreadyExists = false;
-    state.instanceMutex = desktop.CreateNamedMutex(names::kInstanceMutex, &alreadyExists);
+    state.instanceMutex = instances.CreateNamedMutex(names::kInstanceMutex, &alreadyExists);
     if (!alreadyExists)
         return true;
 
-    ReleaseInstanceMutex(state, desktop);
-    ActivateOtherInstance(desktop);
+    ReleaseInstanceMutex(state, instances);
+    ActivateOtherInstance(instances);
     return false;
 }
 

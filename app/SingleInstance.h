@@ -4,9 +4,9 @@
 
 struct LauncherState;
 namespace platform {
-class Desktop;
+class Instances;
 }
 
 // True when this is the only launcher and start-up may go on.
-bool CheckSingleInstance(LauncherState& state, platform::Desktop& desktop);
+bool CheckSingleInstance(LauncherState& state, platform::Instances& instances);
 

@@ -20,7 +20,8 @@ add_library(launcher_win32 STATIC
   framework/CWinApp.cpp
   framework/SystemLibrary.cpp
   platform/win32/Win32BitmapFiles.cpp
-  platform/win32/Win32Desktop.cpp
+  platform/win32/Win32Instances.cpp
+  platform/win32/Win32SystemFacts.cpp
   platform/win32/Win32Dialogs.cpp
   platform/win32/Win32DirectX.cpp
   platform/win32/Win32Drives.cpp

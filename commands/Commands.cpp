@@ -24,7 +24,7 @@ void LauncherCommands::InstallGame()
     if (state_.setupLaunchStarted)
         return;
     state_.setupLaunchStarted = true;
-    if (GetOsKind(platform_.desktop) == OsKind::WindowsNt4) {
+    if (GetOsKind(platform_.system) == OsKind::WindowsNt4) {
         FormatText(state_.DebugSpew, sizeof state_.DebugSpew, "%s will not run under Windows NT.", names::kGameTitle);
         platform_.dialogs.ShowMessageBox(state_.DebugSpew, "Warning", kMbOk | kMbIconExclamation);
         return;
@@ -141,7 +141,7 @@ void LauncherCommands::PlayGame()
     UnloadDirectXLibraries(directX_, platform_.directX);
     state_.gameLaunchStarted = true;
     platform_.files.ChangeDirectory(state_.installDir);
-    ReleaseInstanceMutex(state_, platform_.desktop);
+    ReleaseInstanceMutex(state_, platform_.instances);
     const platform::StartResult started = StartProgram(platform_.processes, platform_.files, nullptr, names::kGameProgram, nullptr);
     if (!started.started) {
         const std::string text = SystemErrorText(platform_.processes, started.error);

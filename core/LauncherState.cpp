@@ -1,6 +1,6 @@
 #include "core/LauncherState.h"
 
-#include "platform/Desktop.h"
+#include "platform/Instances.h"
 
 LauncherState& TheLauncherState()
 {
@@ -8,10 +8,10 @@ LauncherState& TheLauncherState()
     return state;
 }
 
-void ReleaseInstanceMutex(LauncherState& state, platform::Desktop& desktop)
+void ReleaseInstanceMutex(LauncherState& state, platform::Instances& instances)
 {
     if (!state.instanceMutex)
         return;
-    desktop.CloseMutex(state.instanceMutex);
+    instances.CloseMutex(state.instanceMutex);
     state.instanceMutex = platform::MutexHandle();
 }

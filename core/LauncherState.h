@@ -24,7 +24,7 @@ struct LauncherState {
 LauncherState& TheLauncherState();
 
 namespace platform {
-class Desktop;
+class Instances;
 }
 // Closes instanceMutex once; later calls find it none.
-void ReleaseInstanceMutex(LauncherState& state, platform::Desktop& desktop);
+void ReleaseInstanceMutex(LauncherState& state, platform::Instances& instances);

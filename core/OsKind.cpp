@@ -2,7 +2,7 @@
 
 #include <cstdio>
 
-#include "platform/Desktop.h"
+#include "platform/SystemFacts.h"
 #include "platform/Win32Values.h"
 
 namespace {
@@ -33,10 +33,10 @@ OsKind ClassifyOsKind(std::uint32_t platformId, std::uint32_t majorVersion, std:
     }
 }
 
-OsKind GetOsKind(platform::Desktop& desktop)
+OsKind GetOsKind(platform::SystemFacts& system)
 {
     platform::VersionInfo info{};
-    if (!desktop.GetVersion(kExtendedRecordSize, &info) && !desktop.GetVersion(kPlainRecordSize, &info))
+    if (!system.GetVersion(kExtendedRecordSize, &info) && !system.GetVersion(kPlainRecordSize, &info))
         return OsKind::Unknown;
     const OsKind kind = ClassifyOsKind(info.platformId, info.majorVersion, info.minorVersion);
     if (kind == OsKind::Windows2000) {

@@ -4,7 +4,7 @@
 #include <cstdint>
 
 namespace platform {
-class Desktop;
+class SystemFacts;
 }
 
 enum class OsKind : int {
@@ -21,4 +21,4 @@ OsKind ClassifyOsKind(std::uint32_t platformId, std::uint32_t majorVersion, std:
 // Asks the system with the extended record first, then the plain one;
 // Unknown when both fail. Writes "Microsoft Windows 2000 " to the standard
 // output for Windows2000.
-OsKind GetOsKind(platform::Desktop& desktop);
+OsKind GetOsKind(platform::SystemFacts& system);

@@ -4,7 +4,7 @@
 #pragma once
 #include <cstdint>
 
-#include "platform/Desktop.h"
+#include "platform/SystemFacts.h"
 
 namespace platform {
 

@@ -2,7 +2,7 @@
 // that a handler can pass them on without knowing which it needs.
 #pragma once
 #include "platform/BitmapFiles.h"
-#include "platform/Desktop.h"
+#include "platform/Instances.h"
 #include "platform/Dialogs.h"
 #include "platform/DirectXRuntime.h"
 #include "platform/Drives.h"
@@ -11,6 +11,7 @@
 #include "platform/Memory.h"
 #include "platform/Processes.h"
 #include "platform/Registry.h"
+#include "platform/SystemFacts.h"
 
 namespace platform {
 
@@ -18,7 +19,8 @@ struct Platform {
     Registry& registry;
     Files& files;
     Processes& processes;
-    Desktop& desktop;
+    Instances& instances;
+    SystemFacts& system;
     Dialogs& dialogs;
     Drives& drives;
     Memory& memory;

@@ -33,7 +33,7 @@ public:
     std::string SystemErrorText(std::uint32_t error) override;
 };
 
-class Desktop : public platform::Desktop {
+class Instances : public platform::Instances {
 public:
     platform::MutexHandle CreateNamedMutex(const char* name, bool* alreadyExists) override;
     void CloseMutex(platform::MutexHandle mutex) override;
@@ -42,6 +42,10 @@ public:
     bool IsMinimized(platform::WindowHandle window) override;
     void Restore(platform::WindowHandle window) override;
     void BringToForeground(platform::WindowHandle window) override;
+};
+
+class SystemFacts : public platform::SystemFacts {
+public:
     int ScreenWidth() override;
     int ScreenHeight() override;
     bool GetVersion(std::uint32_t recordSize, platform::VersionInfo* info) override;

@@ -190,7 +190,7 @@ struct RestartFixture : testing::Test {
     }
     bool Restart(const char* current, bool restarted = false)
     {
-        return RestartFromInstallDir(state, current, restarted, fake.files, fake.processes, fake.desktop);
+        return RestartFromInstallDir(state, current, restarted, fake.files, fake.processes, fake.desktop, fake.desktop);
     }
 };
 

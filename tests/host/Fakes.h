@@ -86,7 +86,7 @@ private:
     FakeFiles& files_;
 };
 
-class FakeDesktop : public platform::Desktop {
+class FakeDesktop : public platform::Instances, public platform::SystemFacts {
 public:
     explicit FakeDesktop(Log& log) : log_(log) {}
     platform::MutexHandle CreateNamedMutex(const char* name, bool* alreadyExists) override;
@@ -303,7 +303,7 @@ struct FakePlatform {
     FakeBitmapFiles bitmapFiles;
     FakeGraphics graphics{log};
     FakeDirectX directX{log};
-    platform::Platform platform{registry, files,  processes,   desktop,  dialogs,
+    platform::Platform platform{registry, files,  processes,   desktop,  desktop, dialogs,
                                 drives,   memory, bitmapFiles, graphics, directX};
 
     // The two registry entries of an installed game.

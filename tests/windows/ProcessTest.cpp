@@ -121,7 +121,7 @@ TEST(RegistrationTool, ProbeFindsItAndRestoresTheDirectory)
 
 TEST(InstanceMutex, SecondCreationSeesTheFirst)
 {
-    win32::Desktop desktop;
+    win32::Instances desktop;
     bool exists = true;
     const platform::MutexHandle first = desktop.CreateNamedMutex("IronmarchWindowsTest", &exists);
     ASSERT_TRUE(first);
