@@ -3,7 +3,7 @@
 #pragma once
 #include "core/LauncherState.h"
 #include "disc/InsertDiscDialog.h"
-#include "platform/Platform.h"
+#include "platform/CommandServices.h"
 #include "platform/win32/Win32Platform.h"
 
 struct LauncherPlatform {
@@ -18,8 +18,7 @@ struct LauncherPlatform {
     win32::BitmapFiles bitmapFiles;
     win32::Graphics graphics;
     win32::DirectXRuntime directX;
-    platform::Platform platform{registry, files,    processes,   instances, facts,   dialogs,
-                                drives,   memory,   bitmapFiles, graphics,  directX};
+    platform::CommandServices commandServices{files, processes, instances, facts, dialogs, drives, directX};
 };
 
 LauncherPlatform& ThePlatform();

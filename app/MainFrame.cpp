@@ -47,7 +47,7 @@ const MessageEntry<CMainFrame> CMainFrame::kMessageTable[8] = {
 
 CMainFrame::CMainFrame()
     : images_(ThePlatform().memory, ThePlatform().bitmapFiles, ThePlatform().graphics),
-      commands_(TheLauncherState(), ThePlatform().platform),
+      commands_(TheLauncherState(), ThePlatform().commandServices),
       window_(TheLauncherState(), installation_, images_, rowCommands_)
 {
     LauncherState& state = TheLauncherState();

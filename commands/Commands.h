@@ -3,7 +3,7 @@
 #include <cstddef>
 
 #include "directx/DirectXLibraries.h"
-#include "platform/Platform.h"
+#include "platform/CommandServices.h"
 
 struct LauncherState;
 
@@ -11,7 +11,7 @@ struct LauncherState;
 // and which web address each web button opens.
 class LauncherCommands {
 public:
-    LauncherCommands(LauncherState& state, platform::Platform& platform) : state_(state), platform_(platform) {}
+    LauncherCommands(LauncherState& state, platform::CommandServices& platform) : state_(state), platform_(platform) {}
 
     void InstallGame();
     void InstallDirectX();
@@ -24,7 +24,7 @@ public:
 
 private:
     LauncherState& state_;
-    platform::Platform& platform_;
+    platform::CommandServices& platform_;
     DirectXLibraries directX_;
 };
 

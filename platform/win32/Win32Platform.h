@@ -3,7 +3,11 @@
 #pragma once
 #include <windows.h>
 
-#include "platform/Platform.h"
+#include "platform/BitmapFiles.h"
+#include "platform/CommandServices.h"
+#include "platform/Graphics.h"
+#include "platform/Memory.h"
+#include "platform/Registry.h"
 #include "platform/WindowSurface.h"
 
 namespace win32 {

@@ -9,7 +9,11 @@
 #include <string>
 #include <vector>
 
-#include "platform/Platform.h"
+#include "platform/BitmapFiles.h"
+#include "platform/CommandServices.h"
+#include "platform/Graphics.h"
+#include "platform/Memory.h"
+#include "platform/Registry.h"
 #include "platform/WindowSurface.h"
 
 namespace fakes {
@@ -303,8 +307,7 @@ struct FakePlatform {
     FakeBitmapFiles bitmapFiles;
     FakeGraphics graphics{log};
     FakeDirectX directX{log};
-    platform::Platform platform{registry, files,  processes,   desktop,  desktop, dialogs,
-                                drives,   memory, bitmapFiles, graphics, directX};
+    platform::CommandServices platform{files, processes, desktop, desktop, dialogs, drives, directX};
 
     // The two registry entries of an installed game.
     void RegisterGame(const std::string& directory, const std::string& uninstall = "C:\\uninst.exe /x");
