@@ -7,7 +7,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <string>
-#include <unistd.h>
+#include <sys/stat.h>
 
 #include "CheckDisc.h"
 #include "DiscImage.h"
@@ -42,6 +42,11 @@ int main(int argc, char** argv)
     }
     if (disc.empty()) {
         std::fprintf(stderr, "usage: disc_check [--json] [--label LABEL] DISC-FOLDER|IMAGE.iso\n");
+        return 2;
+    }
+    struct stat info;
+    if (stat(disc.c_str(), &info) != 0 || !(S_ISDIR(info.st_mode) || (IsDiscImage(disc) && S_ISREG(info.st_mode)))) {
+        std::fprintf(stderr, "%s: no disc folder or image there\n", disc.c_str());
         return 2;
     }
     std::string root = disc;

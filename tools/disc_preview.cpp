@@ -5,7 +5,9 @@
 // pictures; each as a PNG, and all on one contact sheet (contact-sheet.png).
 #include <Magick++.h>
 
+#include <cerrno>
 #include <cstdio>
+#include <sys/stat.h>
 #include <list>
 #include <string>
 
@@ -71,6 +73,10 @@ int main(int argc, char** argv)
     }
     Magick::InitializeMagick(argv[0]);
     const std::string out = argv[2];
+    if (mkdir(out.c_str(), 0777) != 0 && errno != EEXIST) {
+        std::perror(out.c_str());
+        return 1;
+    }
     const platform::Rect client{0, 0, kClientWidth, kClientHeight};
     std::list<Magick::Image> sheet;
     try {
