@@ -113,6 +113,8 @@ std::vector<ReaderCase> ReaderCases()
          false, Palette::None},
         {"not BM", Bytes({'B', 'A', 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 40, 0}), false, false, Palette::None},
         {"shorter than 14 bytes", Bytes({'B', 'M', 0, 0}), false, false, Palette::None},
+        {"an info header size in a 20-byte file",
+         Bytes({'B', 'M', 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 40, 0, 0, 0, 1, 0}), false, false, Palette::None},
         {"colours-used past the table", bitmaps::Make(hugeTable), false, false, Palette::None},
         {"info header cut short", infoCut, false, false, Palette::None},
         // Safe to read, and to build a palette from; only the drawing would read past the file.
