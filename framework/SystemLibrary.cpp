@@ -58,9 +58,8 @@ void RestrictDllSearchToSystemDirectory()
 {
     typedef BOOL(WINAPI * SetDefaultDllDirectoriesFunction)(DWORD);
     const DWORD kSearchSystem32 = 0x00000800;  // LOAD_LIBRARY_SEARCH_SYSTEM32
-    const HMODULE kernel = GetModuleHandleA("kernel32.dll");
-    const SetDefaultDllDirectoriesFunction restrict = reinterpret_cast<SetDefaultDllDirectoriesFunction>(
-        reinterpret_cast<void*>(GetProcAddress(kernel, "SetDefaultDllDirectories")));
+    const SetDefaultDllDirectoriesFunction restrict =
+        SystemFunction<SetDefaultDllDirectoriesFunction>("kernel32.dll", "SetDefaultDllDirectories");
     if (restrict != nullptr)
         restrict(kSearchSystem32);
 }

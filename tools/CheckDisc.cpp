@@ -3,7 +3,6 @@
 #include <cctype>
 #include <fstream>
 #include <sstream>
-#include <sys/stat.h>
 
 #include "DiscPictures.h"
 #include "HostPlatform.h"
@@ -13,17 +12,6 @@
 #include "image/DibImage.h"
 
 namespace {
-
-bool IsFile(const std::string& path)
-{
-    struct stat info;
-    return stat(path.c_str(), &info) == 0 && S_ISREG(info.st_mode);
-}
-
-std::string Size(std::uint32_t width, std::uint32_t height)
-{
-    return std::to_string(width) + "x" + std::to_string(height);
-}
 
 std::string Lower(std::string text)
 {
@@ -55,7 +43,7 @@ void CheckPictures(const std::string& root, std::vector<DiscProblem>& problems)
     for (std::size_t n = 0; n < pictures.size(); ++n) {
         const DiscPicture& picture = pictures[n];
         const std::string file = "bitmaps/" + picture.file;
-        const std::string place = Size(picture.width, picture.height);
+        const std::string place = SizeText(picture.width, picture.height);
         if (!IsFile(root + "/" + file)) {
             problems.push_back({file, "missing: the button shows the background there; add a picture of " + place, true});
             continue;
@@ -76,9 +64,9 @@ void CheckPictures(const std::string& root, std::vector<DiscProblem>& problems)
         const std::uint32_t width = ImageWidth(header);
         const std::uint32_t height = ImageHeight(header);
         if (picture.exactSize && (static_cast<int>(width) != picture.width || static_cast<int>(height) != picture.height))
-            problems.push_back({file, "is " + Size(width, height) + "; the window is " + place + ": make it exactly that size", true});
+            problems.push_back({file, "is " + SizeText(width, height) + "; the window is " + place + ": make it exactly that size", true});
         else if (static_cast<int>(width) > picture.width || static_cast<int>(height) > picture.height)
-            problems.push_back({file, "is " + Size(width, height) + ", larger than its place of " + place + ": make it no larger", true});
+            problems.push_back({file, "is " + SizeText(width, height) + ", larger than its place of " + place + ": make it no larger", true});
         if (images.windowPalette() != nullptr)
             palettes[n] = *graphics.Palette(images.windowPalette()->handle());
     }

@@ -1,5 +1,7 @@
 #include "DiscPictures.h"
 
+#include <sys/stat.h>
+
 #include "launcher/ButtonTable.h"
 
 namespace {
@@ -32,4 +34,15 @@ std::vector<DiscPicture> DiscPictures()
 std::string ArtworkName(const std::string& file)
 {
     return file.substr(0, file.rfind('.')) + ".png";
+}
+
+std::string SizeText(long long width, long long height)
+{
+    return std::to_string(width) + "x" + std::to_string(height);
+}
+
+bool IsFile(const std::string& path)
+{
+    struct stat info;
+    return stat(path.c_str(), &info) == 0 && S_ISREG(info.st_mode);
 }

@@ -17,3 +17,9 @@ std::vector<DiscPicture> DiscPictures();
 
 // "8b1u.bmp" -> "8b1u.png", the name of the publisher's artwork for it.
 std::string ArtworkName(const std::string& file);
+
+// "230x30", as the tools' messages write a size.
+std::string SizeText(long long width, long long height);
+
+// A regular file is there (not a folder of that name).
+bool IsFile(const std::string& path);

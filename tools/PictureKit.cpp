@@ -4,23 +4,11 @@
 
 #include <list>
 #include <map>
-#include <sys/stat.h>
 
 #include "Bmp8.h"
 #include "DiscPictures.h"
 
 namespace {
-
-bool Exists(const std::string& path)
-{
-    struct stat info;
-    return stat(path.c_str(), &info) == 0 && S_ISREG(info.st_mode);
-}
-
-std::string Size(int width, int height)
-{
-    return std::to_string(width) + "x" + std::to_string(height);
-}
 
 // The picture on black, without an alpha channel: the launcher has none.
 Magick::Image Opaque(const Magick::Image& art)
@@ -52,8 +40,8 @@ std::vector<KitProblem> MakeDiscPictures(const std::string& artworkFolder, const
     std::vector<Magick::Image> art;
     for (const DiscPicture& picture : pictures) {
         const std::string name = ArtworkName(picture.file);
-        const std::string place = Size(picture.width, picture.height);
-        if (!Exists(artworkFolder + "/" + name)) {
+        const std::string place = SizeText(picture.width, picture.height);
+        if (!IsFile(artworkFolder + "/" + name)) {
             problems.push_back({name, "missing: draw it " + place + (picture.exactSize ? "" : " or smaller")});
             continue;
         }
@@ -68,7 +56,7 @@ std::vector<KitProblem> MakeDiscPictures(const std::string& artworkFolder, const
         const int height = static_cast<int>(image.rows());
         if (picture.exactSize ? (width != picture.width || height != picture.height)
                               : (width > picture.width || height > picture.height))
-            problems.push_back({name, "is " + Size(width, height) + "; its place is " + place +
+            problems.push_back({name, "is " + SizeText(width, height) + "; its place is " + place +
                                           (picture.exactSize ? ": draw it exactly that size" : ": draw it no larger")});
         art.push_back(Opaque(image));
     }
