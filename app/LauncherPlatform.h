@@ -14,8 +14,7 @@ struct LauncherPlatform {
     win32::SystemFacts facts;
     win32::Drives drives;
     InsertDiscDialogs dialogs{TheLauncherState(), drives};
-    win32::Memory memory;
-    win32::BitmapFiles bitmapFiles;
+    win32::WholeFileReader wholeFiles;
     win32::Graphics graphics;
     win32::DirectXRuntime directX;
     platform::CommandServices commandServices{files, processes, instances, facts, dialogs, drives, directX};

@@ -46,7 +46,7 @@ const MessageEntry<CMainFrame> CMainFrame::kMessageTable[8] = {
 };
 
 CMainFrame::CMainFrame()
-    : images_(ThePlatform().memory, ThePlatform().bitmapFiles, ThePlatform().graphics),
+    : images_(ThePlatform().wholeFiles, ThePlatform().graphics),
       commands_(TheLauncherState(), ThePlatform().commandServices),
       window_(TheLauncherState(), installation_, images_, rowCommands_)
 {

@@ -23,7 +23,7 @@ find_program(CLANGXX clang++)
 if(CLANGXX)
   set(FUZZ_SOURCES
     ${PROJECT_SOURCE_DIR}/tests/fuzz/DibReaderFuzz.cpp
-    ${PROJECT_SOURCE_DIR}/tests/host/Fakes.cpp
+    ${PROJECT_SOURCE_DIR}/tests/host/FakeSystem.cpp
     ${PROJECT_SOURCE_DIR}/tests/host/GdiReader.cpp
     ${PROJECT_SOURCE_DIR}/image/DibImage.cpp
     ${PROJECT_SOURCE_DIR}/image/DibHeader.cpp)

@@ -19,7 +19,7 @@ add_library(launcher_win32 STATIC
   framework/CFrameWnd.cpp
   framework/CWinApp.cpp
   framework/SystemLibrary.cpp
-  platform/win32/Win32BitmapFiles.cpp
+  platform/win32/Win32WholeFile.cpp
   platform/win32/Win32Instances.cpp
   platform/win32/Win32SystemFacts.cpp
   platform/win32/Win32Dialogs.cpp
@@ -27,7 +27,6 @@ add_library(launcher_win32 STATIC
   platform/win32/Win32Drives.cpp
   platform/win32/Win32Files.cpp
   platform/win32/Win32Graphics.cpp
-  platform/win32/Win32Memory.cpp
   platform/win32/Win32Processes.cpp
   platform/win32/Win32Registry.cpp
   platform/win32/Win32Values.cpp

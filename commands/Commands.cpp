@@ -125,7 +125,7 @@ void LauncherCommands::PlayGame()
     if (state_.gameLaunchStarted)
         return;
     LoadDirectXLibraries(directX_, platform_.directX);
-    const DxVersion version = DetectDirectXVersion(directX_, platform_.directX);
+    const DxVersion version = DetectDirectXVersion(directX_, platform_.directX, platform_.system);
 
     const char* question = DirectXQuestionFormat(version);
     if (question != nullptr) {

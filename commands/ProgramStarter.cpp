@@ -2,6 +2,7 @@
 
 
 #include "core/BoundedText.h"
+#include "framework/Scoped.h"
 #include "core/LauncherState.h"
 #include "platform/Dialogs.h"
 #include "platform/Files.h"
@@ -48,36 +49,26 @@ bool HasExtension(const std::string& path)
     return path.find('.', name == std::string::npos ? 0 : name + 1) != std::string::npos;
 }
 
-// The current directory saved for the duration of a registration probe or
-// start; when it cannot be saved whole the directory is never changed.
-class RegistrationDirectory {
-public:
-    explicit RegistrationDirectory(platform::Files& files) : files_(files)
-    {
-        const std::uint32_t length = files_.CurrentDirectory(saved_, sizeof saved_);
-        if (length == 0 || length >= sizeof saved_)
-            return;
-        char registration[264];
-        if (!FormatText(registration, sizeof registration, "%s%s", saved_, kRegistrationDirectory))
-            return;
-        files_.ChangeDirectory(registration);
-        entered_ = true;
-    }
-    ~RegistrationDirectory()
-    {
-        if (entered_)
-            files_.ChangeDirectory(saved_);
-    }
-    RegistrationDirectory(const RegistrationDirectory&) = delete;
-    RegistrationDirectory& operator=(const RegistrationDirectory&) = delete;
+// Enters the registration directory, saving the current directory in saved;
+// false (and nothing changed) when the current directory cannot be saved whole.
+bool EnterRegistrationDirectory(platform::Files& files, char (&saved)[260])
+{
+    const std::uint32_t length = files.CurrentDirectory(saved, sizeof saved);
+    if (length == 0 || length >= sizeof saved)
+        return false;
+    char registration[264];
+    if (!FormatText(registration, sizeof registration, "%s%s", saved, kRegistrationDirectory))
+        return false;
+    files.ChangeDirectory(registration);
+    return true;
+}
 
-    bool entered() const { return entered_; }
-
-private:
-    platform::Files& files_;
-    char saved_[260] = {};
-    bool entered_ = false;
-};
+// The saved directory, entered again when the probe or start is over.
+auto ScopedRegistrationDirectory(platform::Files& files, char (&saved)[260])
+{
+    const char* entered = EnterRegistrationDirectory(files, saved) ? saved : nullptr;
+    return Scoped(entered, [&files](const char* previous) { files.ChangeDirectory(previous); });
+}
 
 }  // namespace
 
@@ -157,14 +148,16 @@ bool FileExists(platform::Files& files, const char* path)
 
 void ProbeRegistrationTool(LauncherState& state, platform::Files& files)
 {
-    RegistrationDirectory directory(files);
-    state.registrationToolPresent = directory.entered() && FileExists(files, kRegistrationProgram);
+    char saved[260] = {};
+    const auto directory = ScopedRegistrationDirectory(files, saved);
+    state.registrationToolPresent = directory && FileExists(files, kRegistrationProgram);
 }
 
 void LaunchRegistrationTool(platform::Files& files, platform::Processes& processes, bool wait)
 {
-    RegistrationDirectory directory(files);
-    if (!directory.entered())
+    char saved[260] = {};
+    const auto directory = ScopedRegistrationDirectory(files, saved);
+    if (!directory)
         return;
     StartProgram(processes, files, kRegistrationProgram, nullptr, nullptr, wait);
 }

@@ -9,8 +9,6 @@ namespace {
 using win32values::kPlatformNt;
 using win32values::kPlatformWin32s;
 using win32values::kPlatformWindows;
-constexpr std::uint32_t kExtendedRecordSize = 156;  // OSVERSIONINFOEXA
-constexpr std::uint32_t kPlainRecordSize = 148;     // OSVERSIONINFOA
 }  // namespace
 
 OsKind ClassifyOsKind(std::uint32_t platformId, std::uint32_t majorVersion, std::uint32_t minorVersion)
@@ -36,7 +34,7 @@ OsKind ClassifyOsKind(std::uint32_t platformId, std::uint32_t majorVersion, std:
 OsKind GetOsKind(platform::SystemFacts& system)
 {
     platform::VersionInfo info{};
-    if (!system.GetVersion(kExtendedRecordSize, &info) && !system.GetVersion(kPlainRecordSize, &info))
+    if (!system.GetVersion(win32values::kOsVersionInfoExSize, &info) && !system.GetVersion(win32values::kOsVersionInfoSize, &info))
         return OsKind::Unknown;
     const OsKind kind = ClassifyOsKind(info.platformId, info.majorVersion, info.minorVersion);
     if (kind == OsKind::Windows2000) {

@@ -1,31 +1,22 @@
 // The probe climbs a ladder of the interfaces that each DirectX release
 // added; every rung either raises the result or ends the probe there.
 #include "directx/DirectXLibraries.h"
+#include "framework/Scoped.h"
 #include "platform/Win32Values.h"
 
 namespace {
 
 using Runtime = platform::DirectXRuntime;
+using win32values::kOsVersionInfoSize;
 using win32values::kPlatformNt;
 
-// Releases a DirectX object when the probe leaves its scope, on every path.
-class Held {
-public:
-    Held(Runtime& runtime, Runtime::Object object) : runtime_(runtime), object_(object) {}
-    ~Held()
-    {
-        if (object_ != 0)
-            runtime_.Release(object_);
-    }
-    Held(const Held&) = delete;
-    Held& operator=(const Held&) = delete;
-    Runtime::Object get() const { return object_; }
-    explicit operator bool() const { return object_ != 0; }
+using Object = Runtime::Object;
 
-private:
-    Runtime& runtime_;
-    Runtime::Object object_;
-};
+// Owns one DirectX object: released when the probe leaves its scope, on every path.
+auto Held(Runtime& runtime, Object object)
+{
+    return Scoped(object, [&runtime](Object held) { runtime.Release(held); });
+}
 
 DxVersion NtFourVersion(const DirectXLibraries& libraries, Runtime& runtime)
 {
@@ -33,7 +24,7 @@ DxVersion NtFourVersion(const DirectXLibraries& libraries, Runtime& runtime)
         runtime.Trace("Couldn't LoadLibrary DInput\r\n");
         return 0x200;
     }
-    if (libraries.directInputCreate == 0) {
+    if (!libraries.directInputCreate) {
         runtime.Trace("Couldn't GetProcAddress DirectInputCreate\r\n");
         return 0x200;
     }
@@ -45,13 +36,15 @@ DxVersion DirectDrawVersion(const DirectXLibraries& libraries, Runtime& runtime)
 {
     if (!libraries.ddrawLoaded)
         return 0;
-    Held directDraw(runtime, libraries.directDrawCreate != 0 ? runtime.DirectDrawCreate(libraries.directDrawCreate) : 0);
+    const auto directDraw = Held(runtime, libraries.directDrawCreate
+                                              ? runtime.Create(Runtime::Creation::DirectDraw, libraries.directDrawCreate)
+                                              : Object{});
     if (!directDraw) {
         runtime.Trace("Couldn't create DDraw\r\n");
         return 0;
     }
     {
-        Held directDraw2(runtime, runtime.QueryInterface(directDraw.get(), Runtime::Interface::DirectDraw2));
+        const auto directDraw2 = Held(runtime, runtime.QueryInterface(directDraw.get(), Runtime::Interface::DirectDraw2));
         if (!directDraw2) {
             runtime.Trace("Couldn't QI DDraw2\r\n");
             return 0x100;
@@ -61,7 +54,7 @@ DxVersion DirectDrawVersion(const DirectXLibraries& libraries, Runtime& runtime)
         runtime.Trace("Couldn't LoadLibrary DInput\r\n");
         return 0x200;
     }
-    if (libraries.directInputCreate == 0) {
+    if (!libraries.directInputCreate) {
         runtime.Trace("Couldn't GetProcAddress DInputCreate\r\n");
         return 0x200;
     }
@@ -69,15 +62,15 @@ DxVersion DirectDrawVersion(const DirectXLibraries& libraries, Runtime& runtime)
         runtime.Trace("Couldn't Set coop level\r\n");
         return 0;
     }
-    Held surface(runtime, runtime.CreatePrimarySurface(directDraw.get()));
+    const auto surface = Held(runtime, runtime.CreatePrimarySurface(directDraw.get()));
     if (!surface) {
         runtime.Trace("Couldn't CreateSurface\r\n");
         return 0;
     }
-    Held surface3(runtime, runtime.QueryInterface(surface.get(), Runtime::Interface::DirectDrawSurface3));
+    const auto surface3 = Held(runtime, runtime.QueryInterface(surface.get(), Runtime::Interface::DirectDrawSurface3));
     if (!surface3)
         return 0x300;
-    Held surface4(runtime, runtime.QueryInterface(surface.get(), Runtime::Interface::DirectDrawSurface4));
+    const auto surface4 = Held(runtime, runtime.QueryInterface(surface.get(), Runtime::Interface::DirectDrawSurface4));
     if (!surface4)
         return 0x500;
     return 0x600;
@@ -85,25 +78,20 @@ DxVersion DirectDrawVersion(const DirectXLibraries& libraries, Runtime& runtime)
 
 DxVersion DirectMusicVersion(Runtime& runtime)
 {
-    runtime.CoInitialize();
-    DxVersion version = 0x600;
-    {
-        Held music(runtime, runtime.CreateDirectMusic());
-        if (!music)
-            runtime.Trace("Couldn't create CLSID_DirectMusic\r\n");
-        else
-            version = 0x601;
+    const auto music = Held(runtime, runtime.Create(Runtime::Creation::DirectMusic, Runtime::Procedure{}));
+    if (!music) {
+        runtime.Trace("Couldn't create CLSID_DirectMusic\r\n");
+        return 0x600;
     }
-    runtime.CoUninitialize();
-    return version;
+    return 0x601;
 }
 
 }  // namespace
 
-DxVersion DetectDirectXVersion(const DirectXLibraries& libraries, Runtime& runtime)
+DxVersion DetectDirectXVersion(const DirectXLibraries& libraries, Runtime& runtime, platform::SystemFacts& system)
 {
     platform::VersionInfo info{};
-    if (!runtime.GetVersion(&info))
+    if (!system.GetVersion(kOsVersionInfoSize, &info))
         return 0;
     if (info.platformId == kPlatformNt) {
         if (info.majorVersion < 4)
@@ -118,17 +106,18 @@ DxVersion DetectDirectXVersion(const DirectXLibraries& libraries, Runtime& runti
     if (DirectMusicVersion(runtime) != 0x601)
         return 0x600;
 
-    if (libraries.directDrawCreateEx == 0)
+    if (!libraries.directDrawCreateEx)
         return 0x601;
     {
-        Held directDraw7(runtime, runtime.DirectDrawCreateEx7(libraries.directDrawCreateEx));
+        const auto directDraw7 =
+            Held(runtime, runtime.Create(Runtime::Creation::DirectDraw7, libraries.directDrawCreateEx));
         if (!directDraw7)
             return 0x601;
     }
 
-    const auto d3d8 = runtime.LoadLibraryByName("D3D8.DLL");
-    if (d3d8 == 0)
+    const auto d3d8 = runtime.OpenLibrary("D3D8.DLL");
+    if (!d3d8)
         return 0x700;
-    runtime.ReleaseLibrary(d3d8);
+    runtime.CloseLibrary(d3d8);
     return 0x800;
 }

@@ -4,16 +4,16 @@ void LoadDirectXLibraries(DirectXLibraries& libraries, platform::DirectXRuntime&
 {
     if (libraries.librariesLoaded)
         return;
-    const auto ddraw = runtime.LoadLibraryByName("DDRAW.DLL");
-    if (ddraw == 0)
+    const auto ddraw = runtime.OpenLibrary("DDRAW.DLL");
+    if (!ddraw)
         return;
     libraries.ddrawModule = ddraw;
     libraries.ddrawLoaded = true;
     libraries.directDrawCreate = runtime.FindEntryPoint(ddraw, "DirectDrawCreate");
     libraries.directDrawCreateEx = runtime.FindEntryPoint(ddraw, "DirectDrawCreateEx");
 
-    const auto dinput = runtime.LoadLibraryByName("DINPUT.DLL");
-    if (dinput == 0)
+    const auto dinput = runtime.OpenLibrary("DINPUT.DLL");
+    if (!dinput)
         return;
     libraries.dinputModule = dinput;
     libraries.dinputLoaded = true;
@@ -23,9 +23,9 @@ void LoadDirectXLibraries(DirectXLibraries& libraries, platform::DirectXRuntime&
 
 void UnloadDirectXLibraries(DirectXLibraries& libraries, platform::DirectXRuntime& runtime)
 {
-    if (libraries.ddrawLoaded && libraries.ddrawModule != 0)
-        runtime.ReleaseLibrary(libraries.ddrawModule);
-    if (libraries.dinputLoaded && libraries.dinputModule != 0)
-        runtime.ReleaseLibrary(libraries.dinputModule);
+    if (libraries.ddrawLoaded && libraries.ddrawModule)
+        runtime.CloseLibrary(libraries.ddrawModule);
+    if (libraries.dinputLoaded && libraries.dinputModule)
+        runtime.CloseLibrary(libraries.dinputModule);
     libraries = DirectXLibraries{};
 }

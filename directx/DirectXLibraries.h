@@ -2,16 +2,17 @@
 // freed again after it. The launcher imports nothing from DirectX.
 #pragma once
 #include "platform/DirectXRuntime.h"
+#include "platform/SystemFacts.h"
 
 struct DirectXLibraries {
-    platform::DirectXRuntime::Module ddrawModule = 0;
-    platform::DirectXRuntime::Module dinputModule = 0;
+    platform::DirectXRuntime::Module ddrawModule{};
+    platform::DirectXRuntime::Module dinputModule{};
     bool librariesLoaded = false;
     bool ddrawLoaded = false;
     bool dinputLoaded = false;
-    platform::DirectXRuntime::Procedure directDrawCreate = 0;
-    platform::DirectXRuntime::Procedure directDrawCreateEx = 0;
-    platform::DirectXRuntime::Procedure directInputCreate = 0;
+    platform::DirectXRuntime::Procedure directDrawCreate{};
+    platform::DirectXRuntime::Procedure directDrawCreateEx{};
+    platform::DirectXRuntime::Procedure directInputCreate{};
 };
 
 void LoadDirectXLibraries(DirectXLibraries& libraries, platform::DirectXRuntime& runtime);
@@ -19,4 +20,5 @@ void UnloadDirectXLibraries(DirectXLibraries& libraries, platform::DirectXRuntim
 
 // The installed DirectX release: major version in bits 8 to 15, minor in 0 to 7.
 using DxVersion = unsigned;
-DxVersion DetectDirectXVersion(const DirectXLibraries& libraries, platform::DirectXRuntime& runtime);
+DxVersion DetectDirectXVersion(const DirectXLibraries& libraries, platform::DirectXRuntime& runtime,
+                               platform::SystemFacts& system);

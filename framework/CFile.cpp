@@ -3,7 +3,8 @@
 bool CFile::Open(const char* path, unsigned flags)
 {
     const DWORD share = (flags & shareDenyWrite) != 0 ? FILE_SHARE_READ : FILE_SHARE_READ | FILE_SHARE_WRITE;
-    handle_.reset(CreateFileA(path, GENERIC_READ, share, NULL, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, NULL));
+    const HANDLE file = CreateFileA(path, GENERIC_READ, share, NULL, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, NULL);
+    handle_.reset(file == INVALID_HANDLE_VALUE ? NULL : file);
     return static_cast<bool>(handle_);
 }
 

@@ -2,58 +2,20 @@
 #pragma once
 #include <windows.h>
 
-template <typename Handle, typename Traits>
-class UniqueHandle {
-public:
-    UniqueHandle() = default;
-    explicit UniqueHandle(Handle handle) : handle_(handle) {}
-    ~UniqueHandle() { reset(); }
-    UniqueHandle(UniqueHandle&& other) noexcept : handle_(other.release()) {}
-    UniqueHandle& operator=(UniqueHandle&& other) noexcept
-    {
-        if (this != &other)
-            reset(other.release());
-        return *this;
-    }
-    UniqueHandle(const UniqueHandle&) = delete;
-    UniqueHandle& operator=(const UniqueHandle&) = delete;
+#include "framework/Scoped.h"
 
-    Handle get() const { return handle_; }
-    explicit operator bool() const { return Traits::IsValid(handle_); }
-    Handle release()
-    {
-        Handle handle = handle_;
-        handle_ = Traits::Invalid();
-        return handle;
-    }
-    void reset(Handle handle = Traits::Invalid())
-    {
-        if (Traits::IsValid(handle_))
-            Traits::Close(handle_);
-        handle_ = handle;
-    }
-
-private:
-    Handle handle_ = Traits::Invalid();
+struct CloseKernelHandle {
+    void operator()(HANDLE h) const { CloseHandle(h); }
 };
+// CreateFile's failure value is INVALID_HANDLE_VALUE, not null; store null instead.
+using KernelHandle = Scoped<HANDLE, CloseKernelHandle>;
 
-struct KernelHandleTraits {
-    static HANDLE Invalid() { return NULL; }
-    static bool IsValid(HANDLE h) { return h != NULL && h != INVALID_HANDLE_VALUE; }
-    static void Close(HANDLE h) { CloseHandle(h); }
+struct CloseRegistryKey {
+    void operator()(HKEY h) const { RegCloseKey(h); }
 };
-using KernelHandle = UniqueHandle<HANDLE, KernelHandleTraits>;
+using RegistryKey = Scoped<HKEY, CloseRegistryKey>;
 
-struct RegistryKeyTraits {
-    static HKEY Invalid() { return NULL; }
-    static bool IsValid(HKEY h) { return h != NULL; }
-    static void Close(HKEY h) { RegCloseKey(h); }
+struct FreeLocalMemory {
+    void operator()(HLOCAL h) const { LocalFree(h); }
 };
-using RegistryKey = UniqueHandle<HKEY, RegistryKeyTraits>;
-
-struct LocalMemoryTraits {
-    static HLOCAL Invalid() { return NULL; }
-    static bool IsValid(HLOCAL h) { return h != NULL; }
-    static void Close(HLOCAL h) { LocalFree(h); }
-};
-using LocalMemory = UniqueHandle<HLOCAL, LocalMemoryTraits>;
+using LocalMemory = Scoped<HLOCAL, FreeLocalMemory>;

@@ -4,6 +4,7 @@
 #pragma once
 #include <cstdint>
 
+#include "framework/Scoped.h"
 #include "platform/Graphics.h"
 
 class CPalette {
@@ -32,26 +33,15 @@ private:
     platform::PaletteHandle handle_{};
 };
 
-// A palette selected into a device context for one scope; the palette it
-// replaced goes back, as a background palette, when the scope ends.
-class SelectedPalette {
-public:
-    SelectedPalette(platform::Graphics& graphics, platform::DeviceContext dc, platform::PaletteHandle palette,
-                    bool forceBackground)
-        : graphics_(graphics), dc_(dc), previous_(graphics.SelectPalette(dc, palette, forceBackground))
-    {
-    }
-    ~SelectedPalette()
-    {
-        if (previous_)
-            graphics_.SelectPalette(dc_, previous_, true);
-    }
-    SelectedPalette(const SelectedPalette&) = delete;
-    SelectedPalette& operator=(const SelectedPalette&) = delete;
-    bool selected() const { return static_cast<bool>(previous_); }
-
-private:
-    platform::Graphics& graphics_;
-    platform::DeviceContext dc_;
-    platform::PaletteHandle previous_;
-};
+// A palette selected into a device context for one scope (none: nothing is
+// selected); the palette it replaced goes back, as a background palette,
+// when the scope ends.
+inline auto ScopedPaletteSelection(platform::Graphics& graphics, platform::DeviceContext dc,
+                                   platform::PaletteHandle palette, bool forceBackground)
+{
+    const platform::PaletteHandle previous = palette ? graphics.SelectPalette(dc, palette, forceBackground)
+                                                     : platform::PaletteHandle{};
+    return Scoped(previous, [&graphics, dc](platform::PaletteHandle replaced) {
+        graphics.SelectPalette(dc, replaced, true);
+    });
+}

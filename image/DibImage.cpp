@@ -1,12 +1,11 @@
 #include "image/DibImage.h"
 
 #include <new>
-#include <optional>
+#include <utility>
 
 #include "image/DibHeader.h"
 
 namespace {
-constexpr std::uint32_t kFileHeaderBytes = 14;
 constexpr std::uint32_t kLargestSignedDimension = 0x7FFFFFFF;
 // Top-down and negative-width images are refused, and so is an image whose
 // own header or colour table lies past the block. One that only the
@@ -14,92 +13,35 @@ constexpr std::uint32_t kLargestSignedDimension = 0x7FFFFFFF;
 // refused instead.
 bool IsAcceptable(const DibImage& image)
 {
-    LockedDib locked(image);
-    const std::uint8_t* header = locked.header();
+    const std::uint8_t* header = image.header();
     return header != nullptr && DibPaletteFitsBlock(header, image.bytes()) &&
            ImageWidth(header) <= kLargestSignedDimension && ImageHeight(header) <= kLargestSignedDimension;
 }
 
 }  // namespace
 
-DibImage& DibImage::operator=(DibImage&& other) noexcept
-{
-    if (this != &other) {
-        Reset();
-        memory_ = other.memory_;
-        block_ = other.block_;
-        bytes_ = other.bytes_;
-        other.block_ = {};
-        other.bytes_ = 0;
-    }
-    return *this;
-}
-
-void DibImage::Reset()
-{
-    if (block_ && memory_ != nullptr)
-        memory_->Free(block_);
-    block_ = {};
-    bytes_ = 0;
-}
-
-LockedDib::LockedDib(const DibImage& image) : image_(image)
-{
-    if (!image.empty())
-        header_ = static_cast<const std::uint8_t*>(image.memory()->Lock(image.block()));
-}
-
-LockedDib::~LockedDib()
-{
-    if (header_ != nullptr)
-        image_.memory()->Unlock(image_.block());
-}
-
 DibImage DibImages::LoadDibImage(const char* path)
 {
-    std::unique_ptr<platform::ReadableFile> file = files_.OpenShareDenyWrite(path);
-    if (!file)
-        return DibImage();
-    bool readError = false;
-    DibImage image = ReadBitmapFile(*file, &readError);
-    if (readError)
+    platform::WholeFile file = files_.ReadWholeFile(path, DibImage::kFileHeaderBytes);
+    using Outcome = platform::WholeFile::Outcome;
+    if (file.outcome == Outcome::NotOpened || file.outcome == Outcome::ReadFailed)
         return DibImage();  // the palette stays as it was
+    DibImage image = ReadBitmapFile(file);
     AdoptDibImage(image);
     return image;
 }
 
-DibImage DibImages::ReadBitmapFile(platform::ReadableFile& file, bool* readError)
+// The file as it arrived, or none when it is no bitmap file or came short.
+DibImage DibImages::ReadBitmapFile(platform::WholeFile& file)
 {
-    *readError = false;
-    const std::uint64_t length = file.Length();
-    std::uint8_t fileHeader[kFileHeaderBytes];
-    std::uint32_t received = 0;
-    if (!file.Read(fileHeader, kFileHeaderBytes, &received)) {
-        *readError = true;
+    if (file.outcome != platform::WholeFile::Outcome::Read)
         return DibImage();
-    }
-    if (received < kFileHeaderBytes || fileHeader[0] != 'B' || fileHeader[1] != 'M')
+    const std::uint8_t* bytes = file.bytes.get();
+    if (file.received < DibImage::kFileHeaderBytes || bytes[0] != 'B' || bytes[1] != 'M')
         return DibImage();
-    if (length < kFileHeaderBytes || length > 0xFFFFFFFFu)
+    if (file.received < file.length)
         return DibImage();
-
-    const platform::MemoryBlock block = memory_.Allocate(static_cast<std::size_t>(length));
-    if (!block)
-        return DibImage();
-    DibImage image(memory_, block, static_cast<std::size_t>(length));
-    const std::uint32_t rest = static_cast<std::uint32_t>(length - kFileHeaderBytes);
-    void* data = memory_.Lock(block);
-    if (data == nullptr)
-        return DibImage();
-    const bool read = file.Read(data, rest, &received);
-    memory_.Unlock(block);
-    if (!read) {
-        *readError = true;
-        return DibImage();
-    }
-    if (received < rest)
-        return DibImage();
-    return image;
+    return DibImage(std::move(file.bytes), static_cast<std::size_t>(file.length));
 }
 
 void DibImages::AdoptDibImage(DibImage& image)
@@ -122,10 +64,7 @@ void DibImages::AdoptDibImage(DibImage& image)
 
 bool DibImages::BuildDibPalette(const DibImage& image, CPalette& palette)
 {
-    if (image.empty())
-        return false;
-    LockedDib locked(image);
-    const std::uint8_t* header = locked.header();
+    const std::uint8_t* header = image.header();
     if (header == nullptr)
         return false;
     const std::uint16_t count = ImageColorCount(header);
@@ -146,16 +85,12 @@ bool DibImages::BuildDibPalette(const DibImage& image, CPalette& palette)
 int DibImages::DrawDibImage(platform::DeviceContext dc, const platform::Rect& destination, const DibImage& image,
                             const platform::Rect& source, const CPalette* palette)
 {
-    if (image.empty())
-        return 0;
-    LockedDib locked(image);
-    const std::uint8_t* header = locked.header();
+    const std::uint8_t* header = image.header();
     if (header == nullptr || !DibDrawingFitsBlock(header, image.bytes()))
         return 0;
 
-    std::optional<SelectedPalette> selected;
-    if (palette != nullptr && palette->handle())
-        selected.emplace(graphics_, dc, palette->handle(), true);
+    const auto selected =
+        ScopedPaletteSelection(graphics_, dc, palette != nullptr ? palette->handle() : platform::PaletteHandle{}, true);
 
     const std::uint32_t height = ImageHeight(header);
     platform::DibCopy copy{};

@@ -1,66 +1,48 @@
-// A bitmap file held in memory: one movable, zero-filled block with the file
-// from its byte 14 on (info header, colour table, pixel rows), followed by
-// 14 zero bytes, since the block has the length of the whole file.
+// A bitmap file held in memory: the whole file, followed by 14 zero bytes.
+// From its byte 14 on (info header, colour table, pixel rows) the block is
+// as long as the file, and that is the part the header readers see.
 #pragma once
 #include <cstddef>
 #include <cstdint>
 #include <memory>
+#include <utility>
 
 #include "image/CPalette.h"
-#include "platform/BitmapFiles.h"
 #include "platform/Graphics.h"
-#include "platform/Memory.h"
 #include "platform/Types.h"
+#include "platform/WholeFile.h"
 
 class DibImage {
 public:
+    static constexpr std::size_t kFileHeaderBytes = 14;
+
     DibImage() = default;
-    DibImage(platform::Memory& memory, platform::MemoryBlock block, std::size_t bytes)
-        : memory_(&memory), block_(block), bytes_(bytes)
+    DibImage(std::unique_ptr<std::uint8_t[]> file, std::size_t fileLength)
+        : file_(std::move(file)), length_(file_ ? fileLength : 0)
     {
     }
-    ~DibImage() { Reset(); }
-    DibImage(DibImage&& other) noexcept { *this = static_cast<DibImage&&>(other); }
-    DibImage& operator=(DibImage&& other) noexcept;
-    DibImage(const DibImage&) = delete;
-    DibImage& operator=(const DibImage&) = delete;
 
-    bool empty() const { return !block_; }
-    platform::MemoryBlock block() const { return block_; }
-    std::size_t bytes() const { return !block_ ? 0 : bytes_; }
-    platform::Memory* memory() const { return memory_; }
-    void Reset();
-
-private:
-    platform::Memory* memory_ = nullptr;
-    platform::MemoryBlock block_{};
-    std::size_t bytes_ = 0;
-};
-
-// The block locked for the length of one operation.
-class LockedDib {
-public:
-    explicit LockedDib(const DibImage& image);
-    ~LockedDib();
-    LockedDib(const LockedDib&) = delete;
-    LockedDib& operator=(const LockedDib&) = delete;
-
-    const std::uint8_t* header() const { return header_; }
+    bool empty() const { return !file_; }
+    // The info or core header; null when empty.
+    const std::uint8_t* header() const { return file_ ? file_.get() + kFileHeaderBytes : nullptr; }
+    // Bytes from the header on: the file after its 14-byte header, then the 14 zero bytes.
+    std::size_t bytes() const { return length_; }
+    void Reset()
+    {
+        file_.reset();
+        length_ = 0;
+    }
 
 private:
-    const DibImage& image_;
-    const std::uint8_t* header_ = nullptr;
+    std::unique_ptr<std::uint8_t[]> file_;
+    std::size_t length_ = 0;
 };
 
-// The platform services that loading and drawing use, with the one palette
-// of the main window. Every load replaces the palette with that of the image
-// just read.
+// Loading and drawing, with the one palette of the main window. Every load
+// replaces the palette with that of the image just read.
 class DibImages {
 public:
-    DibImages(platform::Memory& memory, platform::BitmapFiles& files, platform::Graphics& graphics)
-        : memory_(memory), files_(files), graphics_(graphics)
-    {
-    }
+    DibImages(platform::WholeFileReader& files, platform::Graphics& graphics) : files_(files), graphics_(graphics) {}
 
     DibImage LoadDibImage(const char* path);
     int DrawDibImage(platform::DeviceContext dc, const platform::Rect& destination, const DibImage& image,
@@ -70,14 +52,12 @@ public:
     void ClearWindowPalette() { windowPalette_.reset(); }
     platform::Graphics& graphics() { return graphics_; }
 
-    // Exposed for the tests of each step.
-    DibImage ReadBitmapFile(platform::ReadableFile& file, bool* readError);
+private:
+    DibImage ReadBitmapFile(platform::WholeFile& file);
     void AdoptDibImage(DibImage& image);
     bool BuildDibPalette(const DibImage& image, CPalette& palette);
 
-private:
-    platform::Memory& memory_;
-    platform::BitmapFiles& files_;
+    platform::WholeFileReader& files_;
     platform::Graphics& graphics_;
     std::unique_ptr<CPalette> windowPalette_;
 };

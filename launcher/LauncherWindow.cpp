@@ -56,9 +56,9 @@ void LauncherWindow::RealizeWindowPalette(platform::WindowSurface& surface)
     const CPalette* palette = images_.windowPalette();
     if (buttons_.backgroundImage.empty() || palette == nullptr)
         return;
-    platform::ClientDC dc(surface);
-    SelectedPalette foreground(images_.graphics(), dc.get(), palette->handle(), false);
-    if (foreground.selected())
+    auto dc = platform::ScopedClientDC(surface);
+    auto foreground = ScopedPaletteSelection(images_.graphics(), dc.get(), palette->handle(), false);
+    if (foreground)
         images_.graphics().RealizePalette(dc.get());
 }
 
@@ -73,8 +73,8 @@ void LauncherWindow::DrawButton(platform::DeviceContext dc, int id, Picture pict
 
 void LauncherWindow::PaintWindow(platform::WindowSurface& surface)
 {
-    platform::ClientDC dc(surface);
-    platform::PaintBracket bracket(surface);
+    auto dc = platform::ScopedClientDC(surface);
+    auto painting = platform::ScopedPaint(surface);
     images_.DrawDibImage(dc.get(), buttons_.backgroundDestination, buttons_.backgroundImage,
                          buttons_.backgroundSource, images_.windowPalette());
     for (int id : kPaintOrder) {
@@ -119,7 +119,7 @@ int LauncherWindow::HitTest(int x, int y)
 void LauncherWindow::OnMouseMove(platform::WindowSurface& surface, int x, int y)
 {
     {
-        platform::ClientDC dc(surface);
+        auto dc = platform::ScopedClientDC(surface);
         // Without the keyboard focus (another program active), a repaint may
         // be pending; it is done first so that it cannot paint over the
         // focus picture drawn below.
@@ -130,7 +130,7 @@ void LauncherWindow::OnMouseMove(platform::WindowSurface& surface, int x, int y)
         // BeginPaint outside WM_PAINT: it validates the window, so the pictures
         // drawn now are not painted over by a repaint that was still due. The
         // handlers draw through the client DC, not through the paint DC.
-        platform::PaintBracket bracket(surface);
+        auto painting = platform::ScopedPaint(surface);
         const int previous = focusButton_;
         const int hit = hitButton_;
         if (hit != 0 && hit != previous) {
@@ -152,8 +152,8 @@ void LauncherWindow::OnMouseMove(platform::WindowSurface& surface, int x, int y)
 
 void LauncherWindow::OnLButtonDown(platform::WindowSurface& surface)
 {
-    platform::ClientDC dc(surface);
-    platform::PaintBracket bracket(surface);
+    auto dc = platform::ScopedClientDC(surface);
+    auto painting = platform::ScopedPaint(surface);
     if (IsButtonId(hitButton_)) {
         DrawButton(dc.get(), hitButton_, Picture::Down);
         pressedButton_ = hitButton_;
@@ -162,8 +162,8 @@ void LauncherWindow::OnLButtonDown(platform::WindowSurface& surface)
 
 void LauncherWindow::OnLButtonUp(platform::WindowSurface& surface)
 {
-    platform::ClientDC dc(surface);
-    platform::PaintBracket bracket(surface);
+    auto dc = platform::ScopedClientDC(surface);
+    auto painting = platform::ScopedPaint(surface);
     if (IsButtonId(hitButton_) && pressedButton_ == hitButton_) {
         DrawButton(dc.get(), hitButton_, Picture::Focus);
         commands_.Run(kButtonRows[hitButton_]);

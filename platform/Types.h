@@ -27,7 +27,6 @@ using WindowHandle = Handle<struct WindowKind>;
 using MutexHandle = Handle<struct MutexKind>;
 using DeviceContext = Handle<struct DeviceContextKind>;
 using PaletteHandle = Handle<struct PaletteKind>;
-using MemoryBlock = Handle<struct MemoryBlockKind>;
 
 struct Rect {
     std::int32_t left;

@@ -28,6 +28,10 @@ constexpr std::uint32_t kPlatformWin32s = 0;   // VER_PLATFORM_WIN32s
 constexpr std::uint32_t kPlatformWindows = 1;  // VER_PLATFORM_WIN32_WINDOWS
 constexpr std::uint32_t kPlatformNt = 2;       // VER_PLATFORM_WIN32_NT
 
+// GetVersionExA's record sizes.
+constexpr std::uint32_t kOsVersionInfoSize = 148;    // sizeof(OSVERSIONINFOA)
+constexpr std::uint32_t kOsVersionInfoExSize = 156;  // sizeof(OSVERSIONINFOEXA)
+
 // CreateProcess's refusal of a program that needs elevation (Vista and later).
 constexpr std::uint32_t kErrorElevationRequired = 740;  // ERROR_ELEVATION_REQUIRED
 

@@ -1,6 +1,7 @@
 // The main window as the painting and pointer code see it: a device context
 // of the whole client area and the paint bracket.
 #pragma once
+#include "framework/Scoped.h"
 #include "platform/Types.h"
 
 namespace platform {
@@ -22,30 +23,17 @@ protected:
     ~WindowSurface() = default;
 };
 
-// GetDC and ReleaseDC, paired.
-class ClientDC {
-public:
-    explicit ClientDC(WindowSurface& surface) : surface_(surface), dc_(surface.GetClientDC()) {}
-    ~ClientDC() { surface_.ReleaseClientDC(dc_); }
-    ClientDC(const ClientDC&) = delete;
-    ClientDC& operator=(const ClientDC&) = delete;
-    DeviceContext get() const { return dc_; }
+// GetDC for one scope; ReleaseDC when the scope ends.
+inline auto ScopedClientDC(WindowSurface& surface)
+{
+    return Scoped(surface.GetClientDC(), [&surface](DeviceContext dc) { surface.ReleaseClientDC(dc); });
+}
 
-private:
-    WindowSurface& surface_;
-    DeviceContext dc_;
-};
-
-// BeginPaint and EndPaint, paired.
-class PaintBracket {
-public:
-    explicit PaintBracket(WindowSurface& surface) : surface_(surface) { surface_.BeginPaint(); }
-    ~PaintBracket() { surface_.EndPaint(); }
-    PaintBracket(const PaintBracket&) = delete;
-    PaintBracket& operator=(const PaintBracket&) = delete;
-
-private:
-    WindowSurface& surface_;
-};
+// BeginPaint for one scope; EndPaint when the scope ends.
+inline auto ScopedPaint(WindowSurface& surface)
+{
+    surface.BeginPaint();
+    return Scoped(&surface, [](WindowSurface* painted) { painted->EndPaint(); });
+}
 
 }  // namespace platform

@@ -34,9 +34,8 @@ void CheckPictures(const std::string& root, std::vector<DiscProblem>& problems)
 {
     const std::vector<DiscPicture> pictures = DiscPictures();
     FolderFiles files(root);
-    HeapMemory memory;
     FrameGraphics graphics(1, 1);
-    DibImages images(memory, files, graphics);
+    DibImages images(files, graphics);
     // Each picture's palette as the launcher builds it; the menu is drawn
     // with the one of the last picture it loads.
     std::vector<std::vector<platform::PaletteColor>> palettes(pictures.size());
@@ -53,8 +52,7 @@ void CheckPictures(const std::string& root, std::vector<DiscProblem>& problems)
             problems.push_back({file, "the launcher cannot read it: save it as an uncompressed 8-bit BMP (picture_kit does)", true});
             continue;
         }
-        LockedDib locked(image);
-        const std::uint8_t* header = locked.header();
+        const std::uint8_t* header = image.header();
         const unsigned bits = IsInfoLayout(header) ? static_cast<unsigned>(header[14] | header[15] << 8)
                                                    : static_cast<unsigned>(header[10] | header[11] << 8);
         if (!IsInfoLayout(header) || bits != 8)

@@ -2,32 +2,9 @@
 
 #include <cstdio>
 #include <cstring>
+#include <fstream>
 
 namespace {
-
-class HostFile : public platform::ReadableFile {
-public:
-    explicit HostFile(std::FILE* file) : file_(file) {}
-    ~HostFile() override { std::fclose(file_); }
-    HostFile(const HostFile&) = delete;
-    HostFile& operator=(const HostFile&) = delete;
-    std::uint64_t Length() override
-    {
-        const long at = std::ftell(file_);
-        std::fseek(file_, 0, SEEK_END);
-        const long length = std::ftell(file_);
-        std::fseek(file_, at, SEEK_SET);
-        return length < 0 ? 0 : static_cast<std::uint64_t>(length);
-    }
-    bool Read(void* buffer, std::uint32_t bytes, std::uint32_t* received) override
-    {
-        *received = static_cast<std::uint32_t>(std::fread(buffer, 1, bytes, file_));
-        return std::ferror(file_) == 0;
-    }
-
-private:
-    std::FILE* file_;
-};
 
 std::uint32_t Read32(const unsigned char* p)
 {
@@ -53,25 +30,19 @@ std::string FolderFiles::HostPath(const std::string& path) const
     return host;
 }
 
-std::unique_ptr<platform::ReadableFile> FolderFiles::OpenShareDenyWrite(const char* path)
+platform::WholeFile FolderFiles::ReadWholeFile(const char* path, std::size_t padding)
 {
-    std::FILE* file = std::fopen(HostPath(path).c_str(), "rb");
-    if (file == nullptr)
-        return nullptr;
-    return std::unique_ptr<platform::ReadableFile>(new HostFile(file));
-}
-
-platform::MemoryBlock HeapMemory::Allocate(std::size_t bytes)
-{
-    const platform::MemoryBlock block(next_++);
-    blocks_[block].assign(bytes, 0);
-    return block;
-}
-
-void* HeapMemory::Lock(platform::MemoryBlock block)
-{
-    const auto found = blocks_.find(block);
-    return found == blocks_.end() ? nullptr : found->second.data();
+    platform::WholeFile whole;
+    std::ifstream file(HostPath(path), std::ios::binary | std::ios::ate);
+    if (!file)
+        return whole;
+    whole.length = static_cast<std::uint64_t>(file.tellg());
+    file.seekg(0);
+    whole.bytes.reset(new std::uint8_t[static_cast<std::size_t>(whole.length) + padding]());
+    file.read(reinterpret_cast<char*>(whole.bytes.get()), static_cast<std::streamsize>(whole.length));
+    whole.received = static_cast<std::uint64_t>(file.gcount());
+    whole.outcome = platform::WholeFile::Outcome::Read;
+    return whole;
 }
 
 platform::PaletteHandle FrameGraphics::CreatePalette(const platform::PaletteColor* entries, std::uint16_t count)

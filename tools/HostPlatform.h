@@ -1,5 +1,5 @@
 // The launcher's platform services on the build machine, for the disc
-// checker and the previews: files of a disc folder, memory blocks, drawing
+// checker and the previews: files of a disc folder, drawing
 // into a picture of the window, and an installation state of our choosing.
 #pragma once
 #include <map>
@@ -7,34 +7,21 @@
 #include <string>
 #include <vector>
 
-#include "platform/BitmapFiles.h"
 #include "platform/Files.h"
 #include "platform/Graphics.h"
-#include "platform/Memory.h"
 #include "platform/Registry.h"
+#include "platform/WholeFile.h"
 #include "platform/WindowSurface.h"
 
 // Paths as the launcher writes them ("bitmaps\8b1u.bmp"), below a folder.
-class FolderFiles : public platform::BitmapFiles {
+class FolderFiles : public platform::WholeFileReader {
 public:
     explicit FolderFiles(std::string root) : root_(std::move(root)) {}
-    std::unique_ptr<platform::ReadableFile> OpenShareDenyWrite(const char* path) override;
+    platform::WholeFile ReadWholeFile(const char* path, std::size_t padding) override;
     std::string HostPath(const std::string& path) const;
 
 private:
     std::string root_;
-};
-
-class HeapMemory : public platform::Memory {
-public:
-    platform::MemoryBlock Allocate(std::size_t bytes) override;
-    void* Lock(platform::MemoryBlock block) override;
-    void Unlock(platform::MemoryBlock) override {}
-    void Free(platform::MemoryBlock block) override { blocks_.erase(block); }
-
-private:
-    std::map<platform::MemoryBlock, std::vector<unsigned char>> blocks_;
-    std::uintptr_t next_ = 1;
 };
 
 // SetDIBitsToDevice into a picture of the client area, as a true-colour

@@ -83,12 +83,11 @@ int main(int argc, char** argv)
         for (const Menu& menu : kMenus) {
             ChosenWorld world(menu.installed, menu.registrationTool);
             FolderFiles files(argv[1]);
-            HeapMemory memory;
             FrameGraphics frame(kClientWidth, kClientHeight);
             FrameSurface surface;
             LauncherState state;
             NoCommands commands;
-            DibImages images(memory, files, frame);
+            DibImages images(files, frame);
             ChosenInstallation installation(state, world);
             LauncherWindow window(state, installation, images, commands);
             window.InitButtonTable();

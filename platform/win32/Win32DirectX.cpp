@@ -30,37 +30,30 @@ typedef void(WINAPI* CoUninitializeFunction)();
 template <typename T>
 platform::DirectXRuntime::Object AsObject(T* pointer)
 {
-    return reinterpret_cast<platform::DirectXRuntime::Object>(pointer);
+    return platform::DirectXRuntime::Object(reinterpret_cast<std::uintptr_t>(pointer));
+}
+
+template <typename T>
+T* AsPointer(platform::DirectXRuntime::Object object)
+{
+    return reinterpret_cast<T*>(object.value());
 }
 
 }  // namespace
 
-platform::DirectXRuntime::Module DirectXRuntime::LoadLibraryByName(const char* name)
+platform::DirectXRuntime::Module DirectXRuntime::OpenLibrary(const char* name)
 {
-    // The system's DirectX, never a DLL of that name beside the launcher.
-    return reinterpret_cast<Module>(LoadSystemLibrary(name));
+    return Module(reinterpret_cast<std::uintptr_t>(LoadSystemLibrary(name)));
 }
 
 platform::DirectXRuntime::Procedure DirectXRuntime::FindEntryPoint(Module module, const char* name)
 {
-    return reinterpret_cast<Procedure>(::GetProcAddress(reinterpret_cast<HMODULE>(module), name));
+    return Procedure(reinterpret_cast<std::uintptr_t>(::GetProcAddress(reinterpret_cast<HMODULE>(module.value()), name)));
 }
 
-void DirectXRuntime::ReleaseLibrary(Module module)
+void DirectXRuntime::CloseLibrary(Module module)
 {
-    ::FreeLibrary(reinterpret_cast<HMODULE>(module));
-}
-
-bool DirectXRuntime::GetVersion(platform::VersionInfo* info)
-{
-    OSVERSIONINFOA version = {};
-    version.dwOSVersionInfoSize = sizeof version;
-    if (!GetVersionExA(&version))
-        return false;
-    info->platformId = version.dwPlatformId;
-    info->majorVersion = version.dwMajorVersion;
-    info->minorVersion = version.dwMinorVersion;
-    return true;
+    ::FreeLibrary(reinterpret_cast<HMODULE>(module.value()));
 }
 
 void DirectXRuntime::Trace(const char* text)
@@ -68,22 +61,36 @@ void DirectXRuntime::Trace(const char* text)
     OutputDebugStringA(text);
 }
 
-platform::DirectXRuntime::Object DirectXRuntime::DirectDrawCreate(Procedure entryPoint)
+platform::DirectXRuntime::Object DirectXRuntime::Create(Creation what, Procedure entryPoint)
 {
-    LPDIRECTDRAW directDraw = NULL;
-    const DirectDrawCreateFunction create = reinterpret_cast<DirectDrawCreateFunction>(entryPoint);
-    if (FAILED(create(NULL, &directDraw, NULL)) || directDraw == NULL)
-        return 0;
-    return AsObject(directDraw);
-}
-
-platform::DirectXRuntime::Object DirectXRuntime::DirectDrawCreateEx7(Procedure entryPoint)
-{
-    void* directDraw7 = NULL;
-    const DirectDrawCreateExFunction create = reinterpret_cast<DirectDrawCreateExFunction>(entryPoint);
-    if (FAILED(create(NULL, &directDraw7, kIidDirectDraw7, NULL)) || directDraw7 == NULL)
-        return 0;
-    return reinterpret_cast<Object>(directDraw7);
+    void* object = NULL;
+    HRESULT result = E_FAIL;
+    switch (what) {
+    case Creation::DirectDraw:
+        result = reinterpret_cast<DirectDrawCreateFunction>(entryPoint.value())(
+            NULL, reinterpret_cast<LPDIRECTDRAW*>(&object), NULL);
+        break;
+    case Creation::DirectDraw7:
+        result = reinterpret_cast<DirectDrawCreateExFunction>(entryPoint.value())(NULL, &object, kIidDirectDraw7, NULL);
+        break;
+    case Creation::DirectMusic: {
+        const auto coInitialize = SystemFunction<CoInitializeFunction>("ole32.dll", "CoInitialize");
+        const auto coCreateInstance = SystemFunction<CoCreateInstanceFunction>("ole32.dll", "CoCreateInstance");
+        if (coInitialize != nullptr)
+            coInitialize(NULL);
+        if (coCreateInstance != nullptr)
+            result = coCreateInstance(kClsidDirectMusic, NULL, CLSCTX_INPROC_SERVER, kIidDirectMusic, &object);
+        if (FAILED(result) || object == NULL) {
+            UninitializeCom();
+            return Object{};
+        }
+        comObject_ = AsObject(object);
+        break;
+    }
+    }
+    if (FAILED(result) || object == NULL)
+        return Object{};
+    return AsObject(object);
 }
 
 platform::DirectXRuntime::Object DirectXRuntime::QueryInterface(Object object, Interface wanted)
@@ -92,16 +99,14 @@ platform::DirectXRuntime::Object DirectXRuntime::QueryInterface(Object object, I
                       : wanted == Interface::DirectDrawSurface3 ? kIidDirectDrawSurface3
                                                                 : kIidDirectDrawSurface4;
     void* result = NULL;
-    IUnknown* unknown = reinterpret_cast<IUnknown*>(object);
-    if (FAILED(unknown->QueryInterface(iid, &result)) || result == NULL)
-        return 0;
-    return reinterpret_cast<Object>(result);
+    if (FAILED(AsPointer<IUnknown>(object)->QueryInterface(iid, &result)) || result == NULL)
+        return Object{};
+    return AsObject(result);
 }
 
 bool DirectXRuntime::SetNormalCooperativeLevel(Object directDraw)
 {
-    IDirectDraw* object = reinterpret_cast<IDirectDraw*>(directDraw);
-    return SUCCEEDED(object->SetCooperativeLevel(NULL, DDSCL_NORMAL));
+    return SUCCEEDED(AsPointer<IDirectDraw>(directDraw)->SetCooperativeLevel(NULL, DDSCL_NORMAL));
 }
 
 platform::DirectXRuntime::Object DirectXRuntime::CreatePrimarySurface(Object directDraw)
@@ -111,40 +116,23 @@ platform::DirectXRuntime::Object DirectXRuntime::CreatePrimarySurface(Object dir
     description.dwFlags = DDSD_CAPS;
     description.ddsCaps.dwCaps = DDSCAPS_PRIMARYSURFACE;
     LPDIRECTDRAWSURFACE surface = NULL;
-    IDirectDraw* object = reinterpret_cast<IDirectDraw*>(directDraw);
-    if (FAILED(object->CreateSurface(&description, &surface, NULL)) || surface == NULL)
-        return 0;
+    if (FAILED(AsPointer<IDirectDraw>(directDraw)->CreateSurface(&description, &surface, NULL)) || surface == NULL)
+        return Object{};
     return AsObject(surface);
 }
 
 void DirectXRuntime::Release(Object object)
 {
-    reinterpret_cast<IUnknown*>(object)->Release();
+    AsPointer<IUnknown>(object)->Release();
+    if (object == comObject_) {
+        comObject_ = Object{};
+        UninitializeCom();
+    }
 }
 
-void DirectXRuntime::CoInitialize()
+void DirectXRuntime::UninitializeCom()
 {
-    const CoInitializeFunction coInitialize = SystemFunction<CoInitializeFunction>("ole32.dll", "CoInitialize");
-    if (coInitialize != nullptr)
-        coInitialize(NULL);
-}
-
-platform::DirectXRuntime::Object DirectXRuntime::CreateDirectMusic()
-{
-    void* music = NULL;
-    const CoCreateInstanceFunction coCreateInstance =
-        SystemFunction<CoCreateInstanceFunction>("ole32.dll", "CoCreateInstance");
-    if (coCreateInstance == nullptr ||
-        FAILED(coCreateInstance(kClsidDirectMusic, NULL, CLSCTX_INPROC_SERVER, kIidDirectMusic, &music)) ||
-        music == NULL)
-        return 0;
-    return reinterpret_cast<Object>(music);
-}
-
-void DirectXRuntime::CoUninitialize()
-{
-    const CoUninitializeFunction coUninitialize =
-        SystemFunction<CoUninitializeFunction>("ole32.dll", "CoUninitialize");
+    const auto coUninitialize = SystemFunction<CoUninitializeFunction>("ole32.dll", "CoUninitialize");
     if (coUninitialize != nullptr)
         coUninitialize();
 }

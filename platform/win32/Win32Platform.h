@@ -3,11 +3,10 @@
 #pragma once
 #include <windows.h>
 
-#include "platform/BitmapFiles.h"
 #include "platform/CommandServices.h"
 #include "platform/Graphics.h"
-#include "platform/Memory.h"
 #include "platform/Registry.h"
+#include "platform/WholeFile.h"
 #include "platform/WindowSurface.h"
 
 namespace win32 {
@@ -79,17 +78,9 @@ public:
     bool GetVolumeLabel(const char* drive, char* label, std::uint32_t size) override;
 };
 
-class Memory : public platform::Memory {
+class WholeFileReader : public platform::WholeFileReader {
 public:
-    platform::MemoryBlock Allocate(std::size_t bytes) override;
-    void* Lock(platform::MemoryBlock block) override;
-    void Unlock(platform::MemoryBlock block) override;
-    void Free(platform::MemoryBlock block) override;
-};
-
-class BitmapFiles : public platform::BitmapFiles {
-public:
-    std::unique_ptr<platform::ReadableFile> OpenShareDenyWrite(const char* path) override;
+    platform::WholeFile ReadWholeFile(const char* path, std::size_t padding) override;
 };
 
 class Graphics : public platform::Graphics {
@@ -104,20 +95,19 @@ public:
 
 class DirectXRuntime : public platform::DirectXRuntime {
 public:
-    Module LoadLibraryByName(const char* name) override;
+    Module OpenLibrary(const char* name) override;
     Procedure FindEntryPoint(Module module, const char* name) override;
-    void ReleaseLibrary(Module module) override;
-    bool GetVersion(platform::VersionInfo* info) override;
-    void Trace(const char* text) override;
-    Object DirectDrawCreate(Procedure entryPoint) override;
-    Object DirectDrawCreateEx7(Procedure entryPoint) override;
+    void CloseLibrary(Module module) override;
+    Object Create(Creation what, Procedure entryPoint) override;
     Object QueryInterface(Object object, Interface wanted) override;
     bool SetNormalCooperativeLevel(Object directDraw) override;
     Object CreatePrimarySurface(Object directDraw) override;
     void Release(Object object) override;
-    void CoInitialize() override;
-    Object CreateDirectMusic() override;
-    void CoUninitialize() override;
+    void Trace(const char* text) override;
+
+private:
+    void UninitializeCom();
+    Object comObject_{};  // the DirectMusic object, after whose release COM is uninitialised
 };
 
 // The main window's client area.

@@ -9,6 +9,8 @@ static_assert(v::kMbOk == MB_OK && v::kMbYesNo == MB_YESNO && v::kMbIconHand == 
                   v::kMbIconExclamation == MB_ICONEXCLAMATION && v::kMbIconInformation == MB_ICONINFORMATION,
               "message box styles");
 static_assert(v::kIdOk == IDOK && v::kIdCancel == IDCANCEL && v::kIdYes == IDYES, "message box answers");
+static_assert(v::kOsVersionInfoSize == sizeof(OSVERSIONINFOA) && v::kOsVersionInfoExSize == sizeof(OSVERSIONINFOEXA),
+              "version records");
 static_assert(v::kDriveCdrom == DRIVE_CDROM, "drive types");
 static_assert(v::kVirtualKeyEscape == VK_ESCAPE && v::kVirtualKeySpace == VK_SPACE, "virtual keys");
 static_assert(v::kPlatformWin32s == VER_PLATFORM_WIN32s && v::kPlatformWindows == VER_PLATFORM_WIN32_WINDOWS &&

@@ -9,12 +9,9 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
-    fakes::Log log;
-    fakes::FakeMemory memory;
-    fakes::FakeBitmapFiles files;
-    ReadingGraphics graphics(log);
-    files.Add("fuzz.bmp", std::vector<unsigned char>(data, data + size));
-    DibImages images(memory, files, graphics);
+    ReadingGraphics system;
+    system.pictures["fuzz.bmp"] = std::vector<unsigned char>(data, data + size);
+    DibImages images(system, system);
     DibImage image = images.LoadDibImage("fuzz.bmp");
     images.DrawDibImage(platform::DeviceContext(1), platform::Rect{0, 0, 640, 452}, image, platform::Rect{0, 0, 640, 452},
                         images.windowPalette());

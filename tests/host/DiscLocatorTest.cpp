@@ -1,190 +1,139 @@
+// Finding the game's disc by its volume label, and the Insert Disc dialog's decisions.
 #include <gtest/gtest.h>
 
-#include "Fakes.h"
+#include "FakeSystem.h"
 #include "core/BoundedText.h"
 #include "core/LauncherState.h"
 #include "disc/DiscLocator.h"
 
 namespace {
 
-using fakes::FakeDrive;
-using fakes::FakePlatform;
-constexpr unsigned kFixed = 3;
-constexpr unsigned kCdrom = 5;
+constexpr unsigned kFixed = 3, kCdrom = 5;
 
-struct DiscFixture : testing::Test {
-    FakePlatform fake;
+struct Disc : testing::Test {
+    fake::System system;
     LauncherState state;
     void SetUp() override { state.discLabel = "IRM_1"; }
-    void Drive(char letter, unsigned type, bool readable, const std::string& label = "")
+    std::vector<std::string> Calls(const std::string& prefix) const
     {
-        fake.drives.drives[letter] = FakeDrive{type, readable, label};
+        std::vector<std::string> calls;
+        for (const std::string& line : system.log)
+            if (line.rfind(prefix, 0) == 0)
+                calls.push_back(line.substr(prefix.size()));
+        return calls;
     }
 };
 
-TEST_F(DiscFixture, FindDiscDriveComparesLabelsWithoutCaseAndSkipsAToC)
+TEST_F(Disc, FindDiscDriveComparesLabelsWithoutCaseFromDOn)
 {
-    Drive('C', kCdrom, true, "IRM_1");  // never scanned
-    Drive('D', kFixed, true, "IRM_1");  // not a CD-ROM drive
-    Drive('E', kCdrom, true, "OTHER");
-    Drive('F', kCdrom, true, "irm_1");
-    EXPECT_EQ(FindDiscDrive(state, fake.drives, "IRM_1"), 'F');
-    for (const std::string& root : fake.drives.typeQueries)
-        EXPECT_GE(root[0], 'D') << root;
-    EXPECT_EQ(fake.drives.labelQueries, (std::vector<std::string>{"E:", "F:"}));
+    system.drives = {{'C', {kCdrom, true, "IRM_1"}}, {'D', {kFixed, true, "IRM_1"}}, {'E', {kCdrom, true, "OTHER"}},
+                     {'F', {kCdrom, true, "irm_1"}}, {'G', {kCdrom, false, ""}}};
+    EXPECT_EQ(FindDiscDrive(state, system, "IRM_1"), 'F');
+    EXPECT_EQ(Calls("DriveType "), (std::vector<std::string>{"D:\\", "E:\\", "F:\\"}));
+    EXPECT_EQ(Calls("GetVolumeInformation "), (std::vector<std::string>{"E:", "F:"}));
     EXPECT_STREQ(state.discDrive, "");  // neither the drive nor the trace is written
     EXPECT_STREQ(state.DebugSpew, "");
+    system.drives.erase('F');
+    system.log.clear();
+    EXPECT_EQ(FindDiscDrive(state, system, "IRM_1"), '\0');
+    EXPECT_EQ(Calls("DriveType ").size(), 23u);  // D to Z
 }
 
-TEST_F(DiscFixture, FindDiscDriveWithNoDiscOrNoDrive)
+TEST_F(Disc, ScanStopsAtTheFirstCdDriveAndTracesItsType)
 {
-    EXPECT_EQ(FindDiscDrive(state, fake.drives, "IRM_1"), '\0');
-    EXPECT_EQ(fake.drives.typeQueries.size(), 23u);  // D to Z
-    Drive('G', kCdrom, false);
-    EXPECT_EQ(FindDiscDrive(state, fake.drives, "IRM_1"), '\0');
+    const struct {
+        std::map<char, fake::Drive> drives;
+        bool found;
+        const char *label, *drive, *trace;
+        char first;
+    } cases[] = {
+        {{{'D', {kFixed, true, ""}}, {'E', {kCdrom, true, "IRM_1"}}, {'F', {kCdrom, true, "X"}}}, true, "IRM_1", "E:\\",
+         "Drive type = 5", 'E'},
+        {{{'D', {kFixed, true, ""}}}, false, "", "Z:\\", "Drive type = 1", 'Z'},
+        {{{'D', {kCdrom, true, "X"}}}, true, "X", "D:\\", "Drive type = DRIVE_CDROM", 'D'},
+        {{{'D', {kCdrom, true, std::string(30, 'L')}}}, false, "", "D:\\", "Drive type = DRIVE_CDROM", 'D'},
+    };
+    for (const auto& c : cases) {
+        fake::System world;
+        world.drives = c.drives;
+        LauncherState fresh;
+        char label[24] = "junk";  // the dialog's buffer: a longer label does not fit
+        EXPECT_EQ(ReadVolumeLabel(fresh, world, nullptr, label, sizeof label), c.found) << c.drive;
+        EXPECT_STREQ(label, c.label);
+        EXPECT_STREQ(fresh.discDrive, c.drive);
+        EXPECT_STREQ(fresh.DebugSpew, c.trace);  // every line replaces the one before
+        EXPECT_EQ(FirstCdDriveLetter(world), c.first);
+    }
+    const char* names[] = {"DRIVE_UNKNOWN", "DRIVE_NO_ROOT_DIR", "DRIVE_REMOVABLE", "DRIVE_FIXED",
+                           "DRIVE_REMOTE",  "DRIVE_CDROM",       "DRIVE_RAMDISK",   "DRIVE_UNKNOWN"};
+    for (unsigned type = 0; type < 8; ++type)
+        EXPECT_STREQ(DriveTypeName(type), names[type]);
 }
 
-TEST_F(DiscFixture, ScanStopsAtTheFirstCdDriveAndTracesEachType)
+TEST_F(Disc, AGivenDriveTextNamesOnlyItsLetterAndColon)
 {
-    Drive('D', kFixed, true);
-    Drive('E', kCdrom, true, "IRM_1");
-    Drive('F', kCdrom, true, "OTHER");
+    system.drives = {{'E', {kCdrom, true, "IRM_1"}}};
     char label[260];
-    EXPECT_TRUE(ReadVolumeLabel(state, fake.drives, nullptr, label, sizeof label));
-    EXPECT_STREQ(label, "IRM_1");
-    EXPECT_STREQ(state.discDrive, "E:\\");
-    EXPECT_STREQ(state.DebugSpew, "Drive type = 5");  // every line replaces the one before
-    EXPECT_EQ(fake.drives.labelQueries, std::vector<std::string>{"E:\\"});
-    EXPECT_EQ(FirstCdDriveLetter(fake.drives), 'E');
-}
-
-TEST_F(DiscFixture, ScanWithoutCdDriveTakesZ)
-{
-    Drive('D', kFixed, true);
-    char label[260] = "junk";
-    EXPECT_FALSE(ReadVolumeLabel(state, fake.drives, nullptr, label, sizeof label));
-    EXPECT_STREQ(label, "");
-    EXPECT_STREQ(state.discDrive, "Z:\\");
-    EXPECT_EQ(FirstCdDriveLetter(fake.drives), 'Z');
-    EXPECT_STREQ(state.DebugSpew, "Drive type = 1");
-}
-
-TEST_F(DiscFixture, FirstLetterTracedByNameTheRestByNumber)
-{
-    Drive('D', kFixed, true);
-    Drive('E', kCdrom, true);
-    // Only D's line survives when D is the CD-ROM drive.
-    fake.drives.drives.erase('E');
-    Drive('D', kCdrom, true, "X");
-    char label[260];
-    ReadVolumeLabel(state, fake.drives, nullptr, label, sizeof label);
-    EXPECT_STREQ(state.DebugSpew, "Drive type = DRIVE_CDROM");
-    const std::pair<unsigned, const char*> names[] = {{0, "DRIVE_UNKNOWN"},   {1, "DRIVE_NO_ROOT_DIR"},
-                                                      {2, "DRIVE_REMOVABLE"}, {3, "DRIVE_FIXED"},
-                                                      {4, "DRIVE_REMOTE"},    {5, "DRIVE_CDROM"},
-                                                      {6, "DRIVE_RAMDISK"},   {7, "DRIVE_UNKNOWN"}};
-    for (const auto& n : names)
-        EXPECT_STREQ(DriveTypeName(n.first), n.second);
-}
-
-TEST_F(DiscFixture, DriveTextNamesOnlyTheLetterAndColon)
-{
-    Drive('E', kCdrom, true, "IRM_1");
-    char label[260];
-    EXPECT_TRUE(ReadVolumeLabel(state, fake.drives, "e:\\DirectX", label, sizeof label));
-    EXPECT_EQ(fake.drives.labelQueries, std::vector<std::string>{"e:"});
+    EXPECT_TRUE(ReadVolumeLabel(state, system, "e:\\DirectX", label, sizeof label));
+    EXPECT_EQ(Calls("GetVolumeInformation "), std::vector<std::string>{"e:"});
     EXPECT_STREQ(state.discDrive, "");
-}
-
-TEST_F(DiscFixture, LongLabelsStayInsideTheDialogsBuffer)
-{
-    Drive('E', kCdrom, true, std::string(30, 'L'));  // longer than 23 characters
-    char label[24];
-    EXPECT_FALSE(ReadVolumeLabel(state, fake.drives, "E:", label, sizeof label));
-    EXPECT_STREQ(label, "");
-}
-
-TEST_F(DiscFixture, AskForDiscShowsNothingWhenTheDiscIsInTheFirstDrive)
-{
-    Drive('E', kCdrom, true, "Irm_1");
-    EXPECT_TRUE(AskForDisc(state, fake.drives, fake.dialogs, "IRM_1"));
-    EXPECT_EQ(fake.dialogs.dialogRuns, 0);
-    EXPECT_STREQ(state.discDrive, "E:\\");
-}
-
-TEST_F(DiscFixture, AskForDiscRunsTheDialog)
-{
-    Drive('E', kCdrom, true, "OTHER");
-    Drive('F', kCdrom, true, "IRM_1");  // the disc in the second drive: the dialog still asks
-    fake.dialogs.dialogResult = 2;
-    EXPECT_FALSE(AskForDisc(state, fake.drives, fake.dialogs, "IRM_1"));
-    EXPECT_EQ(fake.dialogs.dialogRuns, 1);
-    EXPECT_STREQ(state.discDrive, "E:\\");  // the scan's drive stays on cancel
-    fake.dialogs.dialogResult = 1;
-    EXPECT_TRUE(AskForDisc(state, fake.drives, fake.dialogs, "IRM_1"));
-    fake.dialogs.dialogResult = -1;  // a dialog that could not be shown has found nothing
-    EXPECT_FALSE(AskForDisc(state, fake.drives, fake.dialogs, "IRM_1"));
-}
-
-TEST_F(DiscFixture, DialogStartsWithThePromptAndTheFirstCdDrive)
-{
-    Drive('G', kCdrom, false);
-    InsertDiscTexts texts;
-    InitInsertDiscTexts(fake.drives, &texts);
-    EXPECT_STREQ(texts.prompt, "Please insert the Ironmarch CD 1 into your CD-ROM drive.");
-    EXPECT_STREQ(texts.drive, "G:");
-}
-
-TEST_F(DiscFixture, OkWithTheRightDiscStoresTheTypedDrive)
-{
-    Drive('E', kCdrom, true, "irm_1");
-    EXPECT_EQ(ConfirmInsertDisc(state, fake.drives, fake.dialogs, "e:\\"), 1);
-    EXPECT_STREQ(state.discDrive, "e:");
-    EXPECT_TRUE(fake.dialogs.boxes.empty());
-}
-
-TEST_F(DiscFixture, OkWithAnUnreadableDriveWarnsTwiceAndCancels)
-{
-    Drive('E', kCdrom, false);
-    CopyText(state.discDrive, "E:\\");
-    EXPECT_EQ(ConfirmInsertDisc(state, fake.drives, fake.dialogs, "E:"), 2);
-    ASSERT_EQ(fake.dialogs.boxes.size(), 2u);
-    EXPECT_EQ(fake.dialogs.boxes[0].text,
-              "The disc in the drive could not be read.  If you just inserted the disc, please wait for a few "
-              "seconds while the drive accesses the disc.");
-    EXPECT_EQ(fake.dialogs.boxes[0].caption, "Warning");
-    EXPECT_EQ(fake.dialogs.boxes[0].style, 0x10u);
-    EXPECT_EQ(fake.dialogs.boxes[1].text,
-              "The disc in the drive is not the correct disc.  Please make sure the correct disc is in the drive.");
-    EXPECT_EQ(fake.dialogs.boxes[1].caption, "Warning");
-    EXPECT_STREQ(state.discDrive, "E:\\");
-}
-
-TEST_F(DiscFixture, DiscInsertedWhileTheFirstWarningIsShown)
-{
-    Drive('E', kCdrom, false);
-    fake.dialogs.whileBoxShown = [this] { Drive('E', kCdrom, true, "IRM_1"); };
-    EXPECT_EQ(ConfirmInsertDisc(state, fake.drives, fake.dialogs, "E:"), 1);
-    EXPECT_EQ(fake.dialogs.boxes.size(), 1u);
-    EXPECT_STREQ(state.discDrive, "E:");
-}
-
-TEST_F(DiscFixture, OkWithAnotherDiscCancels)
-{
-    Drive('E', kCdrom, true, "SOMETHING_ELSE");
-    EXPECT_EQ(ConfirmInsertDisc(state, fake.drives, fake.dialogs, "E:"), 2);
-    ASSERT_EQ(fake.dialogs.boxes.size(), 1u);
-    EXPECT_EQ(fake.dialogs.boxes[0].text.substr(0, 34), "The disc in the drive is not the c");
-}
-
-TEST(DriveFromText, KeepsAtMostTheLetterAndColon)
-{
     const std::pair<const char*, const char*> cases[] = {
         {"E:", "E:"}, {"e:\\", "e:"}, {"E", "E"}, {"", ""}, {"XYZ:\\long\\path", "XY"}};
     for (const auto& c : cases) {
         char drive[3] = "##";
         DriveFromText(c.first, drive, sizeof drive);
         EXPECT_STREQ(drive, c.second) << c.first;
+    }
+}
+
+TEST_F(Disc, AskForDiscAsksUnlessTheDiscIsInTheFirstDriveAndOnlyOkFindsIt)
+{
+    system.drives = {{'E', {kCdrom, true, "Irm_1"}}};
+    EXPECT_TRUE(AskForDisc(state, system, system, "IRM_1"));
+    EXPECT_EQ(system.Count("InsertDiscDialog"), 0u);
+    EXPECT_STREQ(state.discDrive, "E:\\");
+    system.drives = {{'E', {kCdrom, true, "OTHER"}}, {'F', {kCdrom, true, "IRM_1"}}};  // the second drive: still asks
+    for (int answer : {2, 1, -1}) {
+        system.insertDiscDialog = [answer] { return answer; };
+        EXPECT_EQ(AskForDisc(state, system, system, "IRM_1"), answer == 1) << answer;
+        EXPECT_STREQ(state.discDrive, "E:\\");  // the scan's drive stays unless the dialog sets it
+    }
+    InsertDiscTexts texts;
+    InitInsertDiscTexts(system, &texts);
+    EXPECT_STREQ(texts.prompt, "Please insert the Ironmarch CD 1 into your CD-ROM drive.");
+    EXPECT_STREQ(texts.drive, "E:");
+}
+
+TEST_F(Disc, ConfirmInsertDiscWarnsAboutAnUnreadableOrWrongDisc)
+{
+    const struct {
+        fake::Drive drive;
+        bool insertedMeanwhile;
+        int result;
+        std::vector<std::string> warnings;  // texts by their string ids
+    } cases[] = {
+        {{kCdrom, true, "irm_1"}, false, 1, {}},
+        {{kCdrom, false, ""}, false, 2, {"string 1", "string 3"}},
+        {{kCdrom, false, ""}, true, 1, {"string 1"}},
+        {{kCdrom, true, "SOMETHING_ELSE"}, false, 2, {"string 3"}},
+    };
+    for (const auto& c : cases) {
+        fake::System world;
+        world.drives = {{'E', c.drive}};
+        if (c.insertedMeanwhile)
+            world.whileBoxShown = [&world] { world.drives['E'] = {kCdrom, true, "IRM_1"}; };
+        LauncherState fresh;
+        fresh.discLabel = "IRM_1";
+        CopyText(fresh.discDrive, "E:\\");
+        EXPECT_EQ(ConfirmInsertDisc(fresh, world, world, "e:\\"), c.result);
+        EXPECT_STREQ(fresh.discDrive, c.result == 1 ? "e:" : "E:\\");
+        std::vector<std::string> warnings;
+        for (const fake::Box& box : world.boxes) {
+            warnings.push_back(box.text);
+            EXPECT_EQ(box.caption, "string 2");
+            EXPECT_EQ(box.style, 0x10u);
+        }
+        EXPECT_EQ(warnings, c.warnings);
     }
 }
 

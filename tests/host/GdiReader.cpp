@@ -72,5 +72,5 @@ int ReadingGraphics::SetDIBitsToDevice(platform::DeviceContext dc, const platfor
         const std::uint64_t stride = ((width * bitCount + 31) / 32) * 4;
         bytesRead += Touch(bits, stride * lines);
     }
-    return FakeGraphics::SetDIBitsToDevice(dc, copy);
+    return System::SetDIBitsToDevice(dc, copy);
 }

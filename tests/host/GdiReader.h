@@ -5,11 +5,10 @@
 #pragma once
 #include <cstdint>
 
-#include "Fakes.h"
+#include "FakeSystem.h"
 
-class ReadingGraphics : public fakes::FakeGraphics {
+class ReadingGraphics : public fake::System {
 public:
-    explicit ReadingGraphics(fakes::Log& log) : FakeGraphics(log) {}
     int SetDIBitsToDevice(platform::DeviceContext dc, const platform::DibCopy& copy) override;
     std::uint64_t bytesRead = 0;  // so that the reads cannot be optimised away
     int calls = 0;
