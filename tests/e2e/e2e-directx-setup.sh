@@ -45,11 +45,8 @@ grep -qP "^Edit\t501\tE:$" <<<"$texts" || fail "drive box: $texts"
 xdotool type "Q:"
 key Return
 for warning in "could not be read" "is not the correct disc"; do
-    deadline=$((SECONDS + 20))
-    until window_texts "Warning" | grep -q "$warning"; do  # both warnings have one caption
-        [ $SECONDS -lt $deadline ] || fail "no warning \"$warning\"; on the screen: $(window_texts Warning)"
-        sleep 0.2
-    done
+    warned() { DETAIL=$(window_texts Warning); grep -q "$warning" <<<"$DETAIL"; }  # both warnings have one caption
+    within 20 "no warning \"$warning\"" warned
     case $(wininfo window Warning) in *"owner=Insert Disc") ;; *) fail "warning: $(wininfo window Warning)" ;; esac
     case $(wininfo window "Insert Disc") in *"enabled=0"*) ;; *) fail "dialog: $(wininfo window "Insert Disc")" ;; esac
     key Return

@@ -52,45 +52,40 @@ launch() {
      echo $? >"$SCRATCH/$name.exit") &
 }
 
-# Waits for a launcher started with launch to end; prints its exit code.
-wait_exit() {
-    local name=$1 seconds=${2:-20}
-    local deadline=$((SECONDS + seconds))
-    while [ ! -s "$SCRATCH/$name.exit" ]; do
-        [ $SECONDS -lt $deadline ] || fail "$name did not end within $seconds s"
+# Retries a condition until it holds: within SECONDS WHAT-IF-NOT COMMAND [ARGS]
+# (the failure text may name $DETAIL, which a condition can fill in).
+within() {
+    local seconds=$1 what=$2 deadline=$((SECONDS + $1))
+    shift 2
+    DETAIL=""
+    until "$@"; do
+        [ $SECONDS -lt $deadline ] || fail "$what${DETAIL:+: $DETAIL}"
         sleep 0.2
     done
-    cat "$SCRATCH/$name.exit"
+}
+
+# Waits for a launcher started with launch to end; prints its exit code.
+wait_exit() {
+    within "${2:-20}" "$1 did not end within ${2:-20} s" test -s "$SCRATCH/$1.exit"
+    cat "$SCRATCH/$1.exit"
 }
 
 has_exited() { [ -s "$SCRATCH/$1.exit" ]; }
 
 title_pattern() { printf '^%s$' "$(printf '%s' "$1" | sed 's/[][().*+?^$|\\]/\\&/g')"; }
 
+window_ids() { xdotool search --onlyvisible --name "$(title_pattern "$1")" 2>/dev/null || true; }
+window_count() { window_ids "$1" | wc -l; }
+no_window() { [ "$(window_count "$1")" = 0 ]; }
+has_window() { ! no_window "$1"; }
+
 # Prints the X window of a visible top-level window with this title, waiting for it.
 wait_window() {
-    local title=$1 seconds=${2:-30}
-    local deadline=$((SECONDS + seconds)) ids
-    while :; do
-        ids=$(xdotool search --onlyvisible --name "$(title_pattern "$title")" 2>/dev/null || true)
-        [ -n "$ids" ] && { echo "$ids" | head -n 1; return 0; }
-        [ $SECONDS -lt $deadline ] || fail "no window \"$title\" within $seconds s"
-        sleep 0.2
-    done
+    within "${2:-30}" "no window \"$1\" within ${2:-30} s" has_window "$1"
+    window_ids "$1" | head -n 1
 }
 
-window_count() {
-    xdotool search --onlyvisible --name "$(title_pattern "$1")" 2>/dev/null | wc -l
-}
-
-wait_no_window() {
-    local title=$1 seconds=${2:-20}
-    local deadline=$((SECONDS + seconds))
-    while [ "$(window_count "$title")" -gt 0 ]; do
-        [ $SECONDS -lt $deadline ] || fail "window \"$title\" still there after $seconds s"
-        sleep 0.2
-    done
-}
+wait_no_window() { within "${2:-20}" "window \"$1\" still there after ${2:-20} s" no_window "$1"; }
 
 # "X Y W H" of an X window.
 geometry() {
@@ -116,14 +111,8 @@ end_own_processes() { own_processes "$1" | while read -r pid _; do kill "$pid" 2
 
 launcher_processes() { own_processes 'IronmarchLauncher\.exe' | wc -l; }
 
-wait_launcher_processes() {
-    local want=$1 seconds=${2:-20}
-    local deadline=$((SECONDS + seconds))
-    while [ "$(launcher_processes)" -ne "$want" ]; do
-        [ $SECONDS -lt $deadline ] || fail "$(launcher_processes) launcher processes, expected $want"
-        sleep 0.2
-    done
-}
+launchers_are() { DETAIL="$(launcher_processes) running"; [ "$(launcher_processes)" -eq "$1" ]; }
+wait_launcher_processes() { within 20 "expected $1 launcher processes" launchers_are "$1"; }
 
 reg_set() { wine reg add "$1" /v "$2" /d "$3" /f >/dev/null 2>&1 || fail "could not set $1 $2"; }
 reg_delete() { wine reg delete "$1" /f >/dev/null 2>&1 || true; }
@@ -165,11 +154,6 @@ install_game_into() {
 }
 
 screenshot() { import -window root "$1" 2>/dev/null || fail "no screenshot"; }
-
-# The colour of one pixel of the screen as rrggbb.
-pixel() {
-    convert "$1" -format "%[hex:p{$2,$3}]" info: 2>/dev/null | cut -c1-6 | tr 'A-F' 'a-f'
-}
 
 key() { xdotool key "$1"; }
 
@@ -213,18 +197,14 @@ region_difference() {
     { compare -metric AE "$SCRATCH/region.png" "$expected" null: 2>&1 || true; } | cut -d' ' -f1
 }
 
-# Waits until a client region shows the picture, pixel for pixel.
-expect_region() {
-    local x=$1 y=$2 expected=$3 what=$4 seconds=${5:-10}
-    local deadline=$((SECONDS + seconds)) difference
-    while :; do
-        screenshot "$SCRATCH/screen.png"
-        difference=$(region_difference "$SCRATCH/screen.png" "$x" "$y" "$expected")
-        [ "$difference" = 0 ] && return 0
-        [ $SECONDS -lt $deadline ] || fail "$what: $difference pixels differ"
-        sleep 0.3
-    done
+region_shows() {
+    screenshot "$SCRATCH/screen.png"
+    DETAIL="$(region_difference "$SCRATCH/screen.png" "$@") pixels differ"
+    [ "$DETAIL" = "0 pixels differ" ]
 }
+
+# Waits until a client region shows the picture, pixel for pixel: expect_region X Y PICTURE WHAT [SECONDS]
+expect_region() { within "${5:-10}" "$4" region_shows "$1" "$2" "$3"; }
 
 # A CD-ROM drive with a volume label, as the mount manager sees it.
 add_cdrom() {
@@ -252,14 +232,8 @@ STANDIN_LOG=$SCRATCH/starts.log
 export IRONMARCH_STANDIN_LOG
 IRONMARCH_STANDIN_LOG=$(winepath -w "$STANDIN_LOG" 2>/dev/null)
 
-wait_log_lines() {
-    local count=$1 seconds=${2:-20}
-    local deadline=$((SECONDS + seconds))
-    while [ "$( (cat "$STANDIN_LOG" 2>/dev/null || true) | wc -l)" -lt "$count" ]; do
-        [ $SECONDS -lt $deadline ] || fail "expected $count logged starts, have $( (cat "$STANDIN_LOG" 2>/dev/null || true) | wc -l)"
-        sleep 0.2
-    done
-}
+log_has_lines() { DETAIL="$( (cat "$STANDIN_LOG" 2>/dev/null || true) | wc -l) logged"; [ "${DETAIL% *}" -ge "$1" ]; }
+wait_log_lines() { within "${2:-20}" "expected $1 logged starts" log_has_lines "$1"; }
 
 # Field N (1: program, 2: command line, 3: directory) of logged start M.
 logged() { sed -n "${1}p" "$STANDIN_LOG" | tr -d '\r' | cut -f"$2"; }

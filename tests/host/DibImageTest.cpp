@@ -3,6 +3,7 @@
 
 #include "BitmapBuilder.h"
 #include "GdiReader.h"
+#include "image/DibHeader.h"
 #include "image/DibImage.h"
 
 namespace {
@@ -86,6 +87,9 @@ TEST(LoadDibImage, TableOfFiles)
                             platform::Rect{0, 0, 640, 452}, palette);
         EXPECT_EQ(system.calls, c.draws ? 1 : 0) << "case " << i;
     }
+    Bytes past = bitmaps::Make(With([](Layout& l) { l.colorsUsed = 300; }));  // a colour table past the file
+    past.resize(past.size() + 14);
+    EXPECT_FALSE(DibDrawingFitsBlock(past.data() + 14, past.size() - 14));
 }
 
 TEST(LoadDibImage, WhatLeavesThePaletteAloneAndWhatClearsIt)
@@ -133,7 +137,7 @@ TEST(LoadDibImage, PaletteTakesTheImagesColoursInOrder)
     }
 }
 
-TEST(DrawDibImage, BlockFromTheTopOfThePictureCountedFromTheBottomRow)
+TEST(DrawDibImage, BlockFromTheTopOfThePictureCountedFromTheBottomRowWithTheBackgroundPalette)
 {
     fake::System system;
     DibImages images(system, system);
@@ -144,23 +148,15 @@ TEST(DrawDibImage, BlockFromTheTopOfThePictureCountedFromTheBottomRow)
     system.pictures["b.bmp"] = bitmaps::Make(layout);
     const DibImage image = images.LoadDibImage("b.bmp");
     system.log.clear();
-    EXPECT_EQ(images.DrawDibImage(platform::DeviceContext(0xD1), platform::Rect{400, 40, 630, 70}, image,
-                                  platform::Rect{0, 0, 230, 30}, images.windowPalette()),
-              60);
-    ASSERT_EQ(system.copies.size(), 1u);
-    const platform::DibCopy& copy = system.copies[0].copy;
-    EXPECT_EQ((std::vector<int>{copy.xDest, copy.yDest, static_cast<int>(copy.width), static_cast<int>(copy.height),
-                                copy.xSrc, copy.ySrc, static_cast<int>(copy.startScan), static_cast<int>(copy.lines)}),
-              (std::vector<int>{400, 40, 230, 30, 0, 30, 0, 60}));  // the top 30 rows: 60 - 30 from the bottom
-    EXPECT_EQ(static_cast<const unsigned char*>(copy.bits) - static_cast<const unsigned char*>(copy.header), 40 + 64);
-    // The palette goes in as a background palette and the previous one comes back.
-    EXPECT_EQ(system.copies[0].palette, images.windowPalette()->handle());
-    EXPECT_EQ(system.log, (fake::Log{"SelectPalette background", "SetDIBitsToDevice 7", "SelectPalette background"}));
-
+    const platform::DeviceContext dc(0xD1);
+    EXPECT_EQ(images.DrawDibImage(dc, platform::Rect{400, 40, 630, 70}, image, platform::Rect{0, 0, 230, 30}, images.windowPalette()), 60);
+    const std::string palette = std::to_string(images.windowPalette()->handle().value());
+    // The top 30 rows, 60 - 30 from the bottom; the palette goes in as a background palette and the previous one comes back.
+    EXPECT_EQ(system.log, (fake::Log{"SelectPalette background",
+                                     "draw 7 at 400,40 230x30 from 0,30 rows 0+60 pixels +104 palette " + palette,
+                                     "SelectPalette background"}));
     system.log.clear();
-    EXPECT_EQ(images.DrawDibImage(platform::DeviceContext(1), platform::Rect{0, 0, 10, 10}, DibImage(),
-                                  platform::Rect{0, 0, 10, 10}, images.windowPalette()),
-              0);
+    EXPECT_EQ(images.DrawDibImage(dc, platform::Rect{0, 0, 10, 10}, DibImage(), platform::Rect{0, 0, 10, 10}, nullptr), 0);
     EXPECT_TRUE(system.log.empty());
 }
 

@@ -10,88 +10,64 @@ namespace {
 
 constexpr unsigned kFixed = 3, kCdrom = 5;
 
-struct Disc : testing::Test {
+TEST(DiscLocator, FindDiscDriveComparesLabelsWithoutCaseFromDOnAndWritesNothing)
+{
     fake::System system;
     LauncherState state;
-    void SetUp() override { state.discLabel = "IRM_1"; }
-    std::vector<std::string> Calls(const std::string& prefix) const
-    {
-        std::vector<std::string> calls;
-        for (const std::string& line : system.log)
-            if (line.rfind(prefix, 0) == 0)
-                calls.push_back(line.substr(prefix.size()));
-        return calls;
-    }
-};
-
-TEST_F(Disc, FindDiscDriveComparesLabelsWithoutCaseFromDOn)
-{
     system.drives = {{'C', {kCdrom, true, "IRM_1"}}, {'D', {kFixed, true, "IRM_1"}}, {'E', {kCdrom, true, "OTHER"}},
                      {'F', {kCdrom, true, "irm_1"}}, {'G', {kCdrom, false, ""}}};
     EXPECT_EQ(FindDiscDrive(state, system, "IRM_1"), 'F');
-    EXPECT_EQ(Calls("DriveType "), (std::vector<std::string>{"D:\\", "E:\\", "F:\\"}));
-    EXPECT_EQ(Calls("GetVolumeInformation "), (std::vector<std::string>{"E:", "F:"}));
-    EXPECT_STREQ(state.discDrive, "");  // neither the drive nor the trace is written
+    EXPECT_EQ(system.log, (fake::Log{"DriveType D:\\", "DriveType E:\\", "GetVolumeInformation E:", "DriveType F:\\",
+                                     "GetVolumeInformation F:"}));
+    EXPECT_STREQ(state.discDrive, "");
     EXPECT_STREQ(state.DebugSpew, "");
     system.drives.erase('F');
     system.log.clear();
     EXPECT_EQ(FindDiscDrive(state, system, "IRM_1"), '\0');
-    EXPECT_EQ(Calls("DriveType ").size(), 23u);  // D to Z
+    EXPECT_EQ(system.Count("DriveType "), 23u);  // D to Z
 }
 
-TEST_F(Disc, ScanStopsAtTheFirstCdDriveAndTracesItsType)
+TEST(DiscLocator, TheScanStopsAtTheFirstCdDriveAndTracesItsType)
 {
     const struct {
         std::map<char, fake::Drive> drives;
-        bool found;
+        const char* given;  // the drive text given, or null to scan
         const char *label, *drive, *trace;
-        char first;
     } cases[] = {
-        {{{'D', {kFixed, true, ""}}, {'E', {kCdrom, true, "IRM_1"}}, {'F', {kCdrom, true, "X"}}}, true, "IRM_1", "E:\\",
-         "Drive type = 5", 'E'},
-        {{{'D', {kFixed, true, ""}}}, false, "", "Z:\\", "Drive type = 1", 'Z'},
-        {{{'D', {kCdrom, true, "X"}}}, true, "X", "D:\\", "Drive type = DRIVE_CDROM", 'D'},
-        {{{'D', {kCdrom, true, std::string(30, 'L')}}}, false, "", "D:\\", "Drive type = DRIVE_CDROM", 'D'},
+        {{{'D', {kFixed, true, ""}}, {'E', {kCdrom, true, "IRM_1"}}, {'F', {kCdrom, true, "X"}}}, nullptr, "IRM_1", "E:\\",
+         "Drive type = 5"},
+        {{{'D', {kFixed, true, ""}}}, nullptr, "", "Z:\\", "Drive type = 1"},
+        {{{'D', {kCdrom, true, "X"}}}, nullptr, "X", "D:\\", "Drive type = DRIVE_CDROM"},
+        {{{'D', {kCdrom, true, std::string(30, 'L')}}}, nullptr, "", "D:\\", "Drive type = DRIVE_CDROM"},
+        {{{'E', {kCdrom, true, "IRM_1"}}}, "e:\\DirectX", "IRM_1", "", ""},  // only the letter and colon are asked
     };
     for (const auto& c : cases) {
-        fake::System world;
-        world.drives = c.drives;
-        LauncherState fresh;
+        fake::System system;
+        system.drives = c.drives;
+        LauncherState state;
         char label[24] = "junk";  // the dialog's buffer: a longer label does not fit
-        EXPECT_EQ(ReadVolumeLabel(fresh, world, nullptr, label, sizeof label), c.found) << c.drive;
+        EXPECT_EQ(ReadVolumeLabel(state, system, c.given, label, sizeof label), *c.label != '\0') << c.drive;
         EXPECT_STREQ(label, c.label);
-        EXPECT_STREQ(fresh.discDrive, c.drive);
-        EXPECT_STREQ(fresh.DebugSpew, c.trace);  // every line replaces the one before
-        EXPECT_EQ(FirstCdDriveLetter(world), c.first);
+        EXPECT_STREQ(state.discDrive, c.drive);
+        EXPECT_STREQ(state.DebugSpew, c.trace);  // every line replaces the one before
+        EXPECT_EQ(system.Calls("GetVolumeInformation ").back(), c.given ? "e:" : std::string(c.drive));
+        EXPECT_EQ(FirstCdDriveLetter(system), c.given ? 'E' : c.drive[0]);
     }
-    const char* names[] = {"DRIVE_UNKNOWN", "DRIVE_NO_ROOT_DIR", "DRIVE_REMOVABLE", "DRIVE_FIXED",
-                           "DRIVE_REMOTE",  "DRIVE_CDROM",       "DRIVE_RAMDISK",   "DRIVE_UNKNOWN"};
-    for (unsigned type = 0; type < 8; ++type)
-        EXPECT_STREQ(DriveTypeName(type), names[type]);
-}
-
-TEST_F(Disc, AGivenDriveTextNamesOnlyItsLetterAndColon)
-{
-    system.drives = {{'E', {kCdrom, true, "IRM_1"}}};
-    char label[260];
-    EXPECT_TRUE(ReadVolumeLabel(state, system, "e:\\DirectX", label, sizeof label));
-    EXPECT_EQ(Calls("GetVolumeInformation "), std::vector<std::string>{"e:"});
-    EXPECT_STREQ(state.discDrive, "");
-    const std::pair<const char*, const char*> cases[] = {
-        {"E:", "E:"}, {"e:\\", "e:"}, {"E", "E"}, {"", ""}, {"XYZ:\\long\\path", "XY"}};
-    for (const auto& c : cases) {
+    EXPECT_STREQ(DriveTypeName(7), "DRIVE_UNKNOWN");
+    for (const auto& c : std::vector<std::pair<const char*, const char*>>{{"e:\\", "e:"}, {"E", "E"}, {"", ""}, {"XYZ:\\x", "XY"}}) {
         char drive[3] = "##";
         DriveFromText(c.first, drive, sizeof drive);
         EXPECT_STREQ(drive, c.second) << c.first;
     }
 }
 
-TEST_F(Disc, AskForDiscAsksUnlessTheDiscIsInTheFirstDriveAndOnlyOkFindsIt)
+TEST(DiscLocator, AskForDiscAsksUnlessTheDiscIsInTheFirstDriveAndOnlyOkFindsIt)
 {
+    fake::System system;
+    LauncherState state;
     system.drives = {{'E', {kCdrom, true, "Irm_1"}}};
     EXPECT_TRUE(AskForDisc(state, system, system, "IRM_1"));
     EXPECT_EQ(system.Count("InsertDiscDialog"), 0u);
-    EXPECT_STREQ(state.discDrive, "E:\\");
     system.drives = {{'E', {kCdrom, true, "OTHER"}}, {'F', {kCdrom, true, "IRM_1"}}};  // the second drive: still asks
     for (int answer : {2, 1, -1}) {
         system.insertDiscDialog = [answer] { return answer; };
@@ -104,36 +80,31 @@ TEST_F(Disc, AskForDiscAsksUnlessTheDiscIsInTheFirstDriveAndOnlyOkFindsIt)
     EXPECT_STREQ(texts.drive, "E:");
 }
 
-TEST_F(Disc, ConfirmInsertDiscWarnsAboutAnUnreadableOrWrongDisc)
+TEST(DiscLocator, ConfirmInsertDiscWarnsAboutAnUnreadableOrWrongDisc)
 {
+    const std::string unreadable = "string 2: string 1 [16]", wrong = "string 2: string 3 [16]";  // by string id
     const struct {
         fake::Drive drive;
         bool insertedMeanwhile;
         int result;
-        std::vector<std::string> warnings;  // texts by their string ids
+        fake::Log warnings;
     } cases[] = {
         {{kCdrom, true, "irm_1"}, false, 1, {}},
-        {{kCdrom, false, ""}, false, 2, {"string 1", "string 3"}},
-        {{kCdrom, false, ""}, true, 1, {"string 1"}},
-        {{kCdrom, true, "SOMETHING_ELSE"}, false, 2, {"string 3"}},
+        {{kCdrom, false, ""}, false, 2, {unreadable, wrong}},
+        {{kCdrom, false, ""}, true, 1, {unreadable}},
+        {{kCdrom, true, "SOMETHING_ELSE"}, false, 2, {wrong}},
     };
     for (const auto& c : cases) {
-        fake::System world;
-        world.drives = {{'E', c.drive}};
+        fake::System system;
+        system.drives = {{'E', c.drive}};
         if (c.insertedMeanwhile)
-            world.whileBoxShown = [&world] { world.drives['E'] = {kCdrom, true, "IRM_1"}; };
-        LauncherState fresh;
-        fresh.discLabel = "IRM_1";
-        CopyText(fresh.discDrive, "E:\\");
-        EXPECT_EQ(ConfirmInsertDisc(fresh, world, world, "e:\\"), c.result);
-        EXPECT_STREQ(fresh.discDrive, c.result == 1 ? "e:" : "E:\\");
-        std::vector<std::string> warnings;
-        for (const fake::Box& box : world.boxes) {
-            warnings.push_back(box.text);
-            EXPECT_EQ(box.caption, "string 2");
-            EXPECT_EQ(box.style, 0x10u);
-        }
-        EXPECT_EQ(warnings, c.warnings);
+            system.whileBoxShown = [&system] { system.drives['E'] = {kCdrom, true, "IRM_1"}; };
+        LauncherState state;
+        state.discLabel = "IRM_1";
+        CopyText(state.discDrive, "E:\\");
+        EXPECT_EQ(ConfirmInsertDisc(state, system, system, "e:\\"), c.result);
+        EXPECT_STREQ(state.discDrive, c.result == 1 ? "e:" : "E:\\");
+        EXPECT_EQ(system.Calls("MessageBox "), c.warnings);
     }
 }
 

@@ -1,7 +1,6 @@
 // One recording fake of every platform service: each call the launcher makes
 // is one line of `log`, and the answers come from the world the test sets up.
 #pragma once
-#include <cstring>
 #include <functional>
 #include <map>
 #include <set>
@@ -18,25 +17,10 @@ namespace fake {
 
 using Log = std::vector<std::string>;
 std::string Lower(std::string text);
-
-struct Start {
-    std::string kind, application, commandLine, directory;  // "(null)" for a null text
-    std::string currentDirectory;                            // the launcher's, at the call
-    bool wait;
-};
-struct Box {
-    std::string text, caption;
-    unsigned style;
-};
 struct Drive {
     unsigned type;
     bool readable;
     std::string label;
-};
-struct Copy {
-    platform::DibCopy copy;
-    platform::PaletteHandle palette;  // selected at the time
-    unsigned firstPixel;              // tells the pictures apart
 };
 
 class System : public platform::Registry, public platform::Files, public platform::Processes,
@@ -45,114 +29,143 @@ class System : public platform::Registry, public platform::Files, public platfor
                public platform::DirectXRuntime, public platform::WholeFileReader {
 public:
     Log log;
-    std::size_t Count(const std::string& prefix) const;  // log lines that start so
+    Log Calls(const std::string& prefix) const;          // those lines, without the prefix
+    std::size_t Count(const std::string& prefix) const { return Calls(prefix).size(); }
     std::size_t IndexOf(const std::string& line) const;  // log.size() when absent
 
-    // Registry and files.
+    // The world: what is installed, running, inserted and answered.
     std::map<std::string, std::map<std::string, std::string>> registry;
     std::set<std::string> files, directories;  // lower case, full paths
     std::map<std::string, std::string> canonical;
     std::string currentDirectory = "D:\\", windowsDirectory = "C:\\WINDOWS";
     void AddFile(const std::string& path) { files.insert(Lower(path)); }
     void AddDirectory(const std::string& path) { directories.insert(Lower(path)); }
-    void RegisterGame(const std::string& directory, const std::string& uninstall = "C:\\uninst.exe /x");
     void InstallGame(const std::string& directory);  // registered, with the installed launcher
-
-    // Processes.
-    std::vector<Start> starts;
     platform::StartResult nextStart{true, 0}, nextShellStart{true, 0};
     std::intptr_t documentResult = 42;
-
-    // Instances and system facts.
     bool mutexExists = false;
     platform::MutexHandle mutex{0x77};
-    std::map<std::string, platform::WindowHandle> windows;
-    std::map<platform::WindowHandle, platform::WindowHandle> popups;
-    std::set<platform::WindowHandle> minimized;
+    std::map<std::string, std::uintptr_t> windows;
+    std::map<std::uintptr_t, std::uintptr_t> popups;
+    std::set<std::uintptr_t> minimized;
     platform::VersionInfo version{2, 5, 1};
     std::set<std::uint32_t> versionRecordsAnswered{156, 148};
     std::map<std::string, std::string> environment;
-
-    // Dialogs and drives.
-    std::vector<Box> boxes;
-    std::vector<int> answers;  // in turn; IDOK once they run out
-    std::function<void()> whileBoxShown;
+    std::vector<int> answers;  // the message boxes', in turn; IDOK once they run out
+    std::function<void()> whileBoxShown = [] {};
     std::function<int()> insertDiscDialog = [] { return 2; };
-    std::map<char, Drive> drives;  // by upper-case letter
-
-    // Pictures, palettes and the window.
+    std::map<char, Drive> drives;                                // by upper-case letter
     std::map<std::string, std::vector<unsigned char>> pictures;  // lower case
     std::set<std::string> failingReads;
     bool noMemory = false, failPalette = false, hasFocus = true;
     std::map<platform::PaletteHandle, std::vector<platform::PaletteColor>> palettes;  // live ones
-    std::vector<Copy> copies;
-
-    // DirectX: every library, entry point, object and interface is there unless named here.
-    std::set<std::string> absent;
+    std::set<std::string> absent;  // DirectX libraries, entry points, objects and interfaces
     std::set<std::uintptr_t> liveObjects, loadedModules;
 
     platform::CommandServices services{*this, *this, *this, *this, *this, *this, *this};
 
     ReadResult ReadLocalMachineValue(const char* key, const char* value, char* buffer, std::uint32_t* size) override;
     bool CanOpenForReading(const char* path) override;
-    std::uint32_t CurrentDirectory(char* buffer, std::uint32_t size) override;
+    std::uint32_t CurrentDirectory(char* buffer, std::uint32_t size) override { return CopyOut(currentDirectory, buffer, size); }
     bool ChangeDirectory(const char* path) override;
-    std::uint32_t WindowsDirectory(char* buffer, std::uint32_t size) override;
+    std::uint32_t WindowsDirectory(char* buffer, std::uint32_t size) override { return CopyOut(windowsDirectory, buffer, size); }
     bool CanonicalDirectory(const char* path, char* buffer, std::uint32_t size) override;
-    platform::StartResult StartProcess(const char* application, const char* commandLine, const char* directory,
-                                       bool wait) override;
-    platform::StartResult ShellExecuteOpen(const char* file, const char* parameters, const char* directory,
-                                           bool wait) override;
-    std::intptr_t OpenDocument(const char* address) override;
+    platform::StartResult StartProcess(const char* program, const char* line, const char* directory, bool wait) override
+    {
+        return Note("CreateProcess " + Show(program) + " | " + Show(line) + " | " + Show(directory) + " @" +
+                    currentDirectory + (wait ? " wait" : "")), nextStart;
+    }
+    platform::StartResult ShellExecuteOpen(const char* file, const char* parameters, const char* directory, bool wait) override
+    {
+        return Note("ShellExecuteEx " + Show(file) + " | " + Show(parameters) + " | " + Show(directory) +
+                    (wait ? " wait" : "")), nextShellStart;
+    }
+    std::intptr_t OpenDocument(const char* address) override { return Note(std::string("open ") + address), documentResult; }
     std::string SystemErrorText(std::uint32_t error) override { return "system text for " + std::to_string(error); }
-    platform::MutexHandle CreateNamedMutex(const char* name, bool* alreadyExists) override;
-    void CloseMutex(platform::MutexHandle m) override { log.push_back("CloseMutex " + std::to_string(m.value())); }
-    platform::WindowHandle FindTopLevelWindow(const char* title) override;
-    platform::WindowHandle GetLastActivePopup(platform::WindowHandle w) override;
-    bool IsMinimized(platform::WindowHandle w) override { return minimized.count(w) != 0; }
-    void Restore(platform::WindowHandle w) override { log.push_back("Restore " + std::to_string(w.value())); }
-    void BringToForeground(platform::WindowHandle w) override;
+    platform::MutexHandle CreateNamedMutex(const char* name, bool* exists) override
+    {
+        return Note(std::string("CreateMutex ") + name), *exists = mutexExists, mutex;
+    }
+    void CloseMutex(platform::MutexHandle m) override { Note("CloseMutex " + std::to_string(m.value())); }
+    platform::WindowHandle FindTopLevelWindow(const char* title) override
+    {
+        return Note(std::string("FindWindow ") + title), platform::WindowHandle(windows[title]);
+    }
+    platform::WindowHandle GetLastActivePopup(platform::WindowHandle w) override
+    {
+        return platform::WindowHandle(popups.count(w.value()) ? popups[w.value()] : w.value());
+    }
+    bool IsMinimized(platform::WindowHandle w) override { return minimized.count(w.value()) != 0; }
+    void Restore(platform::WindowHandle w) override { Note("Restore " + std::to_string(w.value())); }
+    void BringToForeground(platform::WindowHandle w) override { Note("Foreground " + std::to_string(w.value())); }
     int ScreenWidth() override { return 1024; }
     int ScreenHeight() override { return 768; }
-    bool GetVersion(std::uint32_t recordSize, platform::VersionInfo* info) override;
+    bool GetVersion(std::uint32_t size, platform::VersionInfo* info) override
+    {
+        return Note("GetVersionEx " + std::to_string(size)), versionRecordsAnswered.count(size) && (*info = version, true);
+    }
     bool HasEnvironmentVariable(const char* name) override { return environment.count(name) != 0; }
-    void SetEnvironmentText(const char* name, const char* value) override;
+    void SetEnvironmentText(const char* name, const char* value) override
+    {
+        Note(std::string("SetEnvironment ") + name + "=" + Show(value));
+        value ? void(environment[name] = value) : void(environment.erase(name));
+    }
     int ShowMessageBox(const char* text, const char* caption, unsigned style) override;
-    int AppMessageBox(const char* text, unsigned style) override;
-    int LoadResourceString(unsigned id, char* buffer, int size) override;
-    int RunInsertDiscDialog() override;
+    int AppMessageBox(const char* text, unsigned style) override { return ShowMessageBox(text, "IronmarchLauncher", style); }
+    int LoadResourceString(unsigned id, char* buffer, int size) override  // "string ID"
+    {
+        return static_cast<int>(CopyOut("string " + std::to_string(id), buffer, static_cast<std::uint32_t>(size)));
+    }
+    int RunInsertDiscDialog() override { return Note("InsertDiscDialog"), insertDiscDialog(); }
     unsigned DriveType(const char* root) override;
     bool GetVolumeLabel(const char* drive, char* label, std::uint32_t size) override;
     platform::WholeFile ReadWholeFile(const char* path, std::size_t padding) override;
-    platform::PaletteHandle CreatePalette(const platform::PaletteColor* entries, std::uint16_t count) override;
+    platform::PaletteHandle CreatePalette(const platform::PaletteColor* entries, std::uint16_t count) override
+    {
+        return failPalette ? platform::PaletteHandle() : (palettes[platform::PaletteHandle(next_)].assign(entries, entries + count),
+                                                           platform::PaletteHandle(next_++));
+    }
     void DeletePalette(platform::PaletteHandle palette) override { palettes.erase(palette); }
-    platform::PaletteHandle SelectPalette(platform::DeviceContext dc, platform::PaletteHandle palette,
-                                          bool forceBackground) override;
-    void RealizePalette(platform::DeviceContext) override { log.push_back("RealizePalette"); }
+    platform::PaletteHandle SelectPalette(platform::DeviceContext dc, platform::PaletteHandle palette, bool background) override;
+    void RealizePalette(platform::DeviceContext) override { Note("RealizePalette"); }
     int SetDIBitsToDevice(platform::DeviceContext dc, const platform::DibCopy& copy) override;
-    platform::DeviceContext GetClientDC() override;
-    void ReleaseClientDC(platform::DeviceContext) override { log.push_back("ReleaseDC"); }
-    void BeginPaint() override { log.push_back("BeginPaint"); }
-    void EndPaint() override { log.push_back("EndPaint"); }
+    platform::DeviceContext GetClientDC() override { return Note("GetDC"), platform::DeviceContext(0xDC); }
+    void ReleaseClientDC(platform::DeviceContext) override { Note("ReleaseDC"); }
+    void BeginPaint() override { Note("BeginPaint"); }
+    void EndPaint() override { Note("EndPaint"); }
     bool ThreadHasKeyboardFocus() override { return hasFocus; }
-    void UpdateWindow() override { log.push_back("UpdateWindow"); }
-    void WakeMessageLoop() override { log.push_back("WakeMessageLoop"); }
+    void UpdateWindow() override { Note("UpdateWindow"); }
+    void WakeMessageLoop() override { Note("WakeMessageLoop"); }
     Module OpenLibrary(const char* name) override;
-    Procedure FindEntryPoint(Module module, const char* name) override;
-    void CloseLibrary(Module module) override;
-    Object Create(Creation what, Procedure entryPoint) override;
-    Object QueryInterface(Object object, Interface wanted) override;
+    Procedure FindEntryPoint(Module module, const char* name) override
+    {
+        return loadedModules.count(module.value()) && !absent.count(name) ? Procedure(next_++) : Procedure();
+    }
+    void CloseLibrary(Module module) override { Note("FreeLibrary " + modules_[module.value()]), loadedModules.erase(module.value()); }
+    Object Create(Creation what, Procedure) override
+    {
+        return NewObject(what == Creation::DirectDraw ? "DirectDraw" : what == Creation::DirectDraw7 ? "DirectDraw7" : "DirectMusic");
+    }
+    Object QueryInterface(Object object, Interface wanted) override
+    {
+        const Interface second = Interface::DirectDrawSurface3;
+        return liveObjects.count(object.value()) == 0 ? Object()
+               : NewObject(wanted == Interface::DirectDraw2 ? "DirectDraw2" : wanted == second ? "Surface3" : "Surface4");
+    }
     bool SetNormalCooperativeLevel(Object) override { return absent.count("CooperativeLevel") == 0; }
     Object CreatePrimarySurface(Object) override { return NewObject("PrimarySurface"); }
-    void Release(Object object) override;
-    void Trace(const char* text) override { log.push_back(std::string("Trace ") + text); }
+    void Release(Object object) override { liveObjects.erase(object.value()); }
+    void Trace(const char* text) override { Note(std::string("Trace ") + text); }
 
 private:
+    void Note(std::string line) { log.push_back(std::move(line)); }
+    static std::string Show(const char* text) { return text == nullptr ? "(null)" : text; }
+    static std::uint32_t CopyOut(const std::string& text, char* buffer, std::uint32_t size);
     std::string Resolve(const std::string& path) const;
     Object NewObject(const std::string& what);
     std::uintptr_t next_ = 0x100;
     std::map<platform::DeviceContext, platform::PaletteHandle> selected_;
-    std::map<std::uintptr_t, std::string> moduleNames_;
+    std::map<std::uintptr_t, std::string> modules_;
 };
 
 }  // namespace fake

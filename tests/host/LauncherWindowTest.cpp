@@ -1,5 +1,5 @@
-// The face: which pictures load, what is painted, where a point hits, and
-// the pointer's state table from hover to command.
+// The face: which pictures load, what is painted where, where a point hits,
+// and the pointer's state table from hover to command.
 #include <gtest/gtest.h>
 
 #include "BitmapBuilder.h"
@@ -13,12 +13,6 @@ namespace {
 using Names = std::vector<std::string>;
 constexpr int kBackgroundFill = 250;  // every picture's pixels tell which it is: id * 3 + picture
 
-std::string NameOfFill(unsigned fill)
-{
-    static const char* pictures[] = {"up", "focus", "down"};
-    return fill == kBackgroundFill ? "background" : std::to_string(fill / 3) + " " + pictures[fill % 3];
-}
-
 struct Window : testing::Test, ButtonCommands, InstallationReader {
     fake::System system;
     LauncherState state;
@@ -27,49 +21,41 @@ struct Window : testing::Test, ButtonCommands, InstallationReader {
     std::vector<int> ran;
     bool quitOnRun = false;
 
-    void Run(const ButtonRow& row) override
-    {
-        ran.push_back(row.id);
-        state.quitPending = quitOnRun;
-    }
+    void Run(const ButtonRow& row) override { ran.push_back(row.id), state.quitPending = quitOnRun; }
     void ReadInstallation() override { ::ReadInstallation(state, system, system); }
     void SetUp() override
     {
         system.AddDirectory("D:\\");
-        bitmaps::Layout background;
-        background.pixelFill = kBackgroundFill;
-        system.pictures["bitmaps\\8bg1.bmp"] = bitmaps::Make(background);
-        for (int id = 1; id <= kButtonCount; ++id) {
-            const ButtonBitmaps* files = BitmapsOf(id);
-            const char* names[] = {files ? files->up : "", files ? files->focus : "", files ? files->down : ""};
-            for (int picture = 0; files != nullptr && picture < 3; ++picture) {
-                bitmaps::Layout layout;
-                layout.pixelFill = static_cast<std::uint8_t>(id * 3 + picture);
+        bitmaps::Layout layout;
+        layout.width = 640, layout.height = 452, layout.pixelFill = kBackgroundFill;
+        system.pictures["bitmaps\\8bg1.bmp"] = bitmaps::Make(layout);
+        layout.width = 230, layout.height = 30;
+        for (const ButtonRow& row : kButtonRows) {
+            const char* names[] = {row.files.up, row.files.focus, row.files.down};
+            for (int picture = 0; row.files.up != nullptr && picture < 3; ++picture) {
+                layout.pixelFill = static_cast<std::uint8_t>(row.id * 3 + picture);
                 system.pictures[fake::Lower(names[picture])] = bitmaps::Make(layout);
             }
         }
     }
-    void StartUp()
-    {
-        window.InitButtonTable();
-        window.LoadButtonBitmaps();
-    }
+    void StartUp() { window.InitButtonTable(), window.LoadButtonBitmaps(); }
     void RegistrationTool() { system.AddDirectory("D:\\\\ereg"), system.AddFile("D:\\\\ereg\\reg32.exe"); }
-    Names Drawn()  // the pictures drawn since the last call
+    Names Drawn(bool places = false)  // the pictures drawn since the last call: "8 focus[ at 400,40 230x30]"
     {
-        Names names;
-        for (const fake::Copy& copy : system.copies)
-            names.push_back(NameOfFill(copy.firstPixel));
-        system.copies.clear();
-        return names;
+        static const char* pictures[] = {"up", "focus", "down"};
+        Names drawn;
+        for (const std::string& line : system.Calls("draw ")) {
+            const unsigned fill = static_cast<unsigned>(std::stoul(line));
+            const std::size_t at = line.find(" at"), size = line.find(" from") - at;
+            drawn.push_back((fill == kBackgroundFill ? "background" : std::to_string(fill / 3) + " " + pictures[fill % 3]) +
+                            (places ? line.substr(at, size) : ""));
+        }
+        system.log.clear();
+        return drawn;
     }
-    Names Reads() const
+    void Pointer(char event, int x = 0, int y = 0)
     {
-        Names reads;
-        for (const std::string& line : system.log)
-            if (line.rfind("read ", 0) == 0)
-                reads.push_back(line.substr(5));
-        return reads;
+        event == 'm' ? window.OnMouseMove(system, x, y) : event == 'p' ? window.OnLButtonDown(system) : window.OnLButtonUp(system);
     }
 };
 
@@ -78,29 +64,27 @@ struct StartUpWithTool : Window, testing::WithParamInterface<bool> {};
 TEST_P(StartUpWithTool, LoadsThePicturesInOrderAndTheRegistrationOnesOnlyWithTheTool)
 {
     const bool tool = GetParam();
-    {
-        if (tool)
-            RegistrationTool();
-        StartUp();
-        EXPECT_EQ(state.discLabel, "IRM_1");
-        const Names reads = Reads();
-        ASSERT_EQ(reads.size(), tool ? 37u : 34u);
-        EXPECT_EQ(Names(reads.begin(), reads.begin() + 5), (Names{"bitmaps\\8bg1.bmp", "bitmaps\\8b1u.bmp",
-                                                                  "bitmaps\\8b1f.bmp", "bitmaps\\8b1d.bmp",
-                                                                  "bitmaps\\8bindx8u.bmp"}));
-        EXPECT_EQ(reads[7], "bitmaps\\8b4u.bmp");
-        EXPECT_EQ(reads[10], tool ? "bitmaps\\8b5u.bmp" : "bitmaps\\8b6u.bmp");
-        EXPECT_EQ(reads.back(), "bitmaps\\8bgamespyd.bmp");
-        EXPECT_EQ(window.buttons()[kRegistrationButton].upImage.empty(), !tool);
-        EXPECT_EQ(window.buttons()[kRegistrationButton].inactive, tool ? 0 : 1);
-        EXPECT_EQ(window.buttons()[kReservedButton].inactive, 1);
-        EXPECT_EQ(window.buttons()[kUninstallButton].inactive, 1);
-    }
+    if (tool)
+        RegistrationTool();
+    StartUp();
+    EXPECT_EQ(state.discLabel, "IRM_1");
+    const Names reads = system.Calls("read ");
+    ASSERT_EQ(reads.size(), tool ? 37u : 34u);
+    EXPECT_EQ(Names(reads.begin(), reads.begin() + 5), (Names{"bitmaps\\8bg1.bmp", "bitmaps\\8b1u.bmp", "bitmaps\\8b1f.bmp",
+                                                              "bitmaps\\8b1d.bmp", "bitmaps\\8bindx8u.bmp"}));
+    EXPECT_EQ(reads[10], tool ? "bitmaps\\8b5u.bmp" : "bitmaps\\8b6u.bmp");
+    EXPECT_EQ(reads.back(), "bitmaps\\8bgamespyd.bmp");
+    EXPECT_EQ(window.buttons()[kRegistrationButton].upImage.empty(), !tool);
+    EXPECT_EQ(window.buttons()[kRegistrationButton].inactive, tool ? 0 : 1);
+    EXPECT_EQ(window.buttons()[kReservedButton].inactive + window.buttons()[kUninstallButton].inactive, 2);
+    system.log.clear();
+    window.PaintWindow(system);
+    EXPECT_EQ(Drawn(true)[3], tool ? "5 up at 400,160 230x30" : "4 up at 400,80 230x30");
 }
 
 INSTANTIATE_TEST_SUITE_P(ToolOrNot, StartUpWithTool, testing::Bool());
 
-TEST_F(Window, PaletteIsTheLastReadableFilesAndEveryReplacedOneIsDeleted)
+TEST_F(Window, PaletteIsTheLastReadableFilesAndEveryOneIsDeletedAtTheEnd)
 {
     system.pictures.erase("bitmaps\\8bgamespyd.bmp");
     bitmaps::Layout sixteen;
@@ -111,8 +95,7 @@ TEST_F(Window, PaletteIsTheLastReadableFilesAndEveryReplacedOneIsDeleted)
     EXPECT_EQ(system.palettes.at(images.windowPalette()->handle()).size(), 16u);
     EXPECT_EQ(system.palettes.size(), 1u);
     window.ReleaseImages();
-    EXPECT_TRUE(system.palettes.empty());
-    EXPECT_TRUE(window.buttons().backgroundImage.empty());
+    EXPECT_TRUE(system.palettes.empty() && window.buttons().backgroundImage.empty());
 }
 
 TEST_F(Window, PaintDrawsTheBackgroundTheShownButtonsAndTheFocusInOneBracket)
@@ -120,10 +103,12 @@ TEST_F(Window, PaintDrawsTheBackgroundTheShownButtonsAndTheFocusInOneBracket)
     StartUp();
     system.log.clear();
     window.PaintWindow(system);
-    EXPECT_EQ(Drawn(), (Names{"background", "1 up", "2 up", "4 up", "6 up", "7 up", "9 up", "11 up", "12 up", "13 up"}));
-    EXPECT_EQ(Names(system.log.begin(), system.log.begin() + 2), (Names{"GetDC", "BeginPaint"}));
-    EXPECT_EQ(Names(system.log.end() - 2, system.log.end()), (Names{"EndPaint", "ReleaseDC"}));
-
+    EXPECT_EQ(system.log.front() + " " + system.log[1] + " " + system.log[system.log.size() - 2] + " " + system.log.back(),
+              "GetDC BeginPaint EndPaint ReleaseDC");
+    EXPECT_EQ(Drawn(true), (Names{"background at 0,0 640x452", "1 up at 400,40 230x30", "2 up at 400,120 230x30",
+                              "4 up at 400,80 230x30", "6 up at 56,8 240x150", "7 up at 146,374 120x70",
+                              "9 up at 400,160 230x30", "11 up at 295,353 75x90", "12 up at 399,384 230x55",
+                              "13 up at 25,379 120x60"}));
     system.InstallGame("C:\\Games\\Ironmarch");
     RegistrationTool();
     window.OnActivateApp(system, true);
@@ -131,8 +116,10 @@ TEST_F(Window, PaintDrawsTheBackgroundTheShownButtonsAndTheFocusInOneBracket)
     Drawn();
     window.PaintWindow(system);
     // The registration button was absent at start-up: shown, but with no picture.
-    EXPECT_EQ(Drawn(), (Names{"background", "8 up", "10 up", "2 up", "4 up", "6 up", "7 up", "9 up", "11 up", "12 up",
-                              "13 up", "8 focus"}));
+    EXPECT_EQ(Drawn(true), (Names{"background at 0,0 640x452", "8 up at 400,40 230x30", "10 up at 400,200 230x30",
+                              "2 up at 400,120 230x30", "4 up at 400,80 230x30", "6 up at 56,8 240x150",
+                              "7 up at 146,374 120x70", "9 up at 400,240 230x30", "11 up at 295,353 75x90",
+                              "12 up at 399,384 230x55", "13 up at 25,379 120x60", "8 focus at 400,40 230x30"}));
 }
 
 TEST_F(Window, EraseRealisesThePaletteFirstAndNothingIsRealisedWithoutABackground)
@@ -140,14 +127,11 @@ TEST_F(Window, EraseRealisesThePaletteFirstAndNothingIsRealisedWithoutABackgroun
     StartUp();
     system.log.clear();
     window.OnEraseBackground(system);
-    EXPECT_EQ(Names(system.log.begin(), system.log.begin() + 5),
-              (Names{"GetDC", "SelectPalette foreground", "RealizePalette", "SelectPalette background", "ReleaseDC"}));
-    EXPECT_EQ(Drawn().front(), "background");
-
+    EXPECT_EQ(Names(system.log.begin(), system.log.begin() + 6), (Names{"GetDC", "SelectPalette foreground", "RealizePalette",
+                                                                       "SelectPalette background", "ReleaseDC", "GetDC"}));
     system.pictures.erase("bitmaps\\8bg1.bmp");
     LauncherWindow bare{state, *this, images, *this};
-    bare.InitButtonTable();
-    bare.LoadButtonBitmaps();
+    bare.InitButtonTable(), bare.LoadButtonBitmaps();
     system.log.clear();
     bare.RealizeWindowPalette(system);
     EXPECT_TRUE(system.log.empty());
@@ -163,7 +147,7 @@ TEST_F(Window, HitTestExcludesEveryEdge)
         {500, 70, 0},   {401, 175, 9},  {401, 160, 0},  {57, 9, 6},     {56, 9, 0},     {200, 400, 7}, {300, 400, 11},
         {500, 400, 12}, {100, 400, 13}, {500, 95, 4},   {500, 135, 2},  {10, 10, 0},    {500, 215, 0}, {628, 400, 12},
         {629, 400, 0},  {300, 442, 11}, {300, 443, 0},  {295, 100, 6},  {296, 100, 0},  {147, 400, 7}, {146, 400, 0},
-        {26, 400, 13},  {25, 400, 0},
+        {26, 400, 13},  {25, 400, 0},   {401, 81, 4},   {401, 80, 0},   {401, 121, 2},  {401, 120, 0},
     };
     for (const auto& c : cases)
         EXPECT_EQ(window.HitTest(c.x, c.y), c.id) << c.x << "," << c.y;
@@ -173,67 +157,61 @@ TEST_F(Window, ActivationReadsTheInstallationAndMovesTheColumn)
 {
     system.InstallGame("C:\\Games\\Ironmarch");
     StartUp();
-    EXPECT_EQ(window.HitTest(500, 175), 0);  // uninstall's row stays inactive until the first activation
-    EXPECT_EQ(window.HitTest(500, 55), 8);
+    const auto column = [&] {
+        std::string ids;
+        for (int y = 55; y <= 255; y += 40)
+            ids += std::to_string(window.HitTest(401, y)) + " ";
+        return ids + std::to_string(window.HitTest(401, 161)) + " " + std::to_string(window.HitTest(401, 201));
+    };
+    EXPECT_EQ(column(), "8 4 2 0 9 0 0 9");  // uninstall's row stays inactive until the first activation
     window.OnActivateApp(system, true);
-    EXPECT_EQ(window.HitTest(500, 175), 10);
-    EXPECT_EQ(window.HitTest(500, 215), 9);
-
+    EXPECT_EQ(column(), "8 4 2 10 9 0 10 9");
     RegistrationTool();
     window.OnActivateApp(system, true);
-    EXPECT_EQ(window.HitTest(500, 175), 0);  // registration: shown, but absent at start-up
-    EXPECT_EQ(window.HitTest(500, 215), 10);
-    EXPECT_EQ(window.HitTest(500, 255), 9);  // quit moved down
+    EXPECT_EQ(column(), "8 4 2 0 10 9 0 10");  // registration: shown, but absent at start-up
     system.files.clear();
     system.registry.clear();
-    window.OnActivateApp(system, true);
+    window.OnActivateApp(system, true);  // the installation, once found, stays; the gap stays too
+    EXPECT_EQ(column(), "8 4 2 0 10 9 0 10");
     EXPECT_FALSE(state.registrationToolPresent);
-    EXPECT_TRUE(state.gameInstalled);  // once found, the installation stays for this run
-    EXPECT_EQ(window.buttons().columnOffset, 40);  // the gap stays
-    EXPECT_EQ(window.HitTest(500, 215), 10);
-    EXPECT_EQ(window.HitTest(500, 255), 9);
-    EXPECT_EQ(window.HitTest(500, 175), 0);
-
     system.log.clear();
     window.OnActivateApp(system, false);  // deactivation changes nothing
     EXPECT_TRUE(system.log.empty());
 }
 
-// Install at (500, 55), readme at (500, 95), DirectX at (500, 135), background at (10, 300).
+// Install at (500, 55), readme at (500, 95), DirectX at (500, 135), background at (10, 300):
+// the event, where, what is drawn, the focus, the pressed button and the commands run so far.
 struct Step {
-    char event;  // 'm'ove, 'p'ress, 'r'elease
+    char event;
     int x, y;
     Names drawn;
     int focus, pressed;
     std::vector<int> ran;
 };
+void PrintTo(const Step& step, std::ostream* out)
+{
+    *out << step.event << "(" << step.x << "," << step.y << ")";
+}
 const std::vector<std::vector<Step>> kScripts = {
     {{'m', 500, 55, {"1 focus"}, 1, 0, {}}, {'m', 505, 56, {}, 1, 0, {}}, {'p', 0, 0, {"1 down"}, 1, 1, {}},
      {'m', 510, 60, {}, 1, 1, {}}, {'r', 0, 0, {"1 focus"}, 1, 0, {1}}},
     // Slide from A onto B and release: nothing runs.
-    {{'m', 500, 55, {"1 focus"}, 1, 0, {}}, {'p', 0, 0, {"1 down"}, 1, 1, {}},
-     {'m', 500, 95, {"4 focus", "1 up"}, 4, 1, {}}, {'r', 0, 0, {}, 4, 0, {}}},
+    {{'m', 500, 55, {"1 focus"}, 1, 0, {}}, {'p', 0, 0, {"1 down"}, 1, 1, {}}, {'m', 500, 95, {"4 focus", "1 up"}, 4, 1, {}},
+     {'r', 0, 0, {}, 4, 0, {}}},
     // Onto B and back onto A: A's focus picture, then its command.
-    {{'m', 500, 55, {"1 focus"}, 1, 0, {}}, {'p', 0, 0, {"1 down"}, 1, 1, {}},
-     {'m', 500, 95, {"4 focus", "1 up"}, 4, 1, {}}, {'m', 500, 55, {"1 focus", "4 up"}, 1, 1, {}},
-     {'r', 0, 0, {"1 focus"}, 1, 0, {1}}},
+    {{'m', 500, 55, {"1 focus"}, 1, 0, {}}, {'p', 0, 0, {"1 down"}, 1, 1, {}}, {'m', 500, 95, {"4 focus", "1 up"}, 4, 1, {}},
+     {'m', 500, 55, {"1 focus", "4 up"}, 1, 1, {}}, {'r', 0, 0, {"1 focus"}, 1, 0, {1}}},
     // Over the background the press is dropped.
     {{'m', 500, 55, {"1 focus"}, 1, 0, {}}, {'p', 0, 0, {"1 down"}, 1, 1, {}}, {'m', 10, 300, {"1 up"}, 0, 0, {}},
      {'m', 500, 55, {"1 focus"}, 1, 0, {}}, {'r', 0, 0, {}, 1, 0, {}}},
     // Pressed over B, then pressed again on B; then a third button.
-    {{'m', 500, 55, {"1 focus"}, 1, 0, {}}, {'p', 0, 0, {"1 down"}, 1, 1, {}},
-     {'m', 500, 95, {"4 focus", "1 up"}, 4, 1, {}}, {'p', 0, 0, {"4 down"}, 4, 4, {}},
-     {'r', 0, 0, {"4 focus"}, 4, 0, {4}}, {'p', 0, 0, {"4 down"}, 4, 4, {4}},
+    {{'m', 500, 55, {"1 focus"}, 1, 0, {}}, {'p', 0, 0, {"1 down"}, 1, 1, {}}, {'m', 500, 95, {"4 focus", "1 up"}, 4, 1, {}},
+     {'p', 0, 0, {"4 down"}, 4, 4, {}}, {'r', 0, 0, {"4 focus"}, 4, 0, {4}}, {'p', 0, 0, {"4 down"}, 4, 4, {4}},
      {'m', 500, 135, {"2 focus", "4 up"}, 2, 4, {4}}},
     {{'m', 10, 300, {}, 0, 0, {}}, {'p', 0, 0, {}, 0, 0, {}}, {'r', 0, 0, {}, 0, 0, {}}},
     {{'m', 500, 55, {"1 focus"}, 1, 0, {}}, {'r', 0, 0, {}, 1, 0, {}}},
     {{'p', 0, 0, {}, 0, 0, {}}, {'r', 0, 0, {}, 0, 0, {}}},
 };
-
-void PrintTo(const Step& step, std::ostream* out)
-{
-    *out << step.event << "(" << step.x << "," << step.y << ")";
-}
 
 struct PointerStateTable : Window, testing::WithParamInterface<std::vector<Step>> {};
 
@@ -241,57 +219,40 @@ TEST_P(PointerStateTable, Transitions)
 {
     StartUp();
     Drawn();
-    const std::vector<Step>& steps = GetParam();
-    for (std::size_t i = 0; i < steps.size(); ++i) {
-        const Step& s = steps[i];
-        if (s.event == 'm')
-            window.OnMouseMove(system, s.x, s.y);
-        else if (s.event == 'p')
-            window.OnLButtonDown(system);
-        else
-            window.OnLButtonUp(system);
-        EXPECT_EQ(Drawn(), s.drawn) << "step " << i << " (" << s.event << ")";
-        EXPECT_EQ(window.focusButton(), s.focus) << "step " << i;
-        EXPECT_EQ(window.pressedButton(), s.pressed) << "step " << i;
-        EXPECT_EQ(ran, s.ran) << "step " << i;
+    for (const Step& s : GetParam()) {
+        Pointer(s.event, s.x, s.y);
+        EXPECT_EQ(Drawn(), s.drawn) << s.event << " at " << s.x << "," << s.y;
+        EXPECT_EQ(std::vector<int>({window.focusButton(), window.pressedButton()}), std::vector<int>({s.focus, s.pressed}));
+        EXPECT_EQ(ran, s.ran);
     }
 }
 
 INSTANTIATE_TEST_SUITE_P(Scripts, PointerStateTable, testing::ValuesIn(kScripts));
 
-TEST_F(Window, EscapeSpaceAndAClosingCommandWakeTheLoop)
+TEST_F(Window, EscapeSpaceAndAClosingCommandWakeTheLoopAndAnInactiveMovePaintsFirst)
 {
     StartUp();
     for (unsigned key : {13u, 65u, 0x70u, 9u})
         window.OnKeyDown(system, key);
     EXPECT_FALSE(state.quitPending);
-    EXPECT_EQ(system.Count("WakeMessageLoop"), 0u);
     for (unsigned key : {27u, 32u}) {
         state.quitPending = false;
         window.OnKeyDown(system, key);
         EXPECT_TRUE(state.quitPending) << key;
     }
     EXPECT_EQ(system.Count("WakeMessageLoop"), 2u);
-    // A command run from a sent message must not leave the loop asleep.
-    for (bool closes : {false, true}) {
+    for (bool closes : {false, true}) {  // a command run from a sent message must not leave the loop asleep
         quitOnRun = closes;
         system.log.clear();
-        window.OnMouseMove(system, 500, 95);
-        window.OnLButtonDown(system);
-        window.OnLButtonUp(system);
+        Pointer('m', 500, 95), Pointer('p'), Pointer('r');
         EXPECT_EQ(system.Count("WakeMessageLoop"), closes ? 1u : 0u);
     }
-}
-
-TEST_F(Window, MoveWhileInactiveLetsThePendingPaintHappenFirst)
-{
-    StartUp();
     system.hasFocus = false;
     system.log.clear();
-    window.OnMouseMove(system, 500, 55);
+    Pointer('m', 500, 55);
     EXPECT_EQ(Names(system.log.begin(), system.log.begin() + 2), (Names{"GetDC", "UpdateWindow"}));
     system.hasFocus = true;
-    window.OnMouseMove(system, 500, 95);
+    Pointer('m', 500, 135);
     EXPECT_EQ(system.Count("UpdateWindow"), 1u);
 }
 

@@ -51,12 +51,8 @@ TEST(StartProgram, ProgramNeedingElevationGoesThroughTheShell)
             }
             system.nextStart = {false, win32values::kErrorElevationRequired};
             EXPECT_TRUE(StartProgram(system, system, c.program, c.commandLine, "D:\\", wait).started);
-            ASSERT_EQ(system.starts.size(), 2u);
-            const fake::Start& shell = system.starts[1];
-            EXPECT_EQ(shell.kind + " " + shell.application + " | " + shell.commandLine,
-                      std::string("ShellExecuteEx ") + c.file + " | " + c.parameters);
-            EXPECT_EQ(shell.directory, "D:\\");
-            EXPECT_EQ(shell.wait, wait);
+            EXPECT_EQ(system.Calls("ShellExecuteEx "),
+                      fake::Log{std::string(c.file) + " | " + c.parameters + " | D:\\" + (wait ? " wait" : "")});
         }
     }
 }
@@ -68,7 +64,7 @@ TEST(StartProgram, OtherFailuresAndAFailedFallbackAreFailedStarts)
     const platform::StartResult failed = StartProgram(system, system, "dxsetup.exe", nullptr, "E:\\DirectX");
     EXPECT_FALSE(failed.started);
     EXPECT_EQ(failed.error, 2u);
-    EXPECT_EQ(system.log, fake::Log{"CreateProcess dxsetup.exe | (null) | E:\\DirectX"});
+    EXPECT_EQ(system.log, fake::Log{"CreateProcess dxsetup.exe | (null) | E:\\DirectX @D:\\"});
     system.nextStart = {false, win32values::kErrorElevationRequired};
     system.nextShellStart = {false, 1223};  // the user said no
     EXPECT_EQ(StartProgram(system, system, nullptr, "setup.exe", nullptr).error, 1223u);
@@ -79,9 +75,9 @@ TEST(StartProgram, OtherFailuresAndAFailedFallbackAreFailedStarts)
 
 TEST(OpenWebPage, EachShellResultHasItsText)
 {
+    const char* jump = "Unable to jump to URL.";
     const std::pair<std::intptr_t, const char*> cases[] = {
-        {33, nullptr},
-        {42, nullptr},
+        {33, nullptr}, {42, nullptr}, {1, jump}, {4, jump}, {25, jump}, {-1, jump},
         {0, "The operating system is out of memory or resources."},
         {2, "The specified file was not found."},
         {3, "The specified path was not found"},
@@ -89,29 +85,21 @@ TEST(OpenWebPage, EachShellResultHasItsText)
         {8, "There was not enough memory to complete the operation."},
         {11, "The .EXE file is invalid (non-Win32 .EXE or error in .EXE image)."},
         {26, "A sharing violation occurred."},
-        {27, "The filename association is incomplete or invalid.\r\n(You need to have a default Internet browser "
-             "installed)"},
+        {27, "The filename association is incomplete or invalid.\r\n(You need to have a default Internet browser installed)"},
         {28, "The DDE transaction could not be completed because the request timed out."},
         {29, "The DDE transaction failed."},
         {30, "The DDE transaction could not be completed because other DDE transactions were being processed."},
         {31, "There is no application associated with the given file name extension."},
         {32, "The specified dynamic-link library was not found."},
-        {1, "Unable to jump to URL."},
-        {4, "Unable to jump to URL."},
-        {25, "Unable to jump to URL."},
-        {-1, "Unable to jump to URL."},
     };
     for (const auto& c : cases) {
         fake::System system;
         system.documentResult = c.first;
         OpenWebPage(system, system, "http://www.example.com/");
-        EXPECT_EQ(system.log.front(), "open http://www.example.com/");
-        ASSERT_EQ(system.boxes.size(), c.second ? 1u : 0u) << c.first;
-        if (c.second != nullptr) {
-            EXPECT_EQ(system.boxes[0].text, c.second);
-            EXPECT_EQ(system.boxes[0].caption, "IronmarchLauncher");
-            EXPECT_EQ(system.boxes[0].style, 0x10u);
-        }
+        fake::Log expected{"open http://www.example.com/"};
+        if (c.second != nullptr)
+            expected.push_back(std::string("MessageBox IronmarchLauncher: ") + c.second + " [16]");
+        EXPECT_EQ(system.log, expected) << c.first;
     }
 }
 
@@ -140,27 +128,18 @@ TEST(RegistrationTool, ProbedAndStartedInItsFolderWhichIsAlwaysLeftAgain)
         EXPECT_EQ(system.currentDirectory, c.current);
         const bool saved = c.current.size() < 260;
         EXPECT_EQ(system.Count("chdir"), saved ? 4u : 0u);
-        ASSERT_EQ(system.starts.size(), saved ? 1u : 0u);
-        if (saved) {
-            EXPECT_EQ(system.starts[0].application, "reg32.exe");
-            EXPECT_EQ(system.starts[0].currentDirectory, c.folder.empty() ? c.current : c.folder);
-            EXPECT_FALSE(system.starts[0].wait);
-        }
+        EXPECT_EQ(system.Calls("CreateProcess "),
+                  saved ? fake::Log{"reg32.exe | (null) | (null) @" + (c.folder.empty() ? c.current : c.folder)} : fake::Log{});
     }
 }
 
-TEST(VolumeRootFor, DriveWithItsColonGetsItsSeparator)
+TEST(VolumeRootFor, DriveWithItsColonGetsItsSeparatorAndTooLongIsRefused)
 {
-    const struct {
-        const char* drive;
-        bool ok;
-        const char* root;
-    } cases[] = {{"E:", true, "E:\\"}, {"e:", true, "e:\\"}, {"E:\\", true, "E:\\"},
-                 {"E", true, "E"},     {"", true, ""},       {"E:\\DirectX", false, ""}};
-    for (const auto& c : cases) {
+    for (const auto& c : std::vector<std::pair<const char*, const char*>>{
+             {"E:", "E:\\"}, {"e:", "e:\\"}, {"E:\\", "E:\\"}, {"E", "E"}, {"", ""}, {"E:\\DirectX", nullptr}}) {
         char root[4] = "###";
-        EXPECT_EQ(platform::VolumeRootFor(c.drive, root, sizeof root), c.ok) << c.drive;
-        EXPECT_STREQ(root, c.root) << c.drive;
+        EXPECT_EQ(platform::VolumeRootFor(c.first, root, sizeof root), c.second != nullptr) << c.first;
+        EXPECT_STREQ(root, c.second ? c.second : "") << c.first;
     }
 }
 

@@ -2,11 +2,9 @@
 // decisions above it, where a fake could only assume it.
 #include <gtest/gtest.h>
 
-#include <cstdio>
 #include <fstream>
 #include <string>
 
-#include "commands/ProgramStarter.h"
 #include "platform/win32/Win32Platform.h"
 
 namespace {
@@ -20,7 +18,7 @@ std::string Scratch(const char* name)
     return std::string(temp) + name;
 }
 
-std::string TestDirectory()  // where windows_tests.exe and logargs.exe lie
+std::string TestDirectory()  // where windows_tests.exe lies
 {
     char path[MAX_PATH];
     GetModuleFileNameA(NULL, path, MAX_PATH);
@@ -70,40 +68,11 @@ TEST(Registry, TellsAMissingKeyFromAMissingOrOversizedValue)
     RegDeleteKeyA(HKEY_LOCAL_MACHINE, keyName);
 }
 
-TEST(Processes, CommandLineAndDirectoryReachTheProgramAndAMissingOneGivesTheSystemsError)
-{
-    const std::string log = Scratch("ironmarch-starts.log"), directory = Scratch("");
-    SetEnvironmentVariableA("IRONMARCH_STANDIN_LOG", log.c_str());
-    win32::Processes processes;
-    win32::Files files;
-    const std::string line = "\"" + TestDirectory() + "\\logargs.exe\" /x \"two words\"";
-    const platform::StartResult started = StartProgram(processes, files, nullptr, line.c_str(), directory.c_str(), true);
-    ASSERT_TRUE(started.started) << "error " << started.error;
-    std::ifstream in(log);
-    std::string program, commandLine, workingDirectory;
-    std::getline(in, program, '\t'), std::getline(in, commandLine, '\t'), std::getline(in, workingDirectory);
-    EXPECT_EQ(commandLine, line);
-    workingDirectory.erase(workingDirectory.find_last_not_of("\r\\") + 1);
-    EXPECT_EQ(lstrcmpiA(workingDirectory.c_str(), directory.substr(0, directory.size() - 1).c_str()), 0)
-        << workingDirectory;
-    in.close();
-    DeleteFileA(log.c_str());
-    SetEnvironmentVariableA("IRONMARCH_STANDIN_LOG", NULL);
-
-    const platform::StartResult missing = StartProgram(processes, files, nullptr, "ironmarch-no-such.exe", nullptr);
-    EXPECT_FALSE(missing.started);
-    EXPECT_EQ(missing.error, static_cast<std::uint32_t>(ERROR_FILE_NOT_FOUND));
-    EXPECT_FALSE(processes.SystemErrorText(missing.error).empty());
-    EXPECT_FALSE(StartProgram(processes, files, nullptr, "", nullptr).started);
-}
-
-TEST(Resources, TheExeCarriesItsIconSoundAndAnAsInvokerManifest)
+TEST(Resources, TheExeRunsAsInvoker)
 {
     const std::string exe = TestDirectory() + "\\..\\..\\IronmarchLauncher.exe";
     HMODULE module = LoadLibraryExA(exe.c_str(), NULL, LOAD_LIBRARY_AS_DATAFILE);
     ASSERT_NE(module, static_cast<HMODULE>(NULL)) << exe;
-    EXPECT_NE(FindResourceA(module, MAKEINTRESOURCEA(128), MAKEINTRESOURCEA(14)), static_cast<HRSRC>(NULL));
-    EXPECT_NE(FindResourceA(module, "IDR_WAVE1", "WAVE"), static_cast<HRSRC>(NULL));
     HRSRC manifest = FindResourceA(module, MAKEINTRESOURCEA(1), MAKEINTRESOURCEA(24));
     ASSERT_NE(manifest, static_cast<HRSRC>(NULL));
     const std::string text(static_cast<const char*>(LockResource(LoadResource(module, manifest))),
