@@ -57,7 +57,7 @@ const Rung kRungs[] = {
 
 void PrintTo(const Rung& rung, std::ostream* out)
 {
-    *out << "NT " << rung.osMajor << " without";
+    *out << "NT " << rung.osMajor << (rung.absent.empty() ? " with everything" : " without");
     for (const std::string& name : rung.absent)
         *out << " " << name;
 }
