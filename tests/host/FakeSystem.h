@@ -102,19 +102,27 @@ public:
     int ScreenHeight() override { return 768; }
     bool GetVersion(std::uint32_t size, platform::VersionInfo* info) override
     {
-        return Note("GetVersionEx " + std::to_string(size)), versionRecordsAnswered.count(size) && (*info = version, true);
+        Note("GetVersionEx " + std::to_string(size));
+        if (versionRecordsAnswered.count(size) == 0)
+            return false;
+        *info = version;
+        return true;
     }
     bool HasEnvironmentVariable(const char* name) override { return environment.count(name) != 0; }
     void SetEnvironmentText(const char* name, const char* value) override
     {
         Note(std::string("SetEnvironment ") + name + "=" + Show(value));
-        value ? void(environment[name] = value) : void(environment.erase(name));
+        if (value != nullptr)
+            environment[name] = value;
+        else
+            environment.erase(name);
     }
     int ShowMessageBox(const char* text, const char* caption, unsigned style) override;
     int AppMessageBox(const char* text, unsigned style) override { return ShowMessageBox(text, "IronmarchLauncher", style); }
     int LoadResourceString(unsigned id, char* buffer, int size) override  // "string ID"
     {
-        return static_cast<int>(CopyOut("string " + std::to_string(id), buffer, static_cast<std::uint32_t>(size)));
+        const std::string text = "string " + std::to_string(id);
+        return text.size() < static_cast<std::size_t>(size) ? static_cast<int>(CopyOut(text, buffer, size)) : 0;
     }
     int RunInsertDiscDialog() override { return Note("InsertDiscDialog"), insertDiscDialog(); }
     unsigned DriveType(const char* root) override;
@@ -122,8 +130,11 @@ public:
     platform::WholeFile ReadWholeFile(const char* path, std::size_t padding) override;
     platform::PaletteHandle CreatePalette(const platform::PaletteColor* entries, std::uint16_t count) override
     {
-        return failPalette ? platform::PaletteHandle() : (palettes[platform::PaletteHandle(next_)].assign(entries, entries + count),
-                                                           platform::PaletteHandle(next_++));
+        if (failPalette)
+            return {};
+        const platform::PaletteHandle palette(next_++);
+        palettes[palette].assign(entries, entries + count);
+        return palette;
     }
     void DeletePalette(platform::PaletteHandle palette) override { palettes.erase(palette); }
     platform::PaletteHandle SelectPalette(platform::DeviceContext dc, platform::PaletteHandle palette, bool background) override;
