@@ -80,17 +80,16 @@ platform::DirectXRuntime::Object DirectXRuntime::Create(Creation what, Procedure
             coInitialize(NULL);
         if (coCreateInstance != nullptr)
             result = coCreateInstance(kClsidDirectMusic, NULL, CLSCTX_INPROC_SERVER, kIidDirectMusic, &object);
-        if (FAILED(result) || object == NULL) {
-            UninitializeCom();
-            return Object{};
-        }
-        comObject_ = AsObject(object);
         break;
     }
     }
-    if (FAILED(result) || object == NULL)
-        return Object{};
-    return AsObject(object);
+    const bool created = SUCCEEDED(result) && object != NULL;
+    if (what == Creation::DirectMusic) {
+        if (!created)
+            UninitializeCom();  // its Release would have done it
+        comObject_ = created ? AsObject(object) : Object{};
+    }
+    return created ? AsObject(object) : Object{};
 }
 
 platform::DirectXRuntime::Object DirectXRuntime::QueryInterface(Object object, Interface wanted)
