@@ -9,12 +9,9 @@ disc=$SCRATCH/disc
 copy_disc "$disc"
 cp "$logargs" "$disc/DirectX/dxsetup.exe"
 
-launch local "$disc"
-wait_window "$LAUNCHER_TITLE" >/dev/null
+open_launcher local "$disc"
 click_client 500 135
-code=$(wait_exit local)
-[ "$code" = 0 ] || fail "exit code $code after Install DirectX"
-wait_log_lines 1
+expect_exit local "Install DirectX"
 expect_start 1 "$(winpath "$disc")\\DirectX\\dxsetup.exe" 'DirectX\dxsetup.exe' "$(winpath "$disc")"
 
 # No local copy: the disc in drive E: is found by its label.
@@ -22,22 +19,18 @@ rm -r "$disc/DirectX"
 mkdir -p "$SCRATCH/cd/DirectX"
 cp "$logargs" "$SCRATCH/cd/DirectX/dxsetup.exe"
 add_cdrom e "$SCRATCH/cd" IRM_1
-launch fromdisc "$disc"
-wait_window "$LAUNCHER_TITLE" >/dev/null
+open_launcher fromdisc "$disc"
 click_client 500 135
-code=$(wait_exit fromdisc)
-[ "$code" = 0 ] || fail "exit code $code after Install DirectX from the disc"
-wait_log_lines 2
-expect_start 2 'E:\DirectX\dxsetup.exe' "*" 'E:\DirectX'
+expect_exit fromdisc "Install DirectX from the disc"
+expect_start 2 'E:\DirectX\dxsetup.exe' '"dxsetup.exe"' 'E:\DirectX'
 
 # Another disc in the drive: the dialog asks, Cancel keeps the launcher.
 echo OTHER_DISC >"$SCRATCH/cd/.windows-label"
 wineserver -k; wineserver -w
-launch nodisc "$disc"
-wait_window "$LAUNCHER_TITLE" >/dev/null
+open_launcher nodisc "$disc"
 click_client 500 135
 wait_window "Insert Disc" >/dev/null
-texts=$(window_texts "Insert Disc")
+texts=$(wininfo text "Insert Disc")
 grep -q "Please insert the Ironmarch CD 1 into your CD-ROM drive\." <<<"$texts" || fail "dialog reads: $texts"
 grep -qP "^Edit\t501\tE:$" <<<"$texts" || fail "drive box: $texts"
 # A drive that cannot be read: two warnings, each owned by the dialog, which
@@ -45,7 +38,7 @@ grep -qP "^Edit\t501\tE:$" <<<"$texts" || fail "drive box: $texts"
 xdotool type "Q:"
 key Return
 for warning in "could not be read" "is not the correct disc"; do
-    warned() { DETAIL=$(window_texts Warning); grep -q "$warning" <<<"$DETAIL"; }  # both warnings have one caption
+    warned() { DETAIL=$(wininfo text Warning); grep -q "$warning" <<<"$DETAIL"; }  # both warnings have one caption
     within 20 "no warning \"$warning\"" warned
     case $(wininfo window Warning) in *"owner=Insert Disc") ;; *) fail "warning: $(wininfo window Warning)" ;; esac
     case $(wininfo window "Insert Disc") in *"enabled=0"*) ;; *) fail "dialog: $(wininfo window "Insert Disc")" ;; esac
@@ -57,5 +50,4 @@ sleep 1
 has_exited nodisc && fail "the launcher closed after the wrong disc"
 [ "$(wc -l <"$STANDIN_LOG")" = 2 ] || fail "something was started after Cancel"
 [ "$(window_count "$LAUNCHER_TITLE")" = 1 ] || fail "the launcher's window is gone"
-key Escape
-wait_exit nodisc >/dev/null
+close_launcher nodisc

@@ -18,22 +18,22 @@ export IRONMARCH_INSTALL_DIR=$installed_dos
 forget_installation
 add_cdrom d "$cd_folder" "$label"
 printf '#!/bin/sh\necho "$1" >>"%s"\n' "$SCRATCH/browser.log" >"$SCRATCH/browser" && chmod +x "$SCRATCH/browser"
-reg_set_for_test 'HKCU\Software\Wine\WineBrowser' Browsers "$SCRATCH/browser"
+reg_set 'HKCU\Software\Wine\WineBrowser' Browsers "$SCRATCH/browser"
 WINEPREFIX=$SCRATCH/another-prefix bash -c 'exec -a IronmarchLauncher.exe sleep 300' &
 OTHER_PIDS="$OTHER_PIDS $!"
 
-# 1. The disc menu: Install, no Play, no Uninstall.
-launch_from_drive disc1 d
-wait_window "$LAUNCHER_TITLE" >/dev/null
-point_at 10 300
-expect_region 400 40 "$B/8b1u.bmp" "Install on the disc menu"
-expect_region 400 160 "$B/8b5u.bmp" "Register on the disc menu"
-expect_region 400 200 "$B/8bexitu.bmp" "Quit on the disc menu"
+# 1. The disc menu, pixel for pixel: Install, and the registration program
+# that the disc carries, so quit stands one row lower; no Play, no Uninstall.
+common=(8bindx8u.bmp:400,120 8b4u.bmp:400,80 8b6u.bmp:56,8 8b7u.bmp:146,374 8borbixu.bmp:295,353
+        8veltau.bmp:399,384 8bgamespyu.bmp:25,379)
+compose "$SCRATCH/disc-menu.png" "$B" "${common[@]}" 8b1u.bmp:400,40 8b5u.bmp:400,160 8bexitu.bmp:400,200
+open_launcher disc1 drive:d
+expect_region 0 0 "$SCRATCH/disc-menu.png" "the disc menu"
 save_stage 1-disc-menu
 # A second launcher restores the minimised first one and brings it forward.
 wininfo minimize "$LAUNCHER_TITLE"
-launch_from_drive second d
-[ "$(wait_exit second)" = 0 ] || fail "a second launcher beside the first ended with an error"
+launch second drive:d
+expect_exit second "a second launcher beside the first"
 case $(wininfo window "$LAUNCHER_TITLE") in *iconic=0*) ;; *) fail "the first launcher stayed minimised" ;; esac
 [ "$(wininfo foreground)" = "$LAUNCHER_TITLE" ] || fail "foreground beside the first launcher: $(wininfo foreground)"
 # The product page goes to the browser; the launcher stays.
@@ -43,20 +43,17 @@ within 20 "no browser started" test -s "$SCRATCH/browser.log"
 
 # 2. Install: setup runs, the launcher closes.
 click_client 500 55
-code=$(wait_exit disc1)
-[ "$code" = 0 ] || fail "exit code $code after Install"
+expect_exit disc1 "Install"
 setup=$(wait_window "Ironmarch Setup")
 
 # A second start while the installer's window is open.
-launch_from_drive during_setup d
-code=$(wait_exit during_setup)
-[ "$code" = 0 ] || fail "a launcher started during setup ended with $code"
+launch during_setup drive:d
+expect_exit during_setup "a launcher started during setup"
 [ "$(window_count "$LAUNCHER_TITLE")" = 0 ] || fail "a launcher window appeared during setup"
 [ "$(wininfo foreground)" = "Ironmarch Setup" ] || fail "foreground during setup: $(wininfo foreground)"
 save_stage 2-setup
 
-eval "$(xdotool getwindowgeometry --shell "$setup")"
-xdotool mousemove --sync $((X + 100)) $((Y + 60)) click 1
+click_window "$setup"
 
 # 3. The installed launcher comes up from the installation directory.
 wait_window "$LAUNCHER_TITLE" >/dev/null
@@ -66,50 +63,42 @@ for f in IronmarchLauncher.exe VXR.exe uninstall.exe readme.txt bitmaps/8bg1.bmp
     [ -f "$installed/$f" ] || fail "setup did not install $f"
 done
 point_at 10 300
-expect_region 400 40 "$B/8b8u.bmp" "Play on the installed menu"
-expect_region 400 160 "$B/8b10u.bmp" "Uninstall on the installed menu"
-expect_region 400 200 "$B/8bexitu.bmp" "Quit one row lower on the installed menu"
+compose "$SCRATCH/installed-menu.png" "$B" "${common[@]}" 8b8u.bmp:400,40 8b10u.bmp:400,160 8bexitu.bmp:400,200
+expect_region 0 0 "$SCRATCH/installed-menu.png" "the installed menu"
 save_stage 3-installed-menu
 
 # 4. With the registration program there, its button appears and the column moves down.
 key Escape
 wait_no_window "$LAUNCHER_TITLE"
-wait_launcher_processes 0
+within 20 "launchers still running" launchers_are 0
 mkdir -p "$installed/ereg"
 cp "$DISC/ereg/reg32.exe" "$installed/ereg/"
-launch registered "$installed"
-wait_window "$LAUNCHER_TITLE" >/dev/null
-point_at 10 300
+open_launcher registered "$installed"
 expect_region 400 160 "$B/8b5u.bmp" "Register on the installed menu"
 expect_region 400 200 "$B/8b10u.bmp" "Uninstall moved down"
 expect_region 400 240 "$B/8bexitu.bmp" "Quit moved down"
 
 # 5. Play: the game runs in the installation directory, the launcher closes.
 click_client 500 55
-code=$(wait_exit registered)
-[ "$code" = 0 ] || fail "exit code $code after Play"
+expect_exit registered "Play"
 game=$(wait_window "Ironmarch (TM)")
-wait_log_lines 1
-grep -qP "^VXR\.exe\tVXR\.exe\t\Q$installed_dos\E$" "$STANDIN_LOG" || fail "the game's start: $(cat "$STANDIN_LOG")"
+expect_start 2 VXR.exe VXR.exe "$installed_dos"  # after setup's own
 save_stage 4-game-running
 
 # A second start while the game runs.
-launch_from_drive during_game d
-code=$(wait_exit during_game)
-[ "$code" = 0 ] || fail "a launcher started during the game ended with $code"
+launch during_game drive:d
+expect_exit during_game "a launcher started during the game"
 [ "$(window_count "$LAUNCHER_TITLE")" = 0 ] || fail "a launcher window appeared during the game"
 [ "$(wininfo foreground)" = "Ironmarch (TM)" ] || fail "foreground during the game: $(wininfo foreground)"
-eval "$(xdotool getwindowgeometry --shell "$game")"
-xdotool mousemove --sync $((X + 100)) $((Y + 60)) click 1
+click_window "$game"
 wait_no_window "Ironmarch (TM)"
 
 # 6. From the disc again: the launcher hands over to the installation
 # directory, once, even when it is registered with a trailing separator; its
 # readme is the installed one, and a double click opens it once.
 reg_set "$APP_PATHS_KEY" Path "$installed_dos\\"
-launch_from_drive disc2 d
-code=$(wait_exit disc2)
-[ "$code" = 0 ] || fail "the disc's launcher ended with $code when the game was installed"
+launch disc2 drive:d
+expect_exit disc2 "the disc's launcher when the game was installed"
 wait_window "$LAUNCHER_TITLE" >/dev/null
 point_at 10 300
 expect_region 400 40 "$B/8b8u.bmp" "Play after the restart"
@@ -123,7 +112,7 @@ notepad_opened() { DETAIL=$(own_processes notepad); grep -qF "$expected" <<<"$DE
 within 20 "the restarted launcher's readme" notepad_opened
 sleep 2
 [ "$(own_processes 'notepad\.exe' | wc -l)" = 1 ] || fail "Notepads after a double click: $(own_processes notepad)"
-end_own_processes 'notepad\.exe'
+own_processes 'notepad\.exe' | while read -r pid _; do kill "$pid"; done
 
 # 7. Uninstall removes everything and the launcher closes.
 click_client 10 300
@@ -133,11 +122,8 @@ uninstalled() { DETAIL=$(ls -R "$installed" 2>&1 | head -5); ! [ -e "$installed"
 within 30 "after Uninstall" uninstalled
 
 # 8. A launcher started afterwards shows the disc menu again.
-launch_from_drive disc3 d
-wait_window "$LAUNCHER_TITLE" >/dev/null
-point_at 10 300
+open_launcher disc3 drive:d
 expect_region 400 40 "$B/8b1u.bmp" "Install after uninstalling"
 save_stage 5-disc-menu-again
 key Escape
-code=$(wait_exit disc3)
-[ "$code" = 0 ] || fail "exit code $code at the end"
+expect_exit disc3 "the end"

@@ -27,14 +27,19 @@ disc=$SCRATCH/disc
 copy_disc "$disc"
 cp "$logargs" "$disc/setup.exe"
 installed=$SCRATCH/Games/Ironmarch
-convert "$DISC/bitmaps/8b1u.bmp" "PNG24:$SCRATCH/install-up.png"
-convert "$DISC/bitmaps/8b8u.bmp" "PNG24:$SCRATCH/play-up.png"
 starts=0
+# A message box with this text, answered by a key: answered TITLE TEXT KEY
+answered() {
+    wait_window "$1" >/dev/null
+    wininfo text "$1" | grep -qF "$2" || fail "$version: \"$1\" reads $(wininfo text "$1")"
+    key "$3"
+    wait_no_window "$1"
+}
 
 while read -r version dlls install play; do
     [ -n "$version" ] || continue
     run=$version${dlls//[-=]/}  # names this row's launchers, whose exit codes land in files
-    wine_version "$version"
+    reg_set 'HKCU\Software\Wine' Version "$version"
 
     # Not installed: the disc's menu, and Install.
     forget_installation
@@ -42,57 +47,39 @@ while read -r version dlls install play; do
     window=$(wait_window "$LAUNCHER_TITLE")
     [ "$(geometry "$window")" = "190 156 644 456" ] || fail "$version: window at $(geometry "$window")"
     point_at 10 300  # off the buttons, which would show their focus pictures
-    expect_region 400 40 "$SCRATCH/install-up.png" "$version: the Install button"
+    expect_region 400 40 "$DISC/bitmaps/8b1u.bmp" "$version: the Install button"
     click_client 500 55
     if [ "$install" = warning ]; then
-        wait_window "Warning" >/dev/null
-        window_texts "Warning" | grep -q "Ironmarch will not run under Windows NT\." ||
-            fail "$version: the warning reads $(window_texts Warning)"
-        key Return
-        wait_no_window "Warning"
+        answered Warning "Ironmarch will not run under Windows NT." Return
         click_client 500 55
         sleep 1
         [ "$(window_count Warning)" = 0 ] || fail "$version: the warning came again"
         has_exited "install-$run" && fail "$version: the launcher closed after the warning"
-        key Escape
-        wait_exit "install-$run" >/dev/null
+        close_launcher "install-$run"
     else
-        [ "$(wait_exit "install-$run")" = 0 ] || fail "$version: exit code after Install"
+        expect_exit "install-$run" "$version: Install"
         starts=$((starts + 1))
-        wait_log_lines $starts
         expect_start $starts "$(winpath "$disc")\\setup.exe" setup.exe "$(winpath "$disc")"
     fi
-    said=$(tr -d '\r' <"$SCRATCH/install-$run.out")
-    if [ "$install" = setup2000 ]; then
-        [[ $said == *"Microsoft Windows 2000 "* ]] || fail "$version: classified other than Windows 2000/XP; said: $said"
-    else
-        [[ $said != *"Microsoft Windows 2000"* ]] || fail "$version: classified as Windows 2000/XP"
-    fi
+    classified=$(grep -q "Microsoft Windows 2000 " "$SCRATCH/install-$run.out" && echo setup2000 || echo other)
+    [ "$classified" = "$([ "$install" = setup2000 ] && echo setup2000 || echo other)" ] || fail "$version: classified as $classified"
 
     # Installed: Play.
     install_game_into "$installed"
     cp "$logargs" "$installed/VXR.exe"
     for dll in ddraw dinput d3d8 winmm; do cp "$WINDOWS_BUILD/tests/windows/planted.dll" "$installed/$dll.dll"; done
-    launch "play-$run" "$installed" WINEDLLOVERRIDES="${dlls#-}"
-    wait_window "$LAUNCHER_TITLE" >/dev/null
-    point_at 10 300
-    expect_region 400 40 "$SCRATCH/play-up.png" "$version: the Play button"
+    open_launcher "play-$run" "$installed" WINEDLLOVERRIDES="${dlls#-}"
+    expect_region 400 40 "$DISC/bitmaps/8b8u.bmp" "$version: the Play button"
     click_client 500 55
     if [ "$play" = game ]; then
-        [ "$(wait_exit "play-$run")" = 0 ] || fail "$version: exit code after Play"
+        expect_exit "play-$run" "$version: Play"
         starts=$((starts + 1))
-        wait_log_lines $starts
         expect_start $starts "$(winpath "$installed")\\VXR.exe" VXR.exe "$(winpath "$installed")"
     else
-        wait_window "Install DirectX 8.0a?" >/dev/null
-        window_texts "Install DirectX 8.0a?" | grep -qF "${play#ask:}  You must have at least DirectX 7 installed" ||
-            fail "$version: the question reads $(window_texts "Install DirectX 8.0a?")"
-        key n
-        wait_no_window "Install DirectX 8.0a?"
+        answered "Install DirectX 8.0a?" "${play#ask:}  You must have at least DirectX 7 installed" n
         sleep 1
         has_exited "play-$run" && fail "$version: the launcher closed after No"
-        key Escape
-        wait_exit "play-$run" >/dev/null
+        close_launcher "play-$run"
     fi
     echo "$version: paints, install $install, play $play"
 done <<<"$cases"
