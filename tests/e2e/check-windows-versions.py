@@ -3,9 +3,10 @@
 PROBABLY LOADS from Windows 98 to 11, and on 95 at most 'only with update'
 for msvcrt.dll (the Visual C++ runtime). No import may be a 9x stub, and the
 subsystem version stays 4.0, so that the 4.x loaders take the program.
-The launcher itself is a GUI program that imports only what its first frame
-needs from the libraries every Windows loads from its own system directory;
-WINMM, SHELL32, OLE32 and DirectX are loaded by full path when needed.
+The launcher itself is a GUI program, run as invoker, that imports only what
+its first frame needs from the libraries every Windows loads from its own
+system directory; WINMM, SHELL32, OLE32 and DirectX are loaded by full path
+when needed.
 usage: check-windows-versions.py CHECKER DISC-FOLDER"""
 import json
 import re
@@ -36,6 +37,7 @@ def problems(checker, exe):
         dump = subprocess.run(["i686-w64-mingw32-objdump", "-p", str(exe)], capture_output=True, text=True).stdout
         found += ["imports " + dll for dll in re.findall(r"DLL Name: (\S+)", dump) if dll.upper() not in LAUNCHER_DLLS]
         found += [] if data["header"]["subsystem"] == 2 else ["not a GUI program"]
+        found += [] if b'level="asInvoker"' in exe.read_bytes() else ["no manifest that runs it as invoker"]
     return found
 
 

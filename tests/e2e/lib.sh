@@ -7,21 +7,19 @@ UNINSTALL_KEY='HKLM\SOFTWARE\Microsoft\Windows\CurrentVersion\Uninstall\Ironmarc
 FAILURES=${IRONMARCH_FAILURES:-/tmp/ironmarch-failures}
 ADDED_CDROMS="" OTHER_PIDS=""  # drive letters and processes outside Wine that this test added
 
+# Says what went wrong and what the test saw: the screen, its windows, the
+# Windows processes, and every log and output of the test.
 fail() {
     trap - ERR  # the report below must not report itself
-    echo "FAIL: $*" >&2
+    local shot="$FAILURES/$(basename "${test_script:-test}" .sh)-$(date +%s).png" w
     mkdir -p "$FAILURES"
-    local shot="$FAILURES/$(basename "${test_script:-test}" .sh)-$(date +%s).png" w f
     import -window root "$shot" 2>/dev/null && echo "screen at the failure: $shot" >&2
-    echo "windows on the screen:" >&2
-    for w in $(xdotool search --onlyvisible --name '.' 2>/dev/null || true); do
-        echo "  $(xdotool getwindowname "$w") $(xdotool getwindowgeometry "$w" | tr '\n' ' ')" >&2
-    done
-    echo "Windows processes:" >&2
-    pgrep -af '\.exe' | sed 's/^/  /' >&2 || true
-    for f in "$SCRATCH"/*.log "$SCRATCH"/*.out; do
-        [ -f "$f" ] && { echo "--- $f" >&2; sed 's/^/  /' "$f" >&2; }
-    done
+    { echo "FAIL: $*"; echo "windows on the screen:"
+      for w in $(xdotool search --onlyvisible --name '.' 2>/dev/null || true); do
+          echo "  $(xdotool getwindowname "$w") $(xdotool getwindowgeometry "$w" | tr '\n' ' ')"
+      done
+      echo "Windows processes:"; pgrep -af '\.exe' | sed 's/^/  /'
+      tail -n +1 "$SCRATCH"/*.log "$SCRATCH"/*.out; } >&2 2>/dev/null
     exit 1
 }
 
@@ -47,15 +45,11 @@ cleanup() {
 # drive X as the disc's autorun would: launch NAME FOLDER [VAR=VALUE ...].
 # Its exit code lands in $SCRATCH/NAME.exit.
 launch() {
-    local name=$1 from=$2
+    local name=$1 from=$2 run=(wine IronmarchLauncher.exe)
     shift 2
-    case $from in
-        drive:*) local root="${from#drive:}:\\"
-            (env "$@" wine start /wait /d "$root" "${root}IronmarchLauncher.exe" >"$SCRATCH/$name.out" 2>&1
-             echo $? >"$SCRATCH/$name.exit") & ;;
-        *) (cd "$from" && env "$@" wine IronmarchLauncher.exe >"$SCRATCH/$name.out" 2>&1
-            echo $? >"$SCRATCH/$name.exit") & ;;
-    esac
+    [[ $from == drive:* ]] && run=(wine start /wait /d "${from#drive:}:\\" "${from#drive:}:\\IronmarchLauncher.exe") from=/
+    (cd "$from" && env "$@" "${run[@]}" >"$SCRATCH/$name.out" 2>&1
+     echo $? >"$SCRATCH/$name.exit") &
 }
 
 # Launches and waits for the window, with the pointer parked off the buttons

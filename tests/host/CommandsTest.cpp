@@ -122,21 +122,6 @@ TEST_F(Commands, PlayAsksForDirectXBelowSevenAndStartsTheGameFromSevenOn)
                                                      "Would you like to %s DirectX 8.0a now?");
 }
 
-TEST_F(Commands, GameStartsFromItsDirectoryAfterTheMutexGoesOnceAndFailuresAreShown)
-{
-    system.nextStart = {false, 2};
-    commands.PlayGame();
-    const fake::Log tail(system.log.end() - 4, system.log.end());
-    EXPECT_EQ(tail, (fake::Log{"chdir C:\\Games\\Ironmarch", "CloseMutex 119",
-                               "CreateProcess (null) | VXR.exe | (null) @C:\\Games\\Ironmarch",
-                               "MessageBox Setup.exe: system text for 2 [64]"}));
-    EXPECT_LT(system.IndexOf("FreeLibrary DINPUT.DLL"), system.IndexOf("chdir C:\\Games\\Ironmarch"));
-    EXPECT_TRUE(state.quitPending && state.gameLaunchStarted && !state.instanceMutex);
-    system.log.clear();
-    commands.PlayGame();
-    EXPECT_TRUE(system.log.empty());
-}
-
 TEST_F(Commands, InstallWarnsOnWindowsNtAndStartsSetupElsewhereOnlyOnce)
 {
     for (std::uint32_t major : {4u, 5u}) {

@@ -83,6 +83,10 @@ TEST(LoadDibImage, TableOfFiles)
         const CPalette* palette = images.windowPalette();
         EXPECT_EQ(palette ? static_cast<int>(system.palettes.at(palette->handle()).size()) : 0, c.entries) << "case " << i;
         EXPECT_EQ(system.palettes.size(), palette ? 1u : 0u);  // the earlier palette is gone
+        if (palette != nullptr) {  // the image's colours in order, blue, green and red from the file
+            const platform::PaletteColor second = system.palettes.at(palette->handle())[1];
+            EXPECT_EQ(second.red * 0x10000 + second.green * 0x100 + second.blue + second.flags, 0xFE0301) << "case " << i;
+        }
         images.DrawDibImage(platform::DeviceContext(1), platform::Rect{0, 0, 640, 452}, image,
                             platform::Rect{0, 0, 640, 452}, palette);
         EXPECT_EQ(system.calls, c.draws ? 1 : 0) << "case " << i;
@@ -90,74 +94,6 @@ TEST(LoadDibImage, TableOfFiles)
     Bytes past = bitmaps::Make(With([](Layout& l) { l.colorsUsed = 300; }));  // a colour table past the file
     past.resize(past.size() + 14);
     EXPECT_FALSE(DibDrawingFitsBlock(past.data() + 14, past.size() - 14));
-}
-
-TEST(LoadDibImage, WhatLeavesThePaletteAloneAndWhatClearsIt)
-{
-    using Change = void (*)(fake::System&);
-    const struct {
-        Change change;
-        bool loads, paletteKept, paletteCleared;
-    } cases[] = {
-        {[](fake::System& s) { s.pictures.erase("a.bmp"); }, false, true, false},
-        {[](fake::System& s) { s.failingReads.insert("a.bmp"); }, false, true, false},
-        {[](fake::System& s) { s.noMemory = true; }, false, false, true},
-        {[](fake::System& s) { s.failPalette = true; }, true, false, true},  // the image stays, without a palette
-    };
-    for (const auto& c : cases) {
-        fake::System system;
-        DibImages images(system, system);
-        system.pictures["a.bmp"] = bitmaps::Make(Layout());
-        const DibImage first = images.LoadDibImage("a.bmp");
-        const platform::PaletteHandle palette = images.windowPalette()->handle();
-        c.change(system);
-        EXPECT_EQ(!images.LoadDibImage("a.bmp").empty(), c.loads);
-        EXPECT_EQ(images.windowPalette() != nullptr && images.windowPalette()->handle() == palette, c.paletteKept);
-        EXPECT_EQ(images.windowPalette() == nullptr, c.paletteCleared);
-        EXPECT_EQ(system.palettes.size(), c.paletteKept ? 1u : 0u);
-    }
-}
-
-TEST(LoadDibImage, PaletteTakesTheImagesColoursInOrder)
-{
-    for (std::uint32_t headerSize : {40u, 12u}) {
-        fake::System system;
-        DibImages images(system, system);
-        Layout layout;
-        layout.headerSize = headerSize;
-        system.pictures["p.bmp"] = bitmaps::Make(layout);
-        const DibImage image = images.LoadDibImage("p.bmp");
-        const auto& entries = system.palettes.at(images.windowPalette()->handle());
-        for (int i : {0, 1, 100, 255}) {
-            EXPECT_EQ(entries[i].blue, i);
-            EXPECT_EQ(entries[i].green, static_cast<std::uint8_t>(i * 3));
-            EXPECT_EQ(entries[i].red, 255 - i);
-            EXPECT_EQ(entries[i].flags, 0);
-        }
-    }
-}
-
-TEST(DrawDibImage, BlockFromTheTopOfThePictureCountedFromTheBottomRowWithTheBackgroundPalette)
-{
-    fake::System system;
-    DibImages images(system, system);
-    Layout layout;
-    layout.width = 230;
-    layout.height = 60;
-    layout.colorsUsed = layout.tableEntries = 16;
-    system.pictures["b.bmp"] = bitmaps::Make(layout);
-    const DibImage image = images.LoadDibImage("b.bmp");
-    system.log.clear();
-    const platform::DeviceContext dc(0xD1);
-    EXPECT_EQ(images.DrawDibImage(dc, platform::Rect{400, 40, 630, 70}, image, platform::Rect{0, 0, 230, 30}, images.windowPalette()), 60);
-    const std::string palette = std::to_string(images.windowPalette()->handle().value());
-    // The top 30 rows, 60 - 30 from the bottom; the palette goes in as a background palette and the previous one comes back.
-    EXPECT_EQ(system.log, (fake::Log{"SelectPalette background",
-                                     "draw 7 at 400,40 230x30 from 0,30 rows 0+60 pixels +104 palette " + palette,
-                                     "SelectPalette background"}));
-    system.log.clear();
-    EXPECT_EQ(images.DrawDibImage(dc, platform::Rect{0, 0, 10, 10}, DibImage(), platform::Rect{0, 0, 10, 10}, nullptr), 0);
-    EXPECT_TRUE(system.log.empty());
 }
 
 }  // namespace

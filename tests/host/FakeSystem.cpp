@@ -21,11 +21,6 @@ Log System::Calls(const std::string& prefix) const
     return calls;
 }
 
-std::size_t System::IndexOf(const std::string& line) const
-{
-    return static_cast<std::size_t>(std::find(log.begin(), log.end(), line) - log.begin());
-}
-
 void System::InstallGame(const std::string& directory)
 {
     registry["SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\App Paths\\VXR.exe"]["Path"] = directory + '\0';
@@ -95,8 +90,7 @@ int System::ShowMessageBox(const char* text, const char* caption, unsigned style
     Note(std::string("MessageBox ") + caption + ": " + text + " [" + std::to_string(style) + "]");
     whileBoxShown();
     const int answer = answers.empty() ? 1 : answers.front();
-    if (!answers.empty())
-        answers.erase(answers.begin());
+    answers.erase(answers.begin(), answers.begin() + (answers.empty() ? 0 : 1));
     return answer;
 }
 
@@ -123,8 +117,7 @@ platform::WholeFile System::ReadWholeFile(const char* path, std::size_t padding)
     if (pictures.count(Lower(path)) == 0)
         return whole;
     const std::vector<unsigned char>& bytes = pictures[Lower(path)];
-    using Outcome = platform::WholeFile::Outcome;
-    whole.outcome = failingReads.count(Lower(path)) ? Outcome::ReadFailed : noMemory ? Outcome::NoMemory : Outcome::Read;
+    whole.outcome = platform::WholeFile::Outcome::Read;
     whole.length = whole.received = bytes.size();
     // Exactly the file and its padding, so that AddressSanitizer sees every read past them.
     whole.bytes.reset(new std::uint8_t[bytes.size() + padding]());

@@ -31,7 +31,6 @@ public:
     Log log;
     Log Calls(const std::string& prefix) const;          // those lines, without the prefix
     std::size_t Count(const std::string& prefix) const { return Calls(prefix).size(); }
-    std::size_t IndexOf(const std::string& line) const;  // log.size() when absent
 
     // The world: what is installed, running, inserted and answered.
     std::map<std::string, std::map<std::string, std::string>> registry;
@@ -56,8 +55,7 @@ public:
     std::function<int()> insertDiscDialog = [] { return 2; };
     std::map<char, Drive> drives;                                // by upper-case letter
     std::map<std::string, std::vector<unsigned char>> pictures;  // lower case
-    std::set<std::string> failingReads;
-    bool noMemory = false, failPalette = false, hasFocus = true;
+    bool hasFocus = true;
     std::map<platform::PaletteHandle, std::vector<platform::PaletteColor>> palettes;  // live ones
     std::set<std::string> absent;  // DirectX libraries, entry points, objects and interfaces
     std::set<std::uintptr_t> liveObjects, loadedModules;
@@ -103,19 +101,13 @@ public:
     bool GetVersion(std::uint32_t size, platform::VersionInfo* info) override
     {
         Note("GetVersionEx " + std::to_string(size));
-        if (versionRecordsAnswered.count(size) == 0)
-            return false;
-        *info = version;
-        return true;
+        return versionRecordsAnswered.count(size) != 0 && (*info = version, true);
     }
     bool HasEnvironmentVariable(const char* name) override { return environment.count(name) != 0; }
     void SetEnvironmentText(const char* name, const char* value) override
     {
         Note(std::string("SetEnvironment ") + name + "=" + Show(value));
-        if (value != nullptr)
-            environment[name] = value;
-        else
-            environment.erase(name);
+        value != nullptr ? void(environment[name] = value) : void(environment.erase(name));
     }
     int ShowMessageBox(const char* text, const char* caption, unsigned style) override;
     int AppMessageBox(const char* text, unsigned style) override { return ShowMessageBox(text, "IronmarchLauncher", style); }
@@ -130,8 +122,6 @@ public:
     platform::WholeFile ReadWholeFile(const char* path, std::size_t padding) override;
     platform::PaletteHandle CreatePalette(const platform::PaletteColor* entries, std::uint16_t count) override
     {
-        if (failPalette)
-            return {};
         const platform::PaletteHandle palette(next_++);
         palettes[palette].assign(entries, entries + count);
         return palette;

@@ -18,14 +18,6 @@ std::string Scratch(const char* name)
     return std::string(temp) + name;
 }
 
-std::string TestDirectory()  // where windows_tests.exe lies
-{
-    char path[MAX_PATH];
-    GetModuleFileNameA(NULL, path, MAX_PATH);
-    std::string directory = path;
-    return directory.substr(0, directory.find_last_of('\\'));
-}
-
 TEST(WholeFileReader, ReadsTheWholeFileWithZeroPaddingUnlessAnotherProgramWritesIt)
 {
     const std::string path = Scratch("ironmarch-whole.bin");
@@ -66,19 +58,6 @@ TEST(Registry, TellsAMissingKeyFromAMissingOrOversizedValue)
                   platform::Registry::ReadResult::ValueUnreadable) << value;
     }
     RegDeleteKeyA(HKEY_LOCAL_MACHINE, keyName);
-}
-
-TEST(Resources, TheExeRunsAsInvoker)
-{
-    const std::string exe = TestDirectory() + "\\..\\..\\IronmarchLauncher.exe";
-    HMODULE module = LoadLibraryExA(exe.c_str(), NULL, LOAD_LIBRARY_AS_DATAFILE);
-    ASSERT_NE(module, static_cast<HMODULE>(NULL)) << exe;
-    HRSRC manifest = FindResourceA(module, MAKEINTRESOURCEA(1), MAKEINTRESOURCEA(24));
-    ASSERT_NE(manifest, static_cast<HRSRC>(NULL));
-    const std::string text(static_cast<const char*>(LockResource(LoadResource(module, manifest))),
-                           SizeofResource(module, manifest));
-    EXPECT_NE(text.find("level=\"asInvoker\""), std::string::npos) << text;
-    FreeLibrary(module);
 }
 
 }  // namespace

@@ -5,7 +5,7 @@ swapped statements), rebuilds the host tests for each and runs them. A
 mutant the tests fail on is killed; one they pass survives. Prints the score
 and every survivor. Not part of CI: it takes a few minutes per 20 mutants.
 
-usage: tools/mutate [--count N] [--seed N] [--list] [FILE...]
+usage: tools/mutate.py [--count N] [--seed N] [--list] [FILE...]
 
 It works in a copy of the working tree (under /tmp), which stays untouched.
 """
