@@ -1,32 +1,22 @@
-# Install DirectX runs DirectX\dxsetup.exe beside the launcher; without it,
-# dxsetup.exe from the CD-ROM drive labelled IRM_1, in that drive's
-# \DirectX; with no such disc, the Insert Disc dialog asks for it, its
-# warnings are modal to it, and the launcher stays open when it ends
-# without the disc.
-forget_installation
-logargs=$WINDOWS_BUILD/tests/windows/logargs.exe
+# Install DirectX with no DirectX folder beside the launcher (a start from
+# beside it works as setup's does): dxsetup.exe from the CD-ROM drive
+# labelled IRM_1, in that drive's \DirectX; with no such disc, the Insert
+# Disc dialog asks for it, its warnings are modal to it, and the launcher
+# stays open when it ends without the disc.
 disc=$SCRATCH/disc
 copy_disc "$disc"
-cp "$logargs" "$disc/DirectX/dxsetup.exe"
-
-open_launcher local "$disc"
-click_client 500 135
-expect_exit local "Install DirectX"
-expect_start 1 "$(winpath "$disc")\\DirectX\\dxsetup.exe" 'DirectX\dxsetup.exe' "$(winpath "$disc")"
-
-# No local copy: the disc in drive E: is found by its label.
 rm -r "$disc/DirectX"
 mkdir -p "$SCRATCH/cd/DirectX"
-cp "$logargs" "$SCRATCH/cd/DirectX/dxsetup.exe"
+cp "$WINDOWS_BUILD/tests/windows/logargs.exe" "$SCRATCH/cd/DirectX/dxsetup.exe"
 add_cdrom e "$SCRATCH/cd" IRM_1
 open_launcher fromdisc "$disc"
 click_client 500 135
 expect_exit fromdisc "Install DirectX from the disc"
-expect_start 2 'E:\DirectX\dxsetup.exe' '"dxsetup.exe"' 'E:\DirectX'
+expect_start 1 'E:\DirectX\dxsetup.exe' '"dxsetup.exe"' 'E:\DirectX'
 
 # Another disc in the drive: the dialog asks, Cancel keeps the launcher.
 echo OTHER_DISC >"$SCRATCH/cd/.windows-label"
-wineserver -k; wineserver -w
+restart_wineserver
 open_launcher nodisc "$disc"
 click_client 500 135
 wait_window "Insert Disc" >/dev/null
@@ -44,10 +34,8 @@ for warning in "could not be read" "is not the correct disc"; do
     case $(wininfo window "Insert Disc") in *"enabled=0"*) ;; *) fail "dialog: $(wininfo window "Insert Disc")" ;; esac
     key Return
 done
-wait_no_window "Warning"
 wait_no_window "Insert Disc"
 sleep 1
 has_exited nodisc && fail "the launcher closed after the wrong disc"
-[ "$(wc -l <"$STANDIN_LOG")" = 2 ] || fail "something was started after Cancel"
-[ "$(window_count "$LAUNCHER_TITLE")" = 1 ] || fail "the launcher's window is gone"
+[ "$(wc -l <"$STANDIN_LOG")" = 1 ] || fail "something was started after Cancel"
 close_launcher nodisc

@@ -1,9 +1,8 @@
 # The player's whole journey with the demo disc's image in drive D: (files
-# and label taken from the image):
-# the disc menu and a web page, Install, the installed menu, the registration
-# button, Play, a second start from the disc, Readme, Uninstall, and the disc
-# menu again. Each stage is checked on the screen and in the registry and
-# files; a second launcher started while the launcher (minimised), the
+# and label taken from the image): the disc menu and a web page, Install,
+# the installed menu, the registration button, Play, a second start from the
+# disc, Readme and Uninstall. Each stage is checked on the screen and in the
+# registry and files; a second launcher started while the launcher (minimised), the
 # installer or the game is open brings that window forward and starts
 # nothing. A launcher of another prefix on the machine (here a stand-in
 # process of that name) is not counted.
@@ -15,7 +14,6 @@ B=$cd_folder/bitmaps
 installed=$SCRATCH/Games/Ironmarch
 installed_dos=$(winpath "$SCRATCH")\\Games\\Ironmarch
 export IRONMARCH_INSTALL_DIR=$installed_dos
-forget_installation
 add_cdrom d "$cd_folder" "$label"
 printf '#!/bin/sh\necho "$1" >>"%s"\n' "$SCRATCH/browser.log" >"$SCRATCH/browser" && chmod +x "$SCRATCH/browser"
 reg_set 'HKCU\Software\Wine\WineBrowser' Browsers "$SCRATCH/browser"
@@ -57,11 +55,6 @@ click_window "$setup"
 
 # 3. The installed launcher comes up from the installation directory.
 wait_window "$LAUNCHER_TITLE" >/dev/null
-reg_has "$APP_PATHS_KEY" || fail "no App Paths entry after setup"
-reg_has "$UNINSTALL_KEY" || fail "no uninstall entry after setup"
-for f in IronmarchLauncher.exe VXR.exe uninstall.exe readme.txt bitmaps/8bg1.bmp bitmaps/8bgamespyd.bmp; do
-    [ -f "$installed/$f" ] || fail "setup did not install $f"
-done
 point_at 10 300
 compose "$SCRATCH/installed-menu.png" "$B" "${common[@]}" 8b8u.bmp:400,40 8b10u.bmp:400,160 8bexitu.bmp:400,200
 expect_region 0 0 "$SCRATCH/installed-menu.png" "the installed menu"
@@ -120,10 +113,3 @@ click_client 500 215
 wait_no_window "$LAUNCHER_TITLE"
 uninstalled() { DETAIL=$(ls -R "$installed" 2>&1 | head -5); ! [ -e "$installed" ] && ! reg_has "$APP_PATHS_KEY" && ! reg_has "$UNINSTALL_KEY"; }
 within 30 "after Uninstall" uninstalled
-
-# 8. A launcher started afterwards shows the disc menu again.
-open_launcher disc3 drive:d
-expect_region 400 40 "$B/8b1u.bmp" "Install after uninstalling"
-save_stage 5-disc-menu-again
-key Escape
-expect_exit disc3 "the end"

@@ -2,20 +2,16 @@
 # Inside Xvfb: the environment of a Wine test, then the test itself.
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
-export WINEPREFIX=${IRONMARCH_PREFIX:?the shared Wine prefix}
-export WINEDEBUG=-all
+export WINEPREFIX=${IRONMARCH_PREFIX:?the shared Wine prefix} WINEDEBUG=-all
 export WINDOWS_BUILD=${IRONMARCH_WINDOWS_BUILD:?the Windows build folder}
-export DISC=$WINDOWS_BUILD/disc
-export TOOLS=$WINDOWS_BUILD/../tools DEMO_ISO=$WINDOWS_BUILD/../IronmarchDemo.iso
-export SCRATCH
-SCRATCH=$(mktemp -d /tmp/ironmarch-e2e.XXXXXX)
+export DISC=$WINDOWS_BUILD/disc TOOLS=$WINDOWS_BUILD/../tools DEMO_ISO=$WINDOWS_BUILD/../IronmarchDemo.iso
+export SCRATCH=$(mktemp -d /tmp/ironmarch-e2e.XXXXXX)
 source "$here/lib.sh"
 trap cleanup EXIT
 # A command that fails outside fail() still says where, and shows the screen.
 set -E
 trap 'status=$?; trap - ERR; fail "line $LINENO of ${BASH_SOURCE[0]##*/}: \"$BASH_COMMAND\" exited with $status"' ERR
-wineserver -k 2>/dev/null || true
-wineserver -w 2>/dev/null || true
+restart_wineserver
 test_script=$1
 shift
 source "$test_script" "$@"

@@ -23,6 +23,9 @@ fail() {
     exit 1
 }
 
+# Ends every process of the prefix, so that the next start reads the registry and drives afresh.
+restart_wineserver() { wineserver -k 2>/dev/null || true; wineserver -w 2>/dev/null || true; }
+
 # Leaves the shared prefix as the test found it: no drives, installation,
 # Windows version or browser of this test's.
 cleanup() {
@@ -35,8 +38,7 @@ cleanup() {
     wine reg delete 'HKCU\Software\Wine' /v Version /f >/dev/null 2>&1 || true
     wine reg delete 'HKCU\Software\Wine\WineBrowser' /v Browsers /f >/dev/null 2>&1 || true
     forget_installation
-    wineserver -k 2>/dev/null || true
-    wineserver -w 2>/dev/null || true
+    restart_wineserver
     chmod -R u+w "$SCRATCH" 2>/dev/null || true  # files taken from a disc image are read-only
     rm -rf "$SCRATCH"
 }
@@ -77,18 +79,14 @@ expect_exit() { local code; code=$(wait_exit "$1"); [ "$code" = 0 ] || fail "$2:
 has_exited() { [ -s "$SCRATCH/$1.exit" ]; }
 close_launcher() { key Escape; wait_exit "$1" >/dev/null; }
 
-window_ids() {
-    xdotool search --onlyvisible --name "^$(printf '%s' "$1" | sed 's/[][().*+?^$|\\]/\\&/g')\$" 2>/dev/null || true
-}
+# The visible top-level windows with this title, one X window per line.
+window_ids() { xdotool search --onlyvisible --name "^$(sed 's/[][().*+?^$|\\]/\\&/g' <<<"$1")\$" 2>/dev/null || true; }
 window_count() { window_ids "$1" | wc -l; }
 no_window() { [ "$(window_count "$1")" = 0 ]; }
 has_window() { ! no_window "$1"; }
 
 # Prints the X window of a visible top-level window with this title, waiting for it.
-wait_window() {
-    within 30 "no window \"$1\" within 30 s" has_window "$1"
-    window_ids "$1" | head -n 1
-}
+wait_window() { within 30 "no window \"$1\" within 30 s" has_window "$1"; window_ids "$1" | head -n 1; }
 wait_no_window() { within 20 "window \"$1\" still there after 20 s" no_window "$1"; }
 
 # "X Y W H" of an X window.
@@ -191,8 +189,7 @@ add_cdrom() {
     ln -sfn "$folder" "$WINEPREFIX/dosdevices/$letter:"
     ADDED_CDROMS="$ADDED_CDROMS $letter"
     wine reg add 'HKLM\Software\Wine\Drives' /v "$letter:" /d cdrom /f /reg:64 >/dev/null 2>&1
-    wineserver -k 2>/dev/null || true
-    wineserver -w 2>/dev/null || true
+    restart_wineserver
 }
 
 # Every start the stand-ins logged: name, command line, working directory.

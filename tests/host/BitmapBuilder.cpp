@@ -15,28 +15,17 @@ std::vector<unsigned char> Make(const Layout& layout)
     };
     const bool core = layout.headerSize == 12;
     const std::uint32_t entryBytes = core ? 3 : 4;
-    file.push_back('B');
-    file.push_back('M');
-    put32(0);  // file size: not used
-    put32(0);
-    put32(layout.pixelOffsetField);
-    put32(layout.headerSize);
-    if (core) {
-        put16(static_cast<std::uint32_t>(layout.width));
-        put16(static_cast<std::uint32_t>(layout.height));
-        put16(1);
-        put16(layout.bits);
-    } else {
-        put32(static_cast<std::uint32_t>(layout.width));
-        put32(static_cast<std::uint32_t>(layout.height));
-        put16(1);
-        put16(layout.bits);
-        put32(layout.compression);
-        put32(layout.imageSize);
-        put32(2835);
-        put32(2835);
-        put32(layout.colorsUsed);
-        put32(0);
+    file = {'B', 'M'};
+    for (std::uint32_t field : {0u, 0u, layout.pixelOffsetField, layout.headerSize})  // the file size is not used
+        put32(field);
+    const auto putSize = [&](std::int32_t v) { core ? put16(static_cast<std::uint32_t>(v)) : put32(static_cast<std::uint32_t>(v)); };
+    putSize(layout.width);  // 16 bits in the core header
+    putSize(layout.height);
+    put16(1);
+    put16(layout.bits);
+    if (!core) {
+        for (std::uint32_t field : {layout.compression, layout.imageSize, 2835u, 2835u, layout.colorsUsed, 0u})
+            put32(field);
         for (std::uint32_t i = 40; i < layout.headerSize && i < 4096; ++i)
             file.push_back(0);
     }
@@ -50,7 +39,7 @@ std::vector<unsigned char> Make(const Layout& layout)
     std::int64_t pixels = layout.pixelBytes;
     if (pixels < 0) {
         const std::int64_t rows = layout.height < 0 ? -static_cast<std::int64_t>(layout.height) : layout.height;
-        pixels = static_cast<std::int64_t>(Stride(layout.width, layout.bits)) * rows;
+        pixels = static_cast<std::int64_t>((static_cast<std::uint32_t>(layout.width) * layout.bits + 31) / 32 * 4) * rows;
     }
     file.insert(file.end(), static_cast<std::size_t>(pixels), layout.pixelFill);
     return file;

@@ -24,9 +24,4 @@ struct Layout {
 // header, zeros after them), or the 12-byte core header when headerSize is 12.
 std::vector<unsigned char> Make(const Layout& layout);
 
-inline std::uint32_t Stride(std::int32_t width, std::uint16_t bits)
-{
-    return ((static_cast<std::uint32_t>(width) * bits + 31) / 32) * 4;
-}
-
 }  // namespace bitmaps

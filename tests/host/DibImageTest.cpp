@@ -11,11 +11,11 @@ namespace {
 using bitmaps::Layout;
 using Bytes = std::vector<unsigned char>;
 
-Layout With(void (*change)(Layout&))
+Bytes Made(void (*change)(Layout&))
 {
     Layout layout;
     change(layout);
-    return layout;
+    return bitmaps::Make(layout);
 }
 
 // Whether a file gives an image, its palette's entries (0: none) and whether
@@ -30,39 +30,38 @@ std::vector<ReaderCase> ReaderCases()
 {
     Bytes infoCut = bitmaps::Make(Layout());
     infoCut.resize(14 + 30);
-    const auto make = [](void (*change)(Layout&)) { return bitmaps::Make(With(change)); };
     return {
         {bitmaps::Make(Layout()), true, true, 256},
-        {make([](Layout& l) { l.headerSize = 12; }), true, true, 256},
-        {make([](Layout& l) { l.bits = 24, l.tableEntries = 0; }), true, true, 0},
-        {make([](Layout& l) { l.colorsUsed = l.tableEntries = 16; }), true, true, 16},
-        {make([](Layout& l) { l.pixelOffsetField = 5000; }), true, true, 256},  // the offset field is ignored
+        {Made([](Layout& l) { l.headerSize = 12; }), true, true, 256},
+        {Made([](Layout& l) { l.bits = 24, l.tableEntries = 0; }), true, true, 0},
+        {Made([](Layout& l) { l.colorsUsed = l.tableEntries = 16; }), true, true, 16},
+        {Made([](Layout& l) { l.pixelOffsetField = 5000; }), true, true, 256},  // the offset field is ignored
         {Bytes{'B', 'M', 14, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0}, true, true, 0},      // a 0x0 image
-        {make([](Layout& l) { l.headerSize = 108; }), true, true, 0},            // read with the core layout
-        {make([](Layout& l) { l.compression = 1, l.imageSize = l.pixelBytes = 16; }), true, true, 256},
-        {make([](Layout& l) { l.bits = 9, l.height = 0, l.tableEntries = 0; }), true, true, 0},
-        {make([](Layout& l) { l.height = 65536, l.tableEntries = l.colorsUsed = 16; }), true, true, 16},
-        {make([](Layout& l) { l.height = -2; }), false, false, 0},  // top-down
-        {make([](Layout& l) { l.width = -4, l.pixelBytes = 16; }), false, false, 0},
+        {Made([](Layout& l) { l.headerSize = 108; }), true, true, 0},            // read with the core layout
+        {Made([](Layout& l) { l.compression = 1, l.imageSize = l.pixelBytes = 16; }), true, true, 256},
+        {Made([](Layout& l) { l.bits = 9, l.height = 0, l.tableEntries = 0; }), true, true, 0},
+        {Made([](Layout& l) { l.height = 65536, l.tableEntries = l.colorsUsed = 16; }), true, true, 16},
+        {Made([](Layout& l) { l.height = -2; }), false, false, 0},  // top-down
+        {Made([](Layout& l) { l.width = -4, l.pixelBytes = 16; }), false, false, 0},
         {Bytes{'B', 'A', 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 40, 0}, false, false, 0},
         {Bytes{'B', 'M', 0, 0}, false, false, 0},
         {Bytes{'B', 'M', 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 40, 0, 0, 0, 1, 0}, false, false, 0},
-        {make([](Layout& l) { l.colorsUsed = 300; }), false, false, 0},  // colours-used past the table
+        {Made([](Layout& l) { l.colorsUsed = 300; }), false, false, 0},  // colours-used past the table
         {infoCut, false, false, 0},
         // Safe to read and to build a palette from; only the drawing would read past the file.
-        {make([](Layout& l) { l.pixelBytes = 4; }), true, false, 256},
-        {make([](Layout& l) { l.headerSize = 5000, l.tableEntries = 0, l.pixelBytes = 16; }), true, false, 0},
-        {make([](Layout& l) { l.width = l.height = 0x7FFFFFFF, l.pixelBytes = 64; }), true, false, 256},
-        {make([](Layout& l) { l.headerSize = 108, l.tableEntries = 0, l.pixelBytes = 2; }), true, false, 0},
-        {make([](Layout& l) { l.bits = 16, l.compression = 3, l.tableEntries = 0, l.pixelBytes = 8; }), true, false, 0},
-        {make([](Layout& l) {
+        {Made([](Layout& l) { l.pixelBytes = 4; }), true, false, 256},
+        {Made([](Layout& l) { l.headerSize = 5000, l.tableEntries = 0, l.pixelBytes = 16; }), true, false, 0},
+        {Made([](Layout& l) { l.width = l.height = 0x7FFFFFFF, l.pixelBytes = 64; }), true, false, 256},
+        {Made([](Layout& l) { l.headerSize = 108, l.tableEntries = 0, l.pixelBytes = 2; }), true, false, 0},
+        {Made([](Layout& l) { l.bits = 16, l.compression = 3, l.tableEntries = 0, l.pixelBytes = 8; }), true, false, 0},
+        {Made([](Layout& l) {
              l.headerSize = 44, l.bits = 16, l.compression = 3, l.tableEntries = 0;
              l.width = l.height = 0, l.pixelBytes = 0;
          }),
          true, false, 0},
-        {make([](Layout& l) { l.colorsUsed = 0x10010, l.tableEntries = 16; }), true, false, 16},
-        {make([](Layout& l) { l.compression = 1, l.imageSize = 5000, l.pixelBytes = 16; }), true, false, 256},
-        {make([](Layout& l) { l.compression = 1, l.imageSize = 0, l.pixelBytes = 16; }), true, false, 256},
+        {Made([](Layout& l) { l.colorsUsed = 0x10010, l.tableEntries = 16; }), true, false, 16},
+        {Made([](Layout& l) { l.compression = 1, l.imageSize = 5000, l.pixelBytes = 16; }), true, false, 256},
+        {Made([](Layout& l) { l.compression = 1, l.imageSize = 0, l.pixelBytes = 16; }), true, false, 256},
     };
 }
 
@@ -91,7 +90,7 @@ TEST(LoadDibImage, TableOfFiles)
                             platform::Rect{0, 0, 640, 452}, palette);
         EXPECT_EQ(system.calls, c.draws ? 1 : 0) << "case " << i;
     }
-    Bytes past = bitmaps::Make(With([](Layout& l) { l.colorsUsed = 300; }));  // a colour table past the file
+    Bytes past = Made([](Layout& l) { l.colorsUsed = 300; });  // a colour table past the file
     past.resize(past.size() + 14);
     EXPECT_FALSE(DibDrawingFitsBlock(past.data() + 14, past.size() - 14));
 }

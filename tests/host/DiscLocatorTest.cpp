@@ -8,7 +8,7 @@
 
 namespace {
 
-constexpr unsigned kFixed = 3, kCdrom = 5;
+constexpr unsigned kCdrom = 5;
 
 TEST(DiscLocator, ConfirmInsertDiscWarnsAboutAnUnreadableOrWrongDisc)
 {

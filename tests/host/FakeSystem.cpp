@@ -97,8 +97,8 @@ int System::ShowMessageBox(const char* text, const char* caption, unsigned style
 unsigned System::DriveType(const char* root)
 {
     Note(std::string("DriveType ") + root);
-    const char letter = static_cast<char>(std::toupper(static_cast<unsigned char>(root[0])));
-    return drives.count(letter) ? drives[letter].type : 1;
+    const auto found = drives.find(static_cast<char>(std::toupper(static_cast<unsigned char>(root[0]))));
+    return found != drives.end() ? found->second.type : 1;
 }
 
 bool System::GetVolumeLabel(const char* drive, char* label, std::uint32_t size)

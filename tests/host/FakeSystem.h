@@ -149,9 +149,9 @@ public:
     }
     Object QueryInterface(Object object, Interface wanted) override
     {
-        const Interface second = Interface::DirectDrawSurface3;
-        return liveObjects.count(object.value()) == 0 ? Object()
-               : NewObject(wanted == Interface::DirectDraw2 ? "DirectDraw2" : wanted == second ? "Surface3" : "Surface4");
+        const char* name = wanted == Interface::DirectDraw2           ? "DirectDraw2"
+                           : wanted == Interface::DirectDrawSurface3 ? "Surface3" : "Surface4";
+        return liveObjects.count(object.value()) == 0 ? Object() : NewObject(name);
     }
     bool SetNormalCooperativeLevel(Object) override { return absent.count("CooperativeLevel") == 0; }
     Object CreatePrimarySurface(Object) override { return NewObject("PrimarySurface"); }

@@ -2,21 +2,11 @@
 
 namespace {
 
-std::uint32_t Read16(const unsigned char* p)
-{
-    return static_cast<std::uint32_t>(p[0] | (p[1] << 8));
-}
-
-std::uint32_t Read32(const unsigned char* p)
-{
-    return Read16(p) | (Read16(p + 2) << 16);
-}
+std::uint32_t Read16(const unsigned char* p) { return static_cast<std::uint32_t>(p[0] | (p[1] << 8)); }
+std::uint32_t Read32(const unsigned char* p) { return Read16(p) | (Read16(p + 2) << 16); }
 
 // The bit counts the system draws; it refuses a header with any other.
-bool DrawableBitCount(std::uint64_t bits, bool core)
-{
-    return bits == 1 || bits == 4 || bits == 8 || bits == 24 || (!core && (bits == 16 || bits == 32));
-}
+bool DrawableBitCount(std::uint64_t b, bool core) { return b == 1 || b == 4 || b == 8 || b == 24 || (!core && (b == 16 || b == 32)); }
 
 std::uint64_t Touch(const unsigned char* p, std::uint64_t bytes)
 {

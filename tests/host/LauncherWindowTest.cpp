@@ -153,7 +153,6 @@ const std::vector<std::vector<Step>> kScripts = {
      {'m', 500, 135, {"2 focus", "4 up"}, 2, 4, {4}}},
     {{'m', 10, 300, {}, 0, 0, {}}, {'p', 0, 0, {}, 0, 0, {}}, {'r', 0, 0, {}, 0, 0, {}}},
     {{'m', 500, 55, {"1 focus"}, 1, 0, {}}, {'r', 0, 0, {}, 1, 0, {}}},
-    {{'p', 0, 0, {}, 0, 0, {}}, {'r', 0, 0, {}, 0, 0, {}}},
 };
 
 struct PointerStateTable : Window, testing::WithParamInterface<std::vector<Step>> {};

@@ -27,13 +27,9 @@ TEST(StartProgram, ProgramNeedingElevationGoesThroughTheShell)
          "C:\\Program Files\\I\\INSTALL.LOG"},
         {nullptr, "C:\\Program Files\\Iron march\\unwise /x", "C:\\Program.exe;C:\\Program Files\\Iron march\\unwise.exe",
          "C:\\Program.exe", "Files\\Iron march\\unwise /x"},
-        {nullptr, "C:\\Program Files\\Iron march\\unwise /x", "C:\\Program Files\\Iron march\\unwise.exe",
-         "C:\\Program Files\\Iron march\\unwise.exe", "/x"},
-        {nullptr, "unwise.exe /x", "", "unwise.exe", "/x"},
         {nullptr, "u.exe\t-a -b", "", "u.exe", "-a -b"},
         {nullptr, "\"C:\\unterminated", "", "C:\\unterminated", "(null)"},
         {"dxsetup.exe", nullptr, "", "dxsetup.exe", "(null)"},
-        {"E:\\Direct X\\dxsetup.exe", "\"E:\\Direct X\\dxsetup.exe\" /silent", "", "E:\\Direct X\\dxsetup.exe", "/silent"},
         {nullptr, "C:\\Games.old\\unwise /x", "C:\\Games.old\\unwise.exe", "C:\\Games.old\\unwise.exe", "/x"},
         {nullptr, "\"C:\\a b\\u.exe\"/x", "", "C:\\a b\\u.exe", "/x"},
     };
@@ -77,8 +73,7 @@ TEST(OpenWebPage, EachShellResultHasItsText)
 {
     const char* jump = "Unable to jump to URL.";
     const std::pair<std::intptr_t, const char*> cases[] = {
-        {33, nullptr}, {42, nullptr}, {1, jump}, {25, jump}, {-1, jump},
-        {0, "The operating system is out of memory or resources."},
+        {33, nullptr}, {1, jump}, {-1, jump}, {0, "The operating system is out of memory or resources."},
         {27, "The filename association is incomplete or invalid.\r\n(You need to have a default Internet browser installed)"},
         {32, "The specified dynamic-link library was not found."},
     };

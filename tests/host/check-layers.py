@@ -13,8 +13,7 @@ RANK = {folder: len(LAYERS) - i for i, names in enumerate(LAYERS) for folder in 
 
 
 def folder_of(path):
-    parts = path.split("/")
-    return "platform/win32" if parts[:2] == ["platform", "win32"] else parts[0]
+    return "platform/win32" if path.startswith("platform/win32/") else path.split("/")[0]
 
 
 def main():
@@ -27,16 +26,12 @@ def main():
                 if folder_of(path) != folder or not name.endswith((".h", ".cpp")):
                     continue
                 for number, line in enumerate(open(os.path.join(root, path), errors="replace"), 1):
-                    match = re.match(r'\s*#include\s+"([^"]+)"', line)
-                    if not match or "/" not in match.group(1):
-                        continue
-                    target = folder_of(match.group(1))
+                    match = re.match(r'\s*#include\s+"([^"]+/[^"]+)"', line)
+                    target = folder_of(match.group(1)) if match else None
                     if target in RANK and target != folder and RANK[target] >= RANK[folder]:
                         back_edges.append(f"{path}:{number}: {folder} includes {match.group(1)}, of a layer "
                                           f"{'above' if RANK[target] > RANK[folder] else 'beside'} it")
-    for edge in back_edges:
-        print("FAIL:", edge)
-    print(f"{'0 passed, 1 failed' if back_edges else '1 passed, 0 failed'}")
+    print("".join(f"FAIL: {edge}\n" for edge in back_edges) + ("0 passed, 1 failed" if back_edges else "1 passed, 0 failed"))
     return 1 if back_edges else 0
 
 

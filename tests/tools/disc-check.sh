@@ -51,9 +51,8 @@ xorriso -osirrox on -indev "$iso" -extract /autorun.inf "$work/autorun.inf" >/de
 tr -d '\r' <"$work/autorun.inf" | grep -qx 'open=IronmarchLauncher.exe' || fail "the image's autorun.inf: $(cat "$work/autorun.inf")"
 tr -d '\r' <"$work/autorun.inf" | grep -qx 'icon=IronmarchLauncher.exe,0' || fail "the image's autorun icon"
 xorriso -indev "$iso" -find / -name '.windows-label' 2>/dev/null | grep -q . && fail "a Wine drive label went into the image"
-{ "$check" --json --label IRM_2 "$work/disc" || true; } | python3 -c '
-import json, sys
-report = json.load(sys.stdin)
-assert report["ok"] is False and report["problems"][0]["severity"] == "error", report' || fail "--json"
+json=$("$check" --json --label IRM_2 "$work/disc")
+python3 -c 'import json, sys; r = json.loads(sys.argv[1]); assert not r["ok"] and r["problems"][0]["severity"] == "error"' "$json" ||
+    fail "--json: $json"
 echo "$((checks - failures)) passed, $failures failed"
 [ "$failures" = 0 ]

@@ -10,17 +10,13 @@
 namespace {
 
 using Outcome = platform::WholeFile::Outcome;
-
-std::string Scratch(const char* name)
-{
-    char temp[MAX_PATH];
-    GetTempPathA(MAX_PATH, temp);
-    return std::string(temp) + name;
-}
+using ReadResult = platform::Registry::ReadResult;
 
 TEST(WholeFileReader, ReadsTheWholeFileWithZeroPaddingUnlessAnotherProgramWritesIt)
 {
-    const std::string path = Scratch("ironmarch-whole.bin");
+    char temp[MAX_PATH];
+    GetTempPathA(MAX_PATH, temp);
+    const std::string path = std::string(temp) + "ironmarch-whole.bin";
     std::ofstream(path, std::ios::binary) << "BM1234";
     win32::WholeFileReader reader;
     platform::WholeFile whole = reader.ReadWholeFile(path.c_str(), 3);
@@ -44,19 +40,17 @@ TEST(Registry, TellsAMissingKeyFromAMissingOrOversizedValue)
     char buffer[16];
     std::uint32_t size = sizeof buffer;
     win32::Registry registry;
-    EXPECT_EQ(registry.ReadLocalMachineValue(keyName, "Text", buffer, &size), platform::Registry::ReadResult::KeyMissing);
+    EXPECT_EQ(registry.ReadLocalMachineValue(keyName, "Text", buffer, &size), ReadResult::KeyMissing);
     ASSERT_EQ(RegCreateKeyExA(HKEY_LOCAL_MACHINE, keyName, 0, NULL, 0, KEY_SET_VALUE, NULL, &key, NULL), ERROR_SUCCESS);
     RegSetValueExA(key, "Text", 0, REG_SZ, reinterpret_cast<const BYTE*>("C:\\G"), 5);
     RegSetValueExA(key, "Big", 0, REG_BINARY, reinterpret_cast<const BYTE*>("0123456789abcdefg"), 17);
     RegCloseKey(key);
-    EXPECT_EQ(registry.ReadLocalMachineValue(keyName, "Text", buffer, &size), platform::Registry::ReadResult::Ok);
+    EXPECT_EQ(registry.ReadLocalMachineValue(keyName, "Text", buffer, &size), ReadResult::Ok);
     EXPECT_EQ(size, 5u);
     EXPECT_STREQ(buffer, "C:\\G");
-    for (const char* value : {"Big", "Missing"}) {
-        size = sizeof buffer;
-        EXPECT_EQ(registry.ReadLocalMachineValue(keyName, value, buffer, &size),
-                  platform::Registry::ReadResult::ValueUnreadable) << value;
-    }
+    for (const char* value : {"Big", "Missing"})
+        EXPECT_EQ(registry.ReadLocalMachineValue(keyName, value, buffer, &(size = sizeof buffer)), ReadResult::ValueUnreadable)
+            << value;
     RegDeleteKeyA(HKEY_LOCAL_MACHINE, keyName);
 }
 

@@ -7,23 +7,16 @@ namespace {
 
 // A frame whose creation the window refuses at one of the two creation
 // messages; it counts its deletions.
-class RefusedFrame : public CFrameWnd {
-public:
-    RefusedFrame(UINT refusedAt, int* deletions) : refusedAt_(refusedAt), deletions_(deletions) {}
-    ~RefusedFrame() override { ++*deletions_; }
-
-protected:
+struct RefusedFrame : CFrameWnd {
+    RefusedFrame(UINT refusedAt, int* deletions) : refusedAt(refusedAt), deletions(deletions) {}
+    ~RefusedFrame() override { ++*deletions; }
     bool OnMessage(const Message& message, LRESULT* result) override
     {
-        if (message.id != refusedAt_)
-            return false;
         *result = message.id == WM_CREATE ? -1 : FALSE;
-        return true;
+        return message.id == refusedAt;
     }
-
-private:
-    UINT refusedAt_;
-    int* deletions_;
+    UINT refusedAt;
+    int* deletions;
 };
 
 TEST(CFrameWnd, AWindowRefusedDuringCreationLeavesTheFrameToItsCreator)
