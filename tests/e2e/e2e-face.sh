@@ -38,7 +38,6 @@ for f in "$B"/*.bmp; do
 done
 "$TOOLS/picture_kit" "$art" "$kit/bitmaps" || fail "the picture kit refused the artwork"
 "$TOOLS/disc_check" --label IRM_1 "$kit" || fail "the checker refused the kit's disc"
-mkdir -p "$SCRATCH/previews"
 "$TOOLS/disc_preview" "$kit" "$SCRATCH/previews" || fail "no previews"
 open_launcher kit "$kit"
 expect_region 0 0 "$SCRATCH/previews/disc-menu.png" "the kit's disc menu against its preview"

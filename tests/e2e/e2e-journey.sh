@@ -105,7 +105,7 @@ notepad_opened() { DETAIL=$(own_processes notepad); grep -qF "$expected" <<<"$DE
 within 20 "the restarted launcher's readme" notepad_opened
 sleep 2
 [ "$(own_processes 'notepad\.exe' | wc -l)" = 1 ] || fail "Notepads after a double click: $(own_processes notepad)"
-own_processes 'notepad\.exe' | while read -r pid _; do kill "$pid"; done
+own_processes 'notepad\.exe' | while read -r pid _; do kill "$pid" 2>/dev/null || true; done
 
 # 7. Uninstall removes everything and the launcher closes.
 click_client 10 300

@@ -14,7 +14,6 @@ std::vector<unsigned char> Make(const Layout& layout)
         put16(v >> 16);
     };
     const bool core = layout.headerSize == 12;
-    const std::uint32_t entryBytes = core ? 3 : 4;
     file = {'B', 'M'};
     for (std::uint32_t field : {0u, 0u, layout.pixelOffsetField, layout.headerSize})  // the file size is not used
         put32(field);
@@ -33,8 +32,8 @@ std::vector<unsigned char> Make(const Layout& layout)
         file.push_back(static_cast<unsigned char>(i));        // blue
         file.push_back(static_cast<unsigned char>(i * 3));    // green
         file.push_back(static_cast<unsigned char>(255 - i));  // red
-        if (entryBytes == 4)
-            file.push_back(0);
+        if (!core)
+            file.push_back(0);  // the info header's entries have four bytes
     }
     std::int64_t pixels = layout.pixelBytes;
     if (pixels < 0) {

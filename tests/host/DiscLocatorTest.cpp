@@ -36,6 +36,15 @@ TEST(DiscLocator, ConfirmInsertDiscWarnsAboutAnUnreadableOrWrongDisc)
         EXPECT_STREQ(state.discDrive, c.result == 1 ? "e:" : "E:\\");
         EXPECT_EQ(system.Calls("MessageBox "), c.warnings);
     }
+    // The dialog's drive box names the first CD-ROM drive; a scan for the label traces each drive's type.
+    fake::System system;
+    system.drives = {{'F', {kCdrom, true, "X"}}};
+    InsertDiscTexts texts;
+    InitInsertDiscTexts(system, &texts);
+    EXPECT_STREQ(texts.drive, "F:");
+    LauncherState state;
+    EXPECT_TRUE(ReadVolumeLabel(state, system, nullptr, texts.drive, sizeof texts.drive));
+    EXPECT_STREQ(state.DebugSpew, "Drive type = 5");
 }
 
 }  // namespace

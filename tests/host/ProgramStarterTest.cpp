@@ -30,6 +30,7 @@ TEST(StartProgram, ProgramNeedingElevationGoesThroughTheShell)
         {nullptr, "u.exe\t-a -b", "", "u.exe", "-a -b"},
         {nullptr, "\"C:\\unterminated", "", "C:\\unterminated", "(null)"},
         {"dxsetup.exe", nullptr, "", "dxsetup.exe", "(null)"},
+        {"E:\\Direct X\\dxsetup.exe", "\"E:\\Direct X\\dxsetup.exe\" /silent", "", "E:\\Direct X\\dxsetup.exe", "/silent"},
         {nullptr, "C:\\Games.old\\unwise /x", "C:\\Games.old\\unwise.exe", "C:\\Games.old\\unwise.exe", "/x"},
         {nullptr, "\"C:\\a b\\u.exe\"/x", "", "C:\\a b\\u.exe", "/x"},
     };
