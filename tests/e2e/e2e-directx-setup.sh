@@ -26,13 +26,13 @@ grep -qP "^Edit\t501\tE:$" <<<"$texts" || fail "drive box: $texts"
 # A drive that cannot be read: two warnings, each owned by the dialog, which
 # stays disabled until they are gone.
 xdotool type "Q:"
-key Return
+xdotool key Return
 for warning in "could not be read" "is not the correct disc"; do
     warned() { DETAIL=$(wininfo text Warning); grep -q "$warning" <<<"$DETAIL"; }  # both warnings have one caption
     within 20 "no warning \"$warning\"" warned
     case $(wininfo window Warning) in *"owner=Insert Disc") ;; *) fail "warning: $(wininfo window Warning)" ;; esac
     case $(wininfo window "Insert Disc") in *"enabled=0"*) ;; *) fail "dialog: $(wininfo window "Insert Disc")" ;; esac
-    key Return
+    xdotool key Return
 done
 wait_no_window "Insert Disc"
 sleep 1

@@ -61,7 +61,7 @@ expect_region 0 0 "$SCRATCH/installed-menu.png" "the installed menu"
 save_stage 3-installed-menu
 
 # 4. With the registration program there, its button appears and the column moves down.
-key Escape
+xdotool key Escape
 wait_no_window "$LAUNCHER_TITLE"
 within 20 "launchers still running" launchers_are 0
 mkdir -p "$installed/ereg"

@@ -32,7 +32,7 @@ starts=0
 answered() {
     wait_window "$1" >/dev/null
     wininfo text "$1" | grep -qF "$2" || fail "$version: \"$1\" reads $(wininfo text "$1")"
-    key "$3"
+    xdotool key "$3"
     wait_no_window "$1"
 }
 
@@ -81,7 +81,6 @@ while read -r version dlls install play; do
         has_exited "play-$run" && fail "$version: the launcher closed after No"
         close_launcher "play-$run"
     fi
-    echo "$version: paints, install $install, play $play"
 done <<<"$cases"
 grep -q planted "$STANDIN_LOG" && fail "a planted DLL was loaded: $(grep planted "$STANDIN_LOG")"
 [ "$(wc -l <"$STANDIN_LOG")" = $starts ] || fail "$(wc -l <"$STANDIN_LOG") starts logged, expected $starts"

@@ -77,7 +77,7 @@ wait_exit() {
 }
 expect_exit() { local code; code=$(wait_exit "$1"); [ "$code" = 0 ] || fail "$2: exit code $code"; }
 has_exited() { [ -s "$SCRATCH/$1.exit" ]; }
-close_launcher() { key Escape; wait_exit "$1" >/dev/null; }
+close_launcher() { xdotool key Escape; wait_exit "$1" >/dev/null; }
 
 # The visible top-level windows with this title, one X window per line.
 window_ids() { xdotool search --onlyvisible --name "^$(sed 's/[][().*+?^$|\\]/\\&/g' <<<"$1")\$" 2>/dev/null || true; }
@@ -134,8 +134,6 @@ install_game_into() {
     reg_set "$APP_PATHS_KEY" Path "$(winpath "$folder")"
     reg_set "$UNINSTALL_KEY" UninstallString "\"$(winpath "$folder")\\uninstall.exe\""
 }
-
-key() { xdotool key "$1"; }
 
 # The client area's top-left corner on the screen: the window at (190, 156)
 # with its two-pixel sunken edge.

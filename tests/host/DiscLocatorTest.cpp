@@ -45,6 +45,8 @@ TEST(DiscLocator, ConfirmInsertDiscWarnsAboutAnUnreadableOrWrongDisc)
     LauncherState state;
     EXPECT_TRUE(ReadVolumeLabel(state, system, nullptr, texts.drive, sizeof texts.drive));
     EXPECT_STREQ(state.DebugSpew, "Drive type = 5");
+    system.drives = {{'E', {kCdrom, true, "Irm_1"}}};  // the disc in the first drive: no dialog
+    EXPECT_TRUE(AskForDisc(state, system, system, "IRM_1") && system.Count("InsertDiscDialog") == 0);
 }
 
 }  // namespace

@@ -102,6 +102,7 @@ TEST_F(Window, PaintDrawsTheBackgroundTheShownButtonsAndTheFocusInOneBracket)
     Drawn();
     window.OnEraseBackground(system);  // the palette realised first, then the whole face
     EXPECT_EQ(system.log.at(1) + " " + system.log.at(2), "SelectPalette foreground RealizePalette");
+    EXPECT_EQ(system.Count("SelectPalette foreground"), 1u);  // every picture is drawn with a background palette
     // The registration button was absent at start-up: shown, but with no picture.
     EXPECT_EQ(Drawn(true), (Names{"background at 0,0 640x452", "8 up at 400,40 230x30", "10 up at 400,200 230x30",
                               "2 up at 400,120 230x30", "4 up at 400,80 230x30", "6 up at 56,8 240x150",
