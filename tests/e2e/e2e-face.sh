@@ -1,8 +1,7 @@
 # What the player sees (the whole menus are compared in the journey): the
-# pointer brings up the focus and down pictures; a release
-# runs the button's command once. A disc whose pictures the picture kit
-# made from true-colour artwork passes the disc checker and shows exactly
-# the checker's preview.
+# pointer brings up the focus and down pictures; a release runs the button's
+# command once. A disc whose pictures the picture kit made from true-colour
+# artwork passes the disc checker and shows exactly the checker's preview.
 B=$DISC/bitmaps
 open_launcher menu "$DISC"
 

@@ -1,11 +1,11 @@
 # The player's whole journey with the demo disc's image in drive D: (files
 # and label taken from the image): the disc menu and a web page, Install,
 # the installed menu, the registration button, Play, a second start from the
-# disc, Readme and Uninstall. Each stage is checked on the screen and in the
-# registry and files; a second launcher started while the launcher (minimised), the
-# installer or the game is open brings that window forward and starts
-# nothing. A launcher of another prefix on the machine (here a stand-in
-# process of that name) is not counted.
+# disc, Readme and Uninstall. Each stage is checked on the screen, and the
+# uninstall in the registry and files too; a second launcher started while
+# the launcher (minimised), the installer or the game is open brings that
+# window forward and starts nothing. A launcher of another prefix on the
+# machine (here a stand-in process of that name) is not counted.
 cd_folder=$SCRATCH/cd
 mkdir -p "$cd_folder"
 xorriso -osirrox on -indev "$DEMO_ISO" -extract / "$cd_folder" >/dev/null 2>&1 || fail "cannot extract $DEMO_ISO"
