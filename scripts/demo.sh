@@ -2,7 +2,7 @@
 # Starts the launcher from the demo disc (build/windows/disc) mapped as the
 # CD-ROM drive D: labelled IRM_1, in the Wine prefix build/demo-prefix.
 # Without a display (or with --headless) it walks the player's journey
-# under Xvfb instead and saves a screenshot of each stage in
+# under Xvfb instead and saves screenshots of its stages in
 # build/demo-screens.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
@@ -32,7 +32,7 @@ if [ -n "${DISPLAY:-}" ] && [ "${1:-}" != "--headless" ]; then
 fi
 
 # No display: the player's journey (disc menu, setup, installed menu, the game,
-# uninstall) under Xvfb, with a screenshot of each stage.
+# readme, uninstall) under Xvfb, with screenshots of the first four.
 echo "No display: walking the demo under Xvfb."
 export IRONMARCH_PREFIX=$WINEPREFIX IRONMARCH_WINDOWS_BUILD=$root/build/windows
 export IRONMARCH_SCREENS=$root/build/demo-screens
