@@ -80,7 +80,7 @@ CMainFrame::CMainFrame()
 
     HICON icon = LoadIconA(GetModuleHandleA(NULL), MAKEINTRESOURCEA(IDI_LAUNCHER));
     SendMessageA(m_hWnd, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon));
-    state.mainWindow = platform::WindowHandle(reinterpret_cast<std::uintptr_t>(m_hWnd));
+    state.mainWindow = win32::Wrap<platform::WindowHandle>(m_hWnd);
     system.dialogs.SetOwner(m_hWnd);
     CopyText(state.DebugSpew, "\nDebug spew.\n");
     PlayStartupSound("IDR_WAVE1");

@@ -27,33 +27,21 @@ typedef HRESULT(WINAPI* CoInitializeFunction)(LPVOID);
 typedef HRESULT(WINAPI* CoCreateInstanceFunction)(REFCLSID, LPUNKNOWN, DWORD, REFIID, LPVOID*);
 typedef void(WINAPI* CoUninitializeFunction)();
 
-template <typename T>
-platform::DirectXRuntime::Object AsObject(T* pointer)
-{
-    return platform::DirectXRuntime::Object(reinterpret_cast<std::uintptr_t>(pointer));
-}
-
-template <typename T>
-T* AsPointer(platform::DirectXRuntime::Object object)
-{
-    return reinterpret_cast<T*>(object.value());
-}
-
 }  // namespace
 
 platform::DirectXRuntime::Module DirectXRuntime::OpenLibrary(const char* name)
 {
-    return Module(reinterpret_cast<std::uintptr_t>(LoadSystemLibrary(name)));
+    return Wrap<Module>(LoadSystemLibrary(name));
 }
 
 platform::DirectXRuntime::Procedure DirectXRuntime::FindEntryPoint(Module module, const char* name)
 {
-    return Procedure(reinterpret_cast<std::uintptr_t>(::GetProcAddress(reinterpret_cast<HMODULE>(module.value()), name)));
+    return Wrap<Procedure>(::GetProcAddress(Unwrap<HMODULE>(module), name));
 }
 
 void DirectXRuntime::CloseLibrary(Module module)
 {
-    ::FreeLibrary(reinterpret_cast<HMODULE>(module.value()));
+    ::FreeLibrary(Unwrap<HMODULE>(module));
 }
 
 void DirectXRuntime::Trace(const char* text)
@@ -67,11 +55,10 @@ platform::DirectXRuntime::Object DirectXRuntime::Create(Creation what, Procedure
     HRESULT result = E_FAIL;
     switch (what) {
     case Creation::DirectDraw:
-        result = reinterpret_cast<DirectDrawCreateFunction>(entryPoint.value())(
-            NULL, reinterpret_cast<LPDIRECTDRAW*>(&object), NULL);
+        result = Unwrap<DirectDrawCreateFunction>(entryPoint)(NULL, reinterpret_cast<LPDIRECTDRAW*>(&object), NULL);
         break;
     case Creation::DirectDraw7:
-        result = reinterpret_cast<DirectDrawCreateExFunction>(entryPoint.value())(NULL, &object, kIidDirectDraw7, NULL);
+        result = Unwrap<DirectDrawCreateExFunction>(entryPoint)(NULL, &object, kIidDirectDraw7, NULL);
         break;
     case Creation::DirectMusic: {
         const auto coInitialize = SystemFunction<CoInitializeFunction>("ole32.dll", "CoInitialize");
@@ -87,9 +74,9 @@ platform::DirectXRuntime::Object DirectXRuntime::Create(Creation what, Procedure
     if (what == Creation::DirectMusic) {
         if (!created)
             UninitializeCom();  // its Release would have done it
-        comObject_ = created ? AsObject(object) : Object{};
+        comObject_ = created ? Wrap<Object>(object) : Object{};
     }
-    return created ? AsObject(object) : Object{};
+    return created ? Wrap<Object>(object) : Object{};
 }
 
 platform::DirectXRuntime::Object DirectXRuntime::QueryInterface(Object object, Interface wanted)
@@ -98,14 +85,14 @@ platform::DirectXRuntime::Object DirectXRuntime::QueryInterface(Object object, I
                       : wanted == Interface::DirectDrawSurface3 ? kIidDirectDrawSurface3
                                                                 : kIidDirectDrawSurface4;
     void* result = NULL;
-    if (FAILED(AsPointer<IUnknown>(object)->QueryInterface(iid, &result)) || result == NULL)
+    if (FAILED(Unwrap<IUnknown*>(object)->QueryInterface(iid, &result)) || result == NULL)
         return Object{};
-    return AsObject(result);
+    return Wrap<Object>(result);
 }
 
 bool DirectXRuntime::SetNormalCooperativeLevel(Object directDraw)
 {
-    return SUCCEEDED(AsPointer<IDirectDraw>(directDraw)->SetCooperativeLevel(NULL, DDSCL_NORMAL));
+    return SUCCEEDED(Unwrap<IDirectDraw*>(directDraw)->SetCooperativeLevel(NULL, DDSCL_NORMAL));
 }
 
 platform::DirectXRuntime::Object DirectXRuntime::CreatePrimarySurface(Object directDraw)
@@ -115,14 +102,14 @@ platform::DirectXRuntime::Object DirectXRuntime::CreatePrimarySurface(Object dir
     description.dwFlags = DDSD_CAPS;
     description.ddsCaps.dwCaps = DDSCAPS_PRIMARYSURFACE;
     LPDIRECTDRAWSURFACE surface = NULL;
-    if (FAILED(AsPointer<IDirectDraw>(directDraw)->CreateSurface(&description, &surface, NULL)) || surface == NULL)
+    if (FAILED(Unwrap<IDirectDraw*>(directDraw)->CreateSurface(&description, &surface, NULL)) || surface == NULL)
         return Object{};
-    return AsObject(surface);
+    return Wrap<Object>(surface);
 }
 
 void DirectXRuntime::Release(Object object)
 {
-    AsPointer<IUnknown>(object)->Release();
+    Unwrap<IUnknown*>(object)->Release();
     if (object == comObject_) {
         comObject_ = Object{};
         UninitializeCom();

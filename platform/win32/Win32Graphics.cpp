@@ -18,42 +18,42 @@ platform::PaletteHandle Graphics::CreatePalette(const platform::PaletteColor* en
         out[i].peBlue = entries[i].blue;
         out[i].peFlags = entries[i].flags;
     }
-    return platform::PaletteHandle(reinterpret_cast<std::uintptr_t>(::CreatePalette(logical)));
+    return Wrap<platform::PaletteHandle>(::CreatePalette(logical));
 }
 
 void Graphics::DeletePalette(platform::PaletteHandle palette)
 {
-    DeleteObject(reinterpret_cast<HPALETTE>(palette.value()));
+    DeleteObject(Unwrap<HPALETTE>(palette));
 }
 
 platform::PaletteHandle Graphics::SelectPalette(platform::DeviceContext dc, platform::PaletteHandle palette,
                                                 bool forceBackground)
 {
-    return platform::PaletteHandle(reinterpret_cast<std::uintptr_t>(
-        ::SelectPalette(reinterpret_cast<HDC>(dc.value()), reinterpret_cast<HPALETTE>(palette.value()), forceBackground ? TRUE : FALSE)));
+    return Wrap<platform::PaletteHandle>(
+        ::SelectPalette(Unwrap<HDC>(dc), Unwrap<HPALETTE>(palette), forceBackground ? TRUE : FALSE));
 }
 
 void Graphics::RealizePalette(platform::DeviceContext dc)
 {
-    ::RealizePalette(reinterpret_cast<HDC>(dc.value()));
+    ::RealizePalette(Unwrap<HDC>(dc));
 }
 
 int Graphics::SetDIBitsToDevice(platform::DeviceContext dc, const platform::DibCopy& copy)
 {
-    return ::SetDIBitsToDevice(reinterpret_cast<HDC>(dc.value()), copy.xDest, copy.yDest, copy.width, copy.height, copy.xSrc,
+    return ::SetDIBitsToDevice(Unwrap<HDC>(dc), copy.xDest, copy.yDest, copy.width, copy.height, copy.xSrc,
                                copy.ySrc, copy.startScan, copy.lines, copy.bits,
                                static_cast<const BITMAPINFO*>(copy.header), DIB_RGB_COLORS);
 }
 
 platform::DeviceContext WindowSurface::GetClientDC()
 {
-    return platform::DeviceContext(reinterpret_cast<std::uintptr_t>(GetDC(window_)));
+    return Wrap<platform::DeviceContext>(GetDC(window_));
 }
 
 void WindowSurface::ReleaseClientDC(platform::DeviceContext dc)
 {
     if (dc)
-        ReleaseDC(window_, reinterpret_cast<HDC>(dc.value()));
+        ReleaseDC(window_, Unwrap<HDC>(dc));
 }
 
 void WindowSurface::BeginPaint()

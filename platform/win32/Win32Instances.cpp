@@ -6,37 +6,37 @@ platform::MutexHandle Instances::CreateNamedMutex(const char* name, bool* alread
 {
     const HANDLE mutex = CreateMutexA(NULL, TRUE, name);
     *alreadyExists = GetLastError() == ERROR_ALREADY_EXISTS;
-    return platform::MutexHandle(reinterpret_cast<std::uintptr_t>(mutex));
+    return Wrap<platform::MutexHandle>(mutex);
 }
 
 void Instances::CloseMutex(platform::MutexHandle mutex)
 {
-    CloseHandle(reinterpret_cast<HANDLE>(mutex.value()));
+    CloseHandle(Unwrap<HANDLE>(mutex));
 }
 
 platform::WindowHandle Instances::FindTopLevelWindow(const char* title)
 {
-    return platform::WindowHandle(reinterpret_cast<std::uintptr_t>(FindWindowA(NULL, title)));
+    return Wrap<platform::WindowHandle>(FindWindowA(NULL, title));
 }
 
 platform::WindowHandle Instances::GetLastActivePopup(platform::WindowHandle window)
 {
-    return platform::WindowHandle(reinterpret_cast<std::uintptr_t>(::GetLastActivePopup(reinterpret_cast<HWND>(window.value()))));
+    return Wrap<platform::WindowHandle>(::GetLastActivePopup(Unwrap<HWND>(window)));
 }
 
 bool Instances::IsMinimized(platform::WindowHandle window)
 {
-    return IsIconic(reinterpret_cast<HWND>(window.value())) != FALSE;
+    return IsIconic(Unwrap<HWND>(window)) != FALSE;
 }
 
 void Instances::Restore(platform::WindowHandle window)
 {
-    ShowWindow(reinterpret_cast<HWND>(window.value()), SW_RESTORE);
+    ShowWindow(Unwrap<HWND>(window), SW_RESTORE);
 }
 
 void Instances::BringToForeground(platform::WindowHandle window)
 {
-    SetForegroundWindow(reinterpret_cast<HWND>(window.value()));
+    SetForegroundWindow(Unwrap<HWND>(window));
 }
 
 }  // namespace win32

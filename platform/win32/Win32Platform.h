@@ -11,6 +11,19 @@
 
 namespace win32 {
 
+// Between a system handle or pointer and the platform's opaque handle of its kind.
+template <class PlatformHandle, class System>
+PlatformHandle Wrap(System* system)
+{
+    return PlatformHandle(reinterpret_cast<std::uintptr_t>(system));
+}
+
+template <class System, class Kind>
+System Unwrap(platform::Handle<Kind> handle)
+{
+    return reinterpret_cast<System>(handle.value());
+}
+
 class Registry : public platform::Registry {
 public:
     ReadResult ReadLocalMachineValue(const char* keyName, const char* valueName, char* buffer,
