@@ -1,9 +1,8 @@
 #include "commands/ProgramStarter.h"
 
-
 #include "core/BoundedText.h"
-#include "framework/Scoped.h"
 #include "core/LauncherState.h"
+#include "framework/Scoped.h"
 #include "platform/Dialogs.h"
 #include "platform/Files.h"
 #include "platform/Win32Values.h"

@@ -76,7 +76,7 @@ bool Holds(When when, const LauncherState& state)
 
 const ButtonBitmaps* BitmapsOf(int id)
 {
-    if (id < 1 || id > kButtonCount || kButtonRows[id].files.up == nullptr)
+    if (!IsButtonId(id) || kButtonRows[id].files.up == nullptr)
         return nullptr;
     return &kButtonRows[id].files;
 }

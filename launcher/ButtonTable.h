@@ -63,6 +63,10 @@ extern const ButtonId kBitmapLoadOrder[12];
 
 constexpr const char* kBackgroundBitmap = "bitmaps\\8bg1.bmp";
 
+constexpr bool IsButtonId(int id)
+{
+    return id >= 1 && id <= kButtonCount;
+}
 const ButtonBitmaps* BitmapsOf(int id);  // null for the reserved id
 bool IsShown(const ButtonRow& row, const LauncherState& state);
 

@@ -9,11 +9,6 @@ namespace {
 using win32values::kVirtualKeyEscape;
 using win32values::kVirtualKeySpace;
 
-bool IsButtonId(int id)
-{
-    return id >= 1 && id <= kButtonCount;
-}
-
 bool Contains(const platform::Rect& r, int x, int y)
 {
     return r.left < x && x < r.right && r.top < y && y < r.bottom;
