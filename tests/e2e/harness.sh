@@ -13,6 +13,5 @@ set -E
 trap 'status=$?; trap - ERR; fail "line $LINENO of ${BASH_SOURCE[0]##*/}: \"$BASH_COMMAND\" exited with $status"' ERR
 restart_wineserver
 test_script=$1
-shift
-source "$test_script" "$@"
+source "$test_script"
 echo "PASS: $(basename "$test_script" .sh)"

@@ -80,6 +80,9 @@ TEST_P(StartUpWithTool, LoadsThePicturesInOrderAndTheRegistrationOnesOnlyWithThe
     system.log.clear();
     window.PaintWindow(system);
     EXPECT_EQ(Drawn(true)[3], tool ? "5 up at 400,160 230x30" : "4 up at 400,80 230x30");
+    window.ReleaseImages();  // the teardown gives back every picture and the palette
+    EXPECT_TRUE(window.buttons().backgroundImage.empty() && window.buttons()[kPlayButton].downImage.empty());
+    EXPECT_TRUE(system.palettes.empty());
 }
 
 INSTANTIATE_TEST_SUITE_P(ToolOrNot, StartUpWithTool, testing::Bool());
