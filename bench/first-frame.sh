@@ -11,7 +11,7 @@ wineserver -p 2>/dev/null || true  # one server for all runs
 wine cmd /c exit >/dev/null 2>&1 || true
 
 # The gamespy button is drawn last; the colour it puts at client (85, 409).
-launcher_colour=$(convert "$build/windows/disc/bitmaps/8bgamespyu.bmp" -format '%[hex:p{60,30}]' info: |
+launcher_colour=$(convert "$windows/disc/bitmaps/8bgamespyu.bmp" -format '%[hex:p{60,30}]' info: |
                   cut -c1-6 | tr 'A-F' 'a-f')
 
 measure() {
@@ -25,8 +25,8 @@ median() { sort -n | awk '{ v[NR] = $1 } END { print v[int((NR + 1) / 2)] }'; }
 
 launcher_runs=() plain_runs=()
 for _ in 1 2 3 4 5 6 7; do
-    launcher_runs+=("$(measure IronmarchLauncher.exe "$build/windows/disc" 277 567 "$launcher_colour" "Ironmarch Launcher")")
-    plain_runs+=("$(measure "$build/windows/bench/plain_window.exe" "$build/windows" 512 384 3366cc "Plain Window")")
+    launcher_runs+=("$(measure IronmarchLauncher.exe "$windows/disc" 277 567 "$launcher_colour" "Ironmarch Launcher")")
+    plain_runs+=("$(measure "$windows/bench/plain_window.exe" "$windows" 512 384 3366cc "Plain Window")")
 done
 launcher=$(printf '%s\n' "${launcher_runs[@]}" | median)
 plain=$(printf '%s\n' "${plain_runs[@]}" | median)

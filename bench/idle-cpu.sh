@@ -29,6 +29,6 @@ measure() {
     wait
 }
 
-measure "IronmarchLauncher.exe idle" IronmarchLauncher.exe "Ironmarch Launcher" "$build/windows/disc"
-measure "plain Win32 window idle" "$build/windows/bench/plain_window.exe" "Plain Window" "$build/windows"
+measure "IronmarchLauncher.exe idle" IronmarchLauncher.exe "Ironmarch Launcher" "$windows/disc"
+measure "plain Win32 window idle" "$windows/bench/plain_window.exe" "Plain Window" "$windows"
 echo "(processor time is counted in ticks of $((1000 / ticks)) ms)"

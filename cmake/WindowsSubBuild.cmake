@@ -1,44 +1,57 @@
-# Builds the Windows side with the MinGW-w64 toolchain as a sub-build of the
+# Builds the Windows side with the MinGW-w64 toolchain as sub-builds of the
 # host tree, after the host tools have drawn the pictures and resources, and
 # registers the Wine test layers with this tree's CTest.
 include(ExternalProject)
 
+# One Windows tree in DIR: the disc's programs with the win32-thread
+# compilers, the GoogleTest program with the posix ones (built apart, into
+# the folder the Wine tests look in), and the disc's image ISO: ISO 9660
+# with Joliet names, labelled as the launcher looks for it. Test runs may
+# leave a Wine drive label in the disc folder.
+function(add_windows_tree name arch dir iso)
+  set(common_args
+    -DCMAKE_TOOLCHAIN_FILE=${PROJECT_SOURCE_DIR}/cmake/mingw.cmake
+    -DMINGW_ARCH=${arch}
+    -DCMAKE_BUILD_TYPE=Release
+    -DIRONMARCH_ASSETS=${IRONMARCH_ASSETS})
+  ExternalProject_Add(${name}
+    SOURCE_DIR ${PROJECT_SOURCE_DIR}
+    BINARY_DIR ${dir}
+    CMAKE_ARGS ${common_args} -DMINGW_THREADS=win32
+    BUILD_ALWAYS ON
+    INSTALL_COMMAND ""
+    DEPENDS assets)
+  ExternalProject_Add(${name}_gtest
+    SOURCE_DIR ${PROJECT_SOURCE_DIR}
+    BINARY_DIR ${dir}-gtest
+    CMAKE_ARGS ${common_args} -DMINGW_THREADS=posix
+      -DIRONMARCH_GTEST_ONLY=ON -DIRONMARCH_GTEST_OUTPUT=${dir}/tests/windows
+    BUILD_ALWAYS ON
+    INSTALL_COMMAND ""
+    DEPENDS ${name})
+  add_custom_target(${name}_iso ALL
+    COMMAND xorriso -as mkisofs -quiet -J -r -V IRM_1 -m .windows-label -o ${iso} ${dir}/disc
+    DEPENDS ${name}
+    COMMENT "Writing the demo disc's image ${iso}")
+endfunction()
+
+# The disc players get: 32-bit programs for Windows 95 to 11.
 set(WINDOWS_BINARY_DIR ${CMAKE_BINARY_DIR}/windows)
-# The disc's programs use the win32-thread compilers; the GoogleTest
-# program needs the posix ones and is built apart, into the same folder the
-# Wine tests look in.
-ExternalProject_Add(windows
-  SOURCE_DIR ${PROJECT_SOURCE_DIR}
-  BINARY_DIR ${WINDOWS_BINARY_DIR}
-  CMAKE_ARGS
-    -DCMAKE_TOOLCHAIN_FILE=${PROJECT_SOURCE_DIR}/cmake/mingw-i686.cmake
-    -DMINGW_THREADS=win32
-    -DCMAKE_BUILD_TYPE=Release
-    -DIRONMARCH_ASSETS=${IRONMARCH_ASSETS}
-  BUILD_ALWAYS ON
-  INSTALL_COMMAND ""
-  DEPENDS assets)
-
-ExternalProject_Add(windows_gtest
-  SOURCE_DIR ${PROJECT_SOURCE_DIR}
-  BINARY_DIR ${CMAKE_BINARY_DIR}/windows-gtest
-  CMAKE_ARGS
-    -DCMAKE_TOOLCHAIN_FILE=${PROJECT_SOURCE_DIR}/cmake/mingw-i686.cmake
-    -DMINGW_THREADS=posix
-    -DCMAKE_BUILD_TYPE=Release
-    -DIRONMARCH_ASSETS=${IRONMARCH_ASSETS}
-    -DIRONMARCH_GTEST_ONLY=ON
-    -DIRONMARCH_GTEST_OUTPUT=${WINDOWS_BINARY_DIR}/tests/windows
-  BUILD_ALWAYS ON
-  INSTALL_COMMAND ""
-  DEPENDS windows)
-
-# The demo disc as its image: ISO 9660 with Joliet names, labelled as the
-# launcher looks for it. Test runs may leave a Wine drive label in the folder.
 set(DEMO_ISO ${CMAKE_BINARY_DIR}/IronmarchDemo.iso)
-add_custom_target(demo_iso ALL
-  COMMAND xorriso -as mkisofs -quiet -J -r -V IRM_1 -m .windows-label -o ${DEMO_ISO} ${WINDOWS_BINARY_DIR}/disc
-  DEPENDS windows
-  COMMENT "Writing the demo disc's image ${DEMO_ISO}")
+add_windows_tree(windows i686 ${WINDOWS_BINARY_DIR} ${DEMO_ISO})
+
+# What Wine runs here (scripts/wine-arch.sh): the disc itself, or, on a
+# kernel without 32-bit user code, the same sources built for x86_64.
+execute_process(COMMAND ${PROJECT_SOURCE_DIR}/scripts/wine-arch.sh
+  OUTPUT_VARIABLE WINE_ARCH OUTPUT_STRIP_TRAILING_WHITESPACE)
+if(WINE_ARCH STREQUAL "x86_64")
+  message(STATUS "This machine runs no 32-bit programs: the Wine tests use an x86_64 build")
+  set(WINE_BINARY_DIR ${CMAKE_BINARY_DIR}/windows-x86_64)
+  set(WINE_DEMO_ISO ${CMAKE_BINARY_DIR}/IronmarchDemo-x86_64.iso)
+  add_windows_tree(windows_x86_64 x86_64 ${WINE_BINARY_DIR} ${WINE_DEMO_ISO})
+else()
+  set(WINE_BINARY_DIR ${WINDOWS_BINARY_DIR})
+  set(WINE_DEMO_ISO ${DEMO_ISO})
+endif()
 
 add_subdirectory(tests/wine)

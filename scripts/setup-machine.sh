@@ -4,7 +4,7 @@
 set -euo pipefail
 
 packages=(cmake make g++ clang libclang-rt-14-dev googletest libgtest-dev pkg-config libmagick++-dev xorriso
-          g++-mingw-w64-i686 mingw-w64-tools wine wine32:i386 wine64
+          g++-mingw-w64-i686 g++-mingw-w64-x86-64 mingw-w64-tools wine wine32:i386 wine64
           xvfb xauth xdotool imagemagick procps python3)
 
 missing=()

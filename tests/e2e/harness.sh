@@ -4,7 +4,8 @@ set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 export WINEPREFIX=${IRONMARCH_PREFIX:?the shared Wine prefix} WINEDEBUG=-all
 export WINDOWS_BUILD=${IRONMARCH_WINDOWS_BUILD:?the Windows build folder}
-export DISC=$WINDOWS_BUILD/disc TOOLS=$WINDOWS_BUILD/../tools DEMO_ISO=$WINDOWS_BUILD/../IronmarchDemo.iso
+export DISC=$WINDOWS_BUILD/disc TOOLS=${IRONMARCH_TOOLS:?the host tools} DEMO_ISO=${IRONMARCH_DEMO_ISO:?the demo image}
+source "$here/../../scripts/wine-arch.sh"
 export SCRATCH=$(mktemp -d /tmp/ironmarch-e2e.XXXXXX)
 source "$here/lib.sh"
 trap cleanup EXIT

@@ -3,6 +3,7 @@
 # welcome, no audio driver, the Windows version Wine reports by default.
 set -euo pipefail
 export WINEPREFIX=$1 WINEDEBUG=-all
+source "$(dirname "$0")/../../scripts/wine-arch.sh"
 rm -rf "$WINEPREFIX"
 # No Mono or Gecko: nothing here needs them, and their installers would ask.
 WINEDLLOVERRIDES="mscoree,mshtml=" wineboot -i >/dev/null 2>&1
