@@ -1,60 +1,63 @@
 #!/usr/bin/env python3
 """Every program of the disc must load on every Windows it is for: LOADS or
-PROBABLY LOADS from Windows 98 to 11, and on 95 at most 'only with update'
-for msvcrt.dll (the Visual C++ runtime). No import may be a 9x stub, and the
+PROBABLY LOADS from Windows 98 to 11, and on 95 at most 'with update' for
+msvcrt.dll (the Visual C++ runtime). No import may be a 9x stub, and the
 subsystem version stays 4.0, so that the 4.x loaders take the program.
 The launcher itself is a GUI program, run as invoker, that imports only what
 its first frame needs from the libraries every Windows loads from its own
 system directory; WINMM, SHELL32, OLE32 and DirectX are loaded by full path
-when needed.
-usage: check-windows-versions.py CHECKER DISC-FOLDER"""
-import json
-import re
+when needed. The checker itself must refuse a program that imports what an
+older Windows lacks: the posix-thread GoogleTest program does.
+usage: check-windows-versions.py WINLOAD-FOLDER WINDOWS-BUILD"""
 import pathlib
+import re
 import subprocess
 import sys
 
-GOOD = ("LOADS", "PROBABLY LOADS")
+sys.path.insert(0, sys.argv[1])
+import winload  # noqa: E402
+
+GOOD = (winload.LOADS, winload.PROBABLY)
 LAUNCHER_DLLS = {"KERNEL32.DLL", "USER32.DLL", "GDI32.DLL", "ADVAPI32.DLL", "MSVCRT.DLL"}
 
 
-def problems(checker, exe):
-    out = subprocess.run([sys.executable, checker, "--json", str(exe)], capture_output=True, text=True)
-    if out.returncode not in (0, 1) or not out.stdout:
-        return ["the checker failed: " + out.stderr.strip()]
-    data = json.loads(out.stdout)
-    found = []
-    if tuple(data["header"]["subsystem_version"]) != (4, 0):
-        found.append("subsystem version %s, expected 4.0" % data["header"]["subsystem_version"])
-    for version, report in data["report"].items():
+def problems(exe, data):
+    program = winload.Program(str(exe))
+    found = [] if program.subsystem_version == (4, 0) else ["subsystem version %s, expected 4.0" % (program.subsystem_version,)]
+    for version, report in winload.judge(program, data).items():
         verdict = report["verdict"]
-        only_msvcrt = all(c.lower().startswith("msvcrt.dll!") for c in report["conditional"])
-        if verdict not in GOOD and not (version == "win95" and verdict == "LOADS ONLY WITH UPDATE" and only_msvcrt):
-            found.append("%s: %s %s" % (version, verdict, report["missing"] or report["conditional"][:3]))
+        only_msvcrt = all(c.lower().startswith("msvcrt.dll!") for c in report["update"])
+        if verdict not in GOOD and not (version == "win95" and verdict == winload.WITH_UPDATE and only_msvcrt):
+            found.append("%s: %s %s" % (version, verdict, report["missing"] or report["unknown"] or report["update"][:3]))
         if report["stubs"]:
             found.append("%s: calls 9x stubs %s" % (version, report["stubs"]))
     if exe.name == "IronmarchLauncher.exe":
-        dump = subprocess.run(["i686-w64-mingw32-objdump", "-p", str(exe)], capture_output=True, text=True).stdout
-        found += ["imports " + dll for dll in re.findall(r"DLL Name: (\S+)", dump) if dll.upper() not in LAUNCHER_DLLS]
-        found += [] if data["header"]["subsystem"] == 2 else ["not a GUI program"]
+        found += ["imports " + dll for dll in sorted({d for d, _ in program.imports}) if dll.upper() not in LAUNCHER_DLLS]
+        found += [] if program.subsystem == 2 else ["not a GUI program"]
         found += [] if b'level="asInvoker"' in exe.read_bytes() else ["no manifest that runs it as invoker"]
     return found
 
 
 def main():
-    checker, disc = sys.argv[1], pathlib.Path(sys.argv[2])
+    tool, build = pathlib.Path(sys.argv[1]), pathlib.Path(sys.argv[2])
+    disc, data = build / "disc", winload.ExportData()
     exes = sorted(p for p in disc.rglob("*") if p.suffix.lower() == ".exe")
+    failed = 0
     if len(exes) < 6 or disc / "IronmarchLauncher.exe" not in exes:
         print("FAIL: only %d programs in %s" % (len(exes), disc))
-        return 1
-    failed = 0
+        failed += 1
     for exe in exes:
-        found = problems(checker, exe)
+        found = problems(exe, data)
         for problem in found:
             print("FAIL: %s: %s" % (exe.relative_to(disc), problem))
         failed += bool(found)
-        if not found:
-            print("ok: %s" % exe.relative_to(disc))
+    # The refusal as a user sees it: the version and the function, exit code 1.
+    posix = build / "tests" / "windows" / "windows_tests.exe"
+    run = subprocess.run([sys.executable, str(tool / "winload.py"), str(posix)], capture_output=True, text=True)
+    if run.returncode != 1 or not re.search(r"^  winxp +FAILS +KERNEL32\.dll!GetTickCount64$", run.stdout, re.M):
+        print("FAIL: %s not refused for XP (exit %d):\n%s%s" % (posix.name, run.returncode, run.stdout, run.stderr))
+        failed += 1
+    print("%d passed, %d failed" % (len(exes) + 1 - failed, failed))
     return 1 if failed else 0
 
 
