@@ -37,6 +37,13 @@ bool IsAbsolutePath(const char* path)
     return path[0] == '\\' && path[1] == '\\' && path[2] != '\0' && path[2] != '\\';
 }
 
+bool InstalledLauncherPath(const char* installDir, char* buffer, std::size_t size)
+{
+    const std::size_t length = BoundedLength(installDir, size);
+    const bool separated = length != 0 && (installDir[length - 1] == '\\' || installDir[length - 1] == '/');
+    return FormatText(buffer, size, "%s%s%s", installDir, separated ? "" : "\\", names::kLauncherProgram);
+}
+
 bool TerminateRegistryText(char* buffer, std::size_t size, std::uint32_t bytesRead)
 {
     if (size == 0)
@@ -73,9 +80,9 @@ void GetPaths(LauncherState& state, platform::Registry& registry, platform::File
             // installed rather than as a shortened, different path. An empty
             // or relative one would name a launcher relative to the current
             // directory: the disc's own copy, most likely.
-            char launcherPath[256];
+            char launcherPath[kLauncherPathSize];
             if (IsAbsolutePath(state.installDir) &&
-                FormatText(launcherPath, sizeof launcherPath, "%s\\%s", state.installDir, names::kLauncherProgram) &&
+                InstalledLauncherPath(state.installDir, launcherPath, sizeof launcherPath) &&
                 files.CanOpenForReading(launcherPath))
                 state.gameInstalled = true;
             break;

@@ -20,6 +20,13 @@ void ReadInstallation(LauncherState& state, platform::Registry& registry, platfo
 // the value does not fit with its terminator: the buffer is then emptied.
 bool TerminateRegistryText(char* buffer, std::size_t size, std::uint32_t bytesRead);
 
+// Room for the installed launcher's full path, inside MAX_PATH (260).
+constexpr std::size_t kLauncherPathSize = 256;
+
+// "<installDir>\IronmarchLauncher.exe", one separator between the two
+// (installDir may end in one). False when it does not fit.
+bool InstalledLauncherPath(const char* installDir, char* buffer, std::size_t size);
+
 // A drive letter, colon and separator, or a UNC path: the only paths that can
 // name an installation whatever the current directory is.
 bool IsAbsolutePath(const char* path);

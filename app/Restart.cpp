@@ -1,13 +1,13 @@
 #include "app/Restart.h"
 
+#include "app/GetPaths.h"
+#include "app/SingleInstance.h"
 #include "core/BoundedText.h"
 #include "core/LauncherState.h"
-#include "core/Names.h"
-#include "app/SingleInstance.h"
 #include "commands/ProgramStarter.h"
+#include "platform/Files.h"
 #include "platform/Instances.h"
 #include "platform/SystemFacts.h"
-#include "platform/Files.h"
 
 namespace {
 
@@ -44,9 +44,25 @@ bool RestartFromInstallDir(LauncherState& state, const char* currentDirectory, b
     if (restarted || NameSameDirectory(files, currentDirectory, state.installDir))
         return false;
 
+    // A bare file name would be looked for in this launcher's own folder
+    // first: started from the disc, the disc's copy would run again.
+    char launcher[kLauncherPathSize];
+    char commandLine[kLauncherPathSize + 2];
+    if (!InstalledLauncherPath(state.installDir, launcher, sizeof launcher) ||
+        !FormatText(commandLine, sizeof commandLine, "\"%s\"", launcher))
+        return false;
+
     files.ChangeDirectory(state.installDir);
     ReleaseInstanceMutex(state, instances);
     system.SetEnvironmentText(kRestartedVariable, "1");
-    StartProgram(processes, files, nullptr, names::kLauncherProgram, nullptr);
-    return true;
+    const platform::StartResult started = StartProgram(processes, files, nullptr, commandLine, state.installDir);
+    if (started.started)
+        return true;
+
+    // The player keeps this launcher's menu rather than nothing.
+    system.SetEnvironmentText(kRestartedVariable, nullptr);
+    files.ChangeDirectory(currentDirectory);
+    FormatText(state.DebugSpew, sizeof state.DebugSpew, "RestartFromInstallDir() - %s failed, error %u", launcher,
+               static_cast<unsigned>(started.error));
+    return !CheckSingleInstance(state, instances);
 }

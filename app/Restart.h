@@ -22,7 +22,11 @@ bool SameDirectoryText(const char* a, const char* b);
 // the programs it starts do not inherit it.
 bool TakeRestartMark(platform::SystemFacts& system);
 
-// Returns true when the process is to end now (the restart was attempted).
+// Starts "<installDir>\IronmarchLauncher.exe" by its full path, in
+// installDir. Returns true when the process is to end now: the installed
+// launcher started, or another launcher took over meanwhile. When the start
+// fails, the launcher goes back to the directory it was started in, traces
+// the failure in DebugSpew, takes the instance mutex again and goes on.
 bool RestartFromInstallDir(LauncherState& state, const char* currentDirectory, bool restarted,
                            platform::Files& files, platform::Processes& processes, platform::Instances& instances,
                            platform::SystemFacts& system);

@@ -86,15 +86,28 @@ expect_exit during_game "a launcher started during the game"
 click_window "$game"
 wait_no_window "Ironmarch (TM)"
 
-# 6. From the disc again: the launcher hands over to the installation
-# directory, once, even when it is registered with a trailing separator; its
-# readme is the installed one, and a double click opens it once.
+# 6. From the disc again. When the installed launcher cannot start, the
+# disc's own shows the installed menu and is the only one, and ends well.
+image_is() { DETAIL=$(wininfo image "$LAUNCHER_TITLE"); [ "${DETAIL,,}" = "${1,,}" ]; }
+mv "$installed/IronmarchLauncher.exe" "$SCRATCH/installed-launcher"
+echo "not a program" >"$installed/IronmarchLauncher.exe"
+open_launcher broken drive:d
+expect_region 400 40 "$B/8b8u.bmp" "Play on the disc's launcher"
+within 10 "the launcher that runs" image_is 'D:\IronmarchLauncher.exe'
+[ "$(launcher_processes)" = 1 ] || fail "$(launcher_processes) launchers beside a broken installed one"
+xdotool key Escape
+expect_exit broken "the disc's launcher beside a broken installed one"
+mv "$SCRATCH/installed-launcher" "$installed/IronmarchLauncher.exe"
+# It hands over to the installed copy, once, even when the folder is
+# registered with a trailing separator; its readme is the installed one,
+# and a double click opens it once.
 reg_set "$APP_PATHS_KEY" Path "$installed_dos\\"
 launch disc2 drive:d
 expect_exit disc2 "the disc's launcher when the game was installed"
 wait_window "$LAUNCHER_TITLE" >/dev/null
 point_at 10 300
 expect_region 400 40 "$B/8b8u.bmp" "Play after the restart"
+within 10 "the launcher that runs" image_is "$installed_dos\\IronmarchLauncher.exe"
 sleep 1
 [ "$(launcher_processes)" = 1 ] || fail "$(launcher_processes) launchers after the restart"
 point_at 500 95

@@ -111,7 +111,8 @@ own_processes() {
     done
     return 0
 }
-launcher_processes() { own_processes 'IronmarchLauncher\.exe' | wc -l; }
+# Launchers themselves, not a "start" that waits for one.
+launcher_processes() { own_processes '^([^ ]*[\\/])?IronmarchLauncher\.exe( |$)' | wc -l; }
 launchers_are() { DETAIL="$(launcher_processes) running"; [ "$(launcher_processes)" -eq "$1" ]; }
 
 reg_set() { wine reg add "$1" /v "$2" /d "$3" /f >/dev/null 2>&1 || fail "could not set $1 $2"; }

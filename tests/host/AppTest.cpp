@@ -109,29 +109,54 @@ TEST(RestartFromInstallDir, OnlyFromElsewhereAndOnlyOnce)
         {"C:\\Games\\Iron", "C:\\Games\\Ironmarch", false, true},
     };
     for (const auto& c : cases) {
+        fake::System system;
+        system.canonical["c:\\games~1\\ironma~1"] = "C:\\Games\\Ironmarch";
+        system.AddDirectory(c.installDir);
+        LauncherState state;
+        CopyText(state.installDir, c.installDir);
+        state.instanceMutex = platform::MutexHandle(0x77);
+        EXPECT_EQ(RestartFromInstallDir(state, c.current, c.restarted, system, system, system, system), c.restarts)
+            << c.installDir << " from " << c.current;
+        EXPECT_EQ(static_cast<bool>(state.instanceMutex), !c.restarts);
+        EXPECT_EQ(system.Count("CreateProcess"), c.restarts ? 1u : 0u);
+    }
+}
+
+TEST(RestartFromInstallDir, StartsTheInstalledCopyByItsPathOrGoesOnFromWhereItWas)
+{
+    const std::string mark = std::string("SetEnvironment ") + kRestartedVariable;
+    // A registered folder with or without its separator names one launcher.
+    for (const char* installDir : {"C:\\Games\\Ironmarch", "C:\\Games\\Ironmarch\\"}) {
         for (bool startFails : {false, true}) {
             fake::System system;
-            system.canonical["c:\\games~1\\ironma~1"] = "C:\\Games\\Ironmarch";
-            system.AddDirectory(c.installDir);
-            system.nextStart = {!startFails, startFails ? 2u : 0u};
+            system.AddDirectory(installDir);
+            system.AddDirectory("D:\\");
+            system.nextStart = {!startFails, startFails ? 193u : 0u};
             LauncherState state;
-            CopyText(state.installDir, c.installDir);
-            state.gameInstalled = true;
+            CopyText(state.installDir, installDir);
             state.instanceMutex = platform::MutexHandle(0x77);
-            EXPECT_EQ(RestartFromInstallDir(state, c.current, c.restarted, system, system, system, system), c.restarts)
-                << c.installDir << " from " << c.current;
-            EXPECT_EQ(static_cast<bool>(state.instanceMutex), !c.restarts);
-            if (!c.restarts) {
-                EXPECT_EQ(system.Count("CreateProcess"), 0u);
-                continue;
+            EXPECT_EQ(RestartFromInstallDir(state, "D:\\", false, system, system, system, system), !startFails);
+            fake::Log expected{std::string("chdir ") + installDir, "CloseMutex 119", mark + "=1",
+                               std::string("CreateProcess (null) | \"C:\\Games\\Ironmarch\\IronmarchLauncher.exe\" | ") +
+                                   installDir + " @" + installDir};
+            if (startFails) {
+                // Back where it was, unmarked, traced, and the one launcher again.
+                expected.insert(expected.end(), {mark + "=(null)", "chdir D:\\", "CreateMutex Ironmarch"});
+                EXPECT_STREQ(state.DebugSpew, "RestartFromInstallDir() - C:\\Games\\Ironmarch\\IronmarchLauncher.exe "
+                                              "failed, error 193");
+                EXPECT_EQ(state.instanceMutex, system.mutex);
             }
-            // Into the directory, the mutex given up and the mark set before the new launcher starts.
-            EXPECT_EQ(system.log, (fake::Log{std::string("chdir ") + c.installDir, "CloseMutex 119",
-                                             std::string("SetEnvironment ") + kRestartedVariable + "=1",
-                                             std::string("CreateProcess (null) | IronmarchLauncher.exe | (null) @") +
-                                                 c.installDir}));
+            EXPECT_EQ(system.log, expected) << installDir;
         }
     }
+    // Another launcher started meanwhile takes over: this one ends.
+    fake::System system;
+    system.AddDirectory("C:\\G");
+    system.nextStart = {false, 2};
+    system.mutexExists = true;
+    LauncherState state;
+    CopyText(state.installDir, "C:\\G");
+    EXPECT_TRUE(RestartFromInstallDir(state, "D:\\", false, system, system, system, system));
 }
 
 TEST(TakeRestartMark, ReportsAndClearsTheMark)
@@ -164,7 +189,7 @@ TEST(GetPaths, BothEntriesAnAbsolutePathAndTheLauncherFileMakeAnInstallation)
          "C:\\G\\IronmarchLauncher.exe", "C:\\G", "u.exe /x", true},
         {{{appPaths, {{"Path", "C:\\G"}}}, {uninstall, {{"UninstallString", "u"}}}}, "", "C:\\G", "u", false},
         {{{appPaths, {{"Path", "C:\\G\\"}}}, {uninstall, {{"UninstallString", "u"}}}},
-         "C:\\G\\\\IronmarchLauncher.exe", "C:\\G\\", "u", true},
+         "C:\\G\\IronmarchLauncher.exe", "C:\\G\\", "u", true},
         {{{appPaths, {{"Path", longDir}}}, {uninstall, {{"UninstallString", "u"}}}},
          longDir.substr(0, 255 - 22) + "\\IronmarchLauncher.exe", longDir, "u", false},
         {{{appPaths, {{"Path", std::string(1024, 'x')}}}, {uninstall, {{"UninstallString", "u"}}}}, "", "", "earlier", false},
@@ -185,9 +210,11 @@ TEST(GetPaths, BothEntriesAnAbsolutePathAndTheLauncherFileMakeAnInstallation)
         EXPECT_STREQ(state.uninstallCommand, c.uninstallCommand) << c.installDir;
         EXPECT_EQ(state.gameInstalled, c.installed) << c.installDir;
         EXPECT_EQ(std::string(state.DebugSpew), std::string("GetPaths() - gamepathname = ") + c.installDir);
+        if (!c.installed)
+            continue;
         system.registry.clear();  // an installation once found stays found
         GetPaths(state, system, system);
-        EXPECT_EQ(state.gameInstalled, c.installed) << c.installDir;
+        EXPECT_TRUE(state.gameInstalled) << c.installDir;
     }
 }
 
