@@ -4,6 +4,7 @@
 #include "app/MainFrame.h"
 #include "app/SingleInstance.h"
 #include "app/LauncherPlatform.h"
+#include "platform/win32/SystemFunction.h"
 
 namespace {
 LauncherApp theLauncherApp;
@@ -11,6 +12,8 @@ LauncherApp theLauncherApp;
 
 BOOL LauncherApp::InitInstance()
 {
+    // Before anything loads a library.
+    win32::TheSystemLibraries().RestrictSearch();
     CMainFrame* frame = new CMainFrame();
     if (frame->m_hWnd == NULL) {
         // Without its window the launcher could never be closed and would

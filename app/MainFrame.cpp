@@ -10,7 +10,7 @@
 #include "core/BoundedText.h"
 #include "core/LauncherState.h"
 #include "core/Names.h"
-#include "framework/SystemLibrary.h"
+#include "platform/win32/SystemFunction.h"
 #include "app/LauncherPlatform.h"
 #include "resources/resource.h"
 
@@ -24,7 +24,7 @@ void PlayStartupSound(const char* name)
     // a copy planted beside the launcher. So it comes from the system
     // directory, and a system without it only stays silent.
     typedef BOOL(WINAPI * PlaySoundFunction)(LPCSTR, HMODULE, DWORD);
-    const PlaySoundFunction playSound = SystemFunction<PlaySoundFunction>("winmm.dll", "PlaySoundA");
+    const PlaySoundFunction playSound = win32::SystemFunction<PlaySoundFunction>("winmm.dll", "PlaySoundA");
     if (playSound == nullptr)
         return;
     HMODULE module = GetModuleHandleA(NULL);

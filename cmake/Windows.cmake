@@ -18,9 +18,9 @@ add_library(launcher_win32 STATIC
   framework/CFile.cpp
   framework/CFrameWnd.cpp
   framework/CWinApp.cpp
-  framework/SystemLibrary.cpp
   platform/win32/Win32WholeFile.cpp
   platform/win32/Win32Instances.cpp
+  platform/win32/Win32Libraries.cpp
   platform/win32/Win32SystemFacts.cpp
   platform/win32/Win32Dialogs.cpp
   platform/win32/Win32DirectX.cpp
@@ -34,7 +34,7 @@ add_library(launcher_win32 STATIC
 )
 target_compile_options(launcher_win32 PRIVATE -Wall -Wextra -Werror)
 # WINMM, SHELL32, OLE32 and DirectX are loaded from the system directory
-# when first needed (framework/SystemLibrary.h); nothing else is imported.
+# when first needed (platform/SystemLibraries.h); nothing else is imported.
 target_link_libraries(launcher_win32 PUBLIC launcher_core gdi32 user32 advapi32)
 
 # Linked into every program of the disc, so that the runtime's mutexes work

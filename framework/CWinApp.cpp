@@ -3,7 +3,6 @@
 #include <cstring>
 
 #include "framework/CFrameWnd.h"
-#include "framework/SystemLibrary.h"
 
 namespace {
 CWinApp* theApp = nullptr;
@@ -84,7 +83,6 @@ int AfxMessageBox(const char* text, UINT style)
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int)
 {
-    RestrictDllSearchToSystemDirectory();
     CWinApp* app = AfxGetApp();
     if (app == nullptr)
         return 0;

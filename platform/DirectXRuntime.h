@@ -8,8 +8,8 @@ namespace platform {
 
 class DirectXRuntime {
 public:
-    using Module = Handle<struct ModuleKind>;
-    using Procedure = Handle<struct ProcedureKind>;
+    using Module = ModuleHandle;
+    using Procedure = platform::Procedure;
     using Object = Handle<struct ComObjectKind>;
 
     enum class Creation {

@@ -27,6 +27,8 @@ using WindowHandle = Handle<struct WindowKind>;
 using MutexHandle = Handle<struct MutexKind>;
 using DeviceContext = Handle<struct DeviceContextKind>;
 using PaletteHandle = Handle<struct PaletteKind>;
+using ModuleHandle = Handle<struct ModuleKind>;
+using Procedure = Handle<struct ProcedureKind>;  // an entry point of a loaded library
 
 struct Rect {
     std::int32_t left;

@@ -32,6 +32,11 @@ constexpr std::uint32_t kPlatformNt = 2;       // VER_PLATFORM_WIN32_NT
 constexpr std::uint32_t kOsVersionInfoSize = 148;    // sizeof(OSVERSIONINFOA)
 constexpr std::uint32_t kOsVersionInfoExSize = 156;  // sizeof(OSVERSIONINFOEXA)
 
+// LoadLibraryExA's flags and SetDefaultDllDirectories' directories.
+constexpr std::uint32_t kLoadWithAlteredSearchPath = 0x8;  // LOAD_WITH_ALTERED_SEARCH_PATH
+constexpr std::uint32_t kSearchDllLoadDir = 0x100;         // LOAD_LIBRARY_SEARCH_DLL_LOAD_DIR
+constexpr std::uint32_t kSearchSystem32 = 0x800;           // LOAD_LIBRARY_SEARCH_SYSTEM32
+
 // CreateProcess's refusal of a program that needs elevation (Vista and later).
 constexpr std::uint32_t kErrorElevationRequired = 740;  // ERROR_ELEVATION_REQUIRED
 

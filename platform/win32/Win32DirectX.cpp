@@ -5,7 +5,7 @@
 #include <ddraw.h>
 #include <objbase.h>
 
-#include "framework/SystemLibrary.h"
+#include "platform/win32/SystemFunction.h"
 #include "platform/win32/Win32Platform.h"
 
 namespace win32 {
@@ -32,7 +32,7 @@ typedef void(WINAPI* CoUninitializeFunction)();
 
 platform::DirectXRuntime::Module DirectXRuntime::OpenLibrary(const char* name)
 {
-    return Wrap<Module>(LoadSystemLibrary(name));
+    return TheSystemLibraries().Load(name);
 }
 
 platform::DirectXRuntime::Procedure DirectXRuntime::FindEntryPoint(Module module, const char* name)

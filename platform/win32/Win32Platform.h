@@ -6,6 +6,7 @@
 #include "platform/CommandServices.h"
 #include "platform/Graphics.h"
 #include "platform/Registry.h"
+#include "platform/SystemLibraries.h"
 #include "platform/WholeFile.h"
 #include "platform/WindowSurface.h"
 
@@ -23,6 +24,15 @@ System Unwrap(platform::Handle<Kind> handle)
 {
     return reinterpret_cast<System>(handle.value());
 }
+
+class LibraryLoader : public platform::LibraryLoader {
+public:
+    std::uint32_t SystemDirectory(char* buffer, std::uint32_t size) override;
+    platform::ModuleHandle LoadModule(const char* path, std::uint32_t flags) override;
+    platform::Procedure FindExport(platform::ModuleHandle module, const char* name) override;
+    bool SetDefaultDllSearch(std::uint32_t directories) override;
+    bool SetDllSearchDirectory(const char* path) override;
+};
 
 class Registry : public platform::Registry {
 public:

@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "framework/SystemLibrary.h"
+#include "platform/win32/SystemFunction.h"
 #include "framework/Win32Handle.h"
 #include "platform/win32/Win32Platform.h"
 

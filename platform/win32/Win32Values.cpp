@@ -16,6 +16,10 @@ static_assert(v::kVirtualKeyEscape == VK_ESCAPE && v::kVirtualKeySpace == VK_SPA
 static_assert(v::kPlatformWin32s == VER_PLATFORM_WIN32s && v::kPlatformWindows == VER_PLATFORM_WIN32_WINDOWS &&
                   v::kPlatformNt == VER_PLATFORM_WIN32_NT,
               "platform identifiers");
+static_assert(v::kLoadWithAlteredSearchPath == LOAD_WITH_ALTERED_SEARCH_PATH &&
+                  v::kSearchDllLoadDir == LOAD_LIBRARY_SEARCH_DLL_LOAD_DIR &&
+                  v::kSearchSystem32 == LOAD_LIBRARY_SEARCH_SYSTEM32,
+              "library load flags");
 // ERROR_ELEVATION_REQUIRED (740) is missing from MinGW's winerror.h; the
 // Windows SDK names it.
 #ifdef ERROR_ELEVATION_REQUIRED

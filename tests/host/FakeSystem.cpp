@@ -155,6 +155,17 @@ platform::DirectXRuntime::Module System::OpenLibrary(const char* name)
     return Module(next_++);
 }
 
+platform::ModuleHandle System::LoadModule(const char* path, std::uint32_t flags)
+{
+    Note(std::string("LoadLibraryEx ") + path + " " + std::to_string(flags));
+    const std::string name = path;
+    if (absent.count(name.substr(name.find_last_of('\\') + 1)) != 0)
+        return {};
+    loadedModules.insert(next_);
+    modules_[next_] = path;
+    return platform::ModuleHandle(next_++);
+}
+
 platform::DirectXRuntime::Object System::NewObject(const std::string& what)
 {
     if (absent.count(what) != 0)

@@ -10,6 +10,7 @@
 #include "platform/CommandServices.h"
 #include "platform/Graphics.h"
 #include "platform/Registry.h"
+#include "platform/SystemLibraries.h"
 #include "platform/WholeFile.h"
 #include "platform/WindowSurface.h"
 
@@ -26,7 +27,7 @@ struct Drive {
 class System : public platform::Registry, public platform::Files, public platform::Processes,
                public platform::Instances, public platform::SystemFacts, public platform::Dialogs,
                public platform::Drives, public platform::Graphics, public platform::WindowSurface,
-               public platform::DirectXRuntime, public platform::WholeFileReader {
+               public platform::DirectXRuntime, public platform::WholeFileReader, public platform::LibraryLoader {
 public:
     Log log;
     Log Calls(const std::string& prefix) const;          // those lines, without the prefix
@@ -59,6 +60,8 @@ public:
     std::map<platform::PaletteHandle, std::vector<platform::PaletteColor>> palettes;  // live ones
     std::set<std::string> absent;  // DirectX libraries, entry points, objects and interfaces
     std::set<std::uintptr_t> liveObjects, loadedModules;
+    std::string systemDirectory = "C:\\WINDOWS\\system32";
+    bool hasDefaultDllSearch = true, hasDllSearchDirectory = true;  // 8 and later; XP SP1 and later
 
     platform::CommandServices services{*this, *this, *this, *this, *this, *this, *this};
 
@@ -157,6 +160,14 @@ public:
     Object CreatePrimarySurface(Object) override { return NewObject("PrimarySurface"); }
     void Release(Object object) override { liveObjects.erase(object.value()); }
     void Trace(const char* text) override { Note(std::string("Trace ") + text); }
+    std::uint32_t SystemDirectory(char* buffer, std::uint32_t size) override { return CopyOut(systemDirectory, buffer, size); }
+    platform::ModuleHandle LoadModule(const char* path, std::uint32_t flags) override;
+    platform::Procedure FindExport(platform::ModuleHandle module, const char* name) override { return FindEntryPoint(module, name); }
+    bool SetDefaultDllSearch(std::uint32_t directories) override
+    {
+        return Note("SetDefaultDllDirectories " + std::to_string(directories)), hasDefaultDllSearch;
+    }
+    bool SetDllSearchDirectory(const char* path) override { return Note(std::string("SetDllDirectory \"") + path + '"'), hasDllSearchDirectory; }
 
 private:
     void Note(std::string line) { log.push_back(std::move(line)); }
