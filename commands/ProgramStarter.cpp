@@ -1,5 +1,8 @@
 #include "commands/ProgramStarter.h"
 
+#include <algorithm>
+#include <vector>
+
 #include "core/BoundedText.h"
 #include "core/LauncherState.h"
 #include "framework/Scoped.h"
@@ -46,6 +49,45 @@ bool HasExtension(const std::string& path)
 {
     const std::size_t name = path.find_last_of("\\/:");
     return path.find('.', name == std::string::npos ? 0 : name + 1) != std::string::npos;
+}
+
+// A directory of the platform's, "" when it cannot say or it does not fit.
+std::string DirectoryText(std::uint32_t (platform::Files::*query)(char*, std::uint32_t), platform::Files& files)
+{
+    char buffer[260];
+    const std::uint32_t length = (files.*query)(buffer, sizeof buffer);
+    return length != 0 && length < sizeof buffer ? std::string(buffer, length) : std::string();
+}
+
+std::string JoinPath(const std::string& directory, const std::string& name)
+{
+    const bool separated = directory.back() == '\\' || directory.back() == '/';
+    return directory + (separated ? "" : "\\") + name;
+}
+
+// Where CreateProcessA looks for a program named without a path, in its
+// order: the running program's folder, the current directory, the system
+// directory, the 16-bit one, the Windows directory, then PATH. A name with a
+// path is taken as it is. The file found, or "" when there is none.
+std::string FindProgram(platform::Files& files, const std::string& name)
+{
+    if (name.find_first_of("\\/:") != std::string::npos)
+        return FileExists(files, name.c_str()) ? name : std::string();
+    const std::string windows = DirectoryText(&platform::Files::WindowsDirectory, files);
+    std::vector<std::string> folders = {DirectoryText(&platform::Files::ProgramDirectory, files),
+                                        DirectoryText(&platform::Files::CurrentDirectory, files),
+                                        DirectoryText(&platform::Files::SystemDirectory, files),
+                                        windows.empty() ? windows : JoinPath(windows, "System"), windows};
+    const std::string path = files.PathVariable();
+    for (std::size_t at = 0, end; at <= path.size(); at = end + 1) {
+        end = std::min(path.find(';', at), path.size());
+        folders.push_back(path.substr(at, end - at));
+    }
+    for (const std::string& folder : folders) {
+        if (!folder.empty() && FileExists(files, JoinPath(folder, name).c_str()))
+            return JoinPath(folder, name);
+    }
+    return std::string();
 }
 
 // Enters the registration directory, saving the current directory in saved;
@@ -119,8 +161,9 @@ bool SplitCommandLine(platform::Files& files, const char* commandLine, std::stri
         std::string candidate(start, p);
         if (!HasExtension(candidate))
             candidate += ".exe";
-        if (FileExists(files, candidate.c_str())) {
-            program->assign(candidate);
+        const std::string found = FindProgram(files, candidate);
+        if (!found.empty()) {
+            program->assign(found);
             parameters->assign(SkipBlanks(p));
             return true;
         }

@@ -21,8 +21,10 @@ platform::StartResult StartProgram(platform::Processes& processes, platform::Fil
 // Splits a command line into the program and the rest, the way the shell
 // wants them. A quoted first word is the program. Unquoted, the program is
 // found as CreateProcessA finds it: each blank-delimited prefix in turn, with
-// ".exe" added when its name has none, the first that names a file winning;
-// when none does, the first word. False when there is no program.
+// ".exe" added when its name has none, the first that names a file winning
+// (a name without a path is looked for where CreateProcessA looks, and the
+// file found is the program); when none does, the first word. False when
+// there is no program.
 bool SplitCommandLine(platform::Files& files, const char* commandLine, std::string* program,
                       std::string* parameters);
 

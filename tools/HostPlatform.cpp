@@ -133,6 +133,16 @@ std::uint32_t ChosenWorld::WindowsDirectory(char* buffer, std::uint32_t size)
     return CopyOut("C:\\WINDOWS", buffer, size);
 }
 
+std::uint32_t ChosenWorld::SystemDirectory(char* buffer, std::uint32_t size)
+{
+    return CopyOut("C:\\WINDOWS\\system32", buffer, size);
+}
+
+std::uint32_t ChosenWorld::ProgramDirectory(char* buffer, std::uint32_t size)
+{
+    return CopyOut("D:\\", buffer, size);
+}
+
 bool ChosenWorld::CanonicalDirectory(const char* path, char* buffer, std::uint32_t size)
 {
     return CopyOut(path, buffer, size) < size;

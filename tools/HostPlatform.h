@@ -70,6 +70,9 @@ public:
     std::uint32_t CurrentDirectory(char* buffer, std::uint32_t size) override;
     bool ChangeDirectory(const char* path) override;
     std::uint32_t WindowsDirectory(char* buffer, std::uint32_t size) override;
+    std::uint32_t SystemDirectory(char* buffer, std::uint32_t size) override;
+    std::uint32_t ProgramDirectory(char* buffer, std::uint32_t size) override;
+    std::string PathVariable() override { return std::string(); }
     bool CanonicalDirectory(const char* path, char* buffer, std::uint32_t size) override;
 
 private:

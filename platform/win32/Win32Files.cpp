@@ -1,6 +1,6 @@
 #include <cstdio>
 
-#include "framework/SystemLibrary.h"
+#include "platform/win32/SystemFunction.h"
 #include "platform/win32/Win32Platform.h"
 
 namespace win32 {
@@ -27,6 +27,41 @@ bool Files::ChangeDirectory(const char* path)
 std::uint32_t Files::WindowsDirectory(char* buffer, std::uint32_t size)
 {
     return GetWindowsDirectoryA(buffer, size);
+}
+
+std::uint32_t Files::SystemDirectory(char* buffer, std::uint32_t size)
+{
+    return GetSystemDirectoryA(buffer, size);
+}
+
+std::uint32_t Files::ProgramDirectory(char* buffer, std::uint32_t size)
+{
+    char path[MAX_PATH];
+    const DWORD length = GetModuleFileNameA(NULL, path, MAX_PATH);
+    if (length == 0 || length >= MAX_PATH)
+        return 0;  // cut short: no folder to trust
+    DWORD folder = length;
+    while (folder > 0 && path[folder - 1] != '\\' && path[folder - 1] != '/')
+        --folder;
+    // "C:\x.exe" -> "C:\", "C:\G\x.exe" -> "C:\G"
+    if (folder > 1 && path[folder - 2] != ':')
+        --folder;
+    if (folder + 1 > size)
+        return folder + 1;
+    CopyMemory(buffer, path, folder);
+    buffer[folder] = '\0';
+    return folder;
+}
+
+std::string Files::PathVariable()
+{
+    const DWORD needed = GetEnvironmentVariableA("PATH", NULL, 0);
+    if (needed == 0)
+        return std::string();
+    std::string value(needed, '\0');
+    const DWORD length = GetEnvironmentVariableA("PATH", &value[0], needed);
+    value.resize(length < needed ? length : 0);
+    return value;
 }
 
 bool Files::CanonicalDirectory(const char* path, char* buffer, std::uint32_t size)

@@ -37,7 +37,7 @@ public:
     std::map<std::string, std::map<std::string, std::string>> registry;
     std::set<std::string> files, directories;  // lower case, full paths
     std::map<std::string, std::string> canonical;
-    std::string currentDirectory = "D:\\", windowsDirectory = "C:\\WINDOWS";
+    std::string currentDirectory = "D:\\", windowsDirectory = "C:\\WINDOWS", programDirectory = "D:\\", pathVariable;
     void AddFile(const std::string& path) { files.insert(Lower(path)); }
     void AddDirectory(const std::string& path) { directories.insert(Lower(path)); }
     void InstallGame(const std::string& directory);  // registered, with the installed launcher
@@ -70,6 +70,8 @@ public:
     std::uint32_t CurrentDirectory(char* buffer, std::uint32_t size) override { return CopyOut(currentDirectory, buffer, size); }
     bool ChangeDirectory(const char* path) override;
     std::uint32_t WindowsDirectory(char* buffer, std::uint32_t size) override { return CopyOut(windowsDirectory, buffer, size); }
+    std::uint32_t ProgramDirectory(char* buffer, std::uint32_t size) override { return CopyOut(programDirectory, buffer, size); }
+    std::string PathVariable() override { return pathVariable; }
     bool CanonicalDirectory(const char* path, char* buffer, std::uint32_t size) override;
     platform::StartResult StartProcess(const char* program, const char* line, const char* directory, bool wait) override
     {

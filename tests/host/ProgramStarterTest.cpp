@@ -33,6 +33,7 @@ TEST(StartProgram, ProgramNeedingElevationGoesThroughTheShell)
         {"E:\\Direct X\\dxsetup.exe", "\"E:\\Direct X\\dxsetup.exe\" /silent", "", "E:\\Direct X\\dxsetup.exe", "/silent"},
         {nullptr, "C:\\Games.old\\unwise /x", "C:\\Games.old\\unwise.exe", "C:\\Games.old\\unwise.exe", "/x"},
         {nullptr, "\"C:\\a b\\u.exe\"/x", "", "C:\\a b\\u.exe", "/x"},
+        {"reg32.exe", "reg32.exe  /a /b", "", "reg32.exe", "/a /b"},
     };
     for (const auto& c : cases) {
         for (bool wait : {false, true}) {
@@ -51,6 +52,32 @@ TEST(StartProgram, ProgramNeedingElevationGoesThroughTheShell)
             EXPECT_EQ(system.Calls("ShellExecuteEx "),
                       fake::Log{std::string(c.file) + " | " + c.parameters + " | D:\\" + (wait ? " wait" : "")});
         }
+    }
+}
+
+// A program named without a path is looked for where CreateProcessA looks,
+// in its order; the first place that has it wins.
+TEST(StartProgram, TheShellGetsTheProgramFromWhereCreateProcessWouldTakeIt)
+{
+    const std::vector<std::string> places = {"E:\\Launcher\\", "D:\\Current\\", "C:\\WINDOWS\\system32\\",
+                                             "C:\\WINDOWS\\System\\", "C:\\WINDOWS\\", "C:\\Tools\\", "F:\\Bin\\"};
+    for (std::size_t first = 0; first <= places.size(); ++first) {
+        fake::System system;
+        system.programDirectory = "E:\\Launcher";
+        system.currentDirectory = "D:\\Current";
+        system.pathVariable = "C:\\Tools;;F:\\Bin\\";
+        fake::Log probes;
+        for (std::size_t n = 0; n < places.size(); ++n) {
+            if (n >= first)
+                system.AddFile(places[n] + "unwise.exe");
+            if (n <= first)
+                probes.push_back(places[n] + "unwise.exe" + (n == first ? " ok" : " missing"));
+        }
+        system.nextStart = {false, win32values::kErrorElevationRequired};
+        StartProgram(system, system, nullptr, "unwise", nullptr);
+        EXPECT_EQ(system.Calls("fopen "), probes) << first;
+        const std::string program = first < places.size() ? places[first] + "unwise.exe" : "unwise";
+        EXPECT_EQ(system.Calls("ShellExecuteEx "), fake::Log{program + " | (null) | (null)"});
     }
 }
 
