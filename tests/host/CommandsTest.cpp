@@ -150,6 +150,7 @@ TEST_F(Commands, DirectXSetupBesideTheLauncherOrFromTheDisc)
          {"dxsetup.exe | (null) | E:\\DirectX @E:\\DirectX"}},
         {{{'D', {5, false, ""}}}, false, 1, {"dxsetup.exe | (null) | f:\\DirectX @f:\\DirectX"}},
         {{{'D', {5, false, ""}}}, false, 2, {}},
+        {{{'D', {5, false, ""}}}, false, -1, {}},  // the dialog could not be shown
     };
     for (const auto& c : cases) {
         fake::System world;

@@ -18,6 +18,14 @@ Bytes Made(void (*change)(Layout&))
     return bitmaps::Make(layout);
 }
 
+Bytes MasksAfterShortHeader(std::int64_t bytesAfterHeader)
+{
+    Layout l;
+    l.headerSize = 44, l.bits = 16, l.compression = 3, l.tableEntries = 0;
+    l.width = l.height = 0, l.pixelBytes = bytesAfterHeader;
+    return bitmaps::Make(l);
+}
+
 // Whether a file gives an image, its palette's entries (0: none) and whether
 // it is drawn: one the system's drawing would read past is kept but never drawn.
 struct ReaderCase {
@@ -41,6 +49,7 @@ std::vector<ReaderCase> ReaderCases()
         {Made([](Layout& l) { l.compression = 1, l.imageSize = l.pixelBytes = 16; }), true, true, 256},
         {Made([](Layout& l) { l.bits = 9, l.height = 0, l.tableEntries = 0; }), true, true, 0},
         {Made([](Layout& l) { l.height = 65536, l.tableEntries = l.colorsUsed = 16; }), true, true, 16},
+        {MasksAfterShortHeader(8), true, true, 0},
         {Made([](Layout& l) { l.height = -2; }), false, false, 0},  // top-down
         {Made([](Layout& l) { l.width = -4, l.pixelBytes = 16; }), false, false, 0},
         {Bytes{'B', 'A', 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 40, 0}, false, false, 0},
@@ -54,11 +63,9 @@ std::vector<ReaderCase> ReaderCases()
         {Made([](Layout& l) { l.width = l.height = 0x7FFFFFFF, l.pixelBytes = 64; }), true, false, 256},
         {Made([](Layout& l) { l.headerSize = 108, l.tableEntries = 0, l.pixelBytes = 2; }), true, false, 0},
         {Made([](Layout& l) { l.bits = 16, l.compression = 3, l.tableEntries = 0, l.pixelBytes = 8; }), true, false, 0},
-        {Made([](Layout& l) {
-             l.headerSize = 44, l.bits = 16, l.compression = 3, l.tableEntries = 0;
-             l.width = l.height = 0, l.pixelBytes = 0;
-         }),
-         true, false, 0},
+        // Bit-field masks after a 44-byte header: the system reads them from
+        // bytes 40 to 51, one byte short of the file here and inside it below.
+        {MasksAfterShortHeader(7), true, false, 0},
         {Made([](Layout& l) { l.colorsUsed = 0x10010, l.tableEntries = 16; }), true, false, 16},
         {Made([](Layout& l) { l.compression = 1, l.imageSize = 5000, l.pixelBytes = 16; }), true, false, 256},
         {Made([](Layout& l) { l.compression = 1, l.imageSize = 0, l.pixelBytes = 16; }), true, false, 256},
@@ -84,7 +91,8 @@ TEST(LoadDibImage, TableOfFiles)
         EXPECT_EQ(system.palettes.size(), palette ? 1u : 0u);  // the earlier palette is gone
         if (palette != nullptr) {  // the image's colours in order, blue, green and red from the file
             const platform::PaletteColor second = system.palettes.at(palette->handle())[1];
-            EXPECT_EQ(second.red * 0x10000 + second.green * 0x100 + second.blue + second.flags, 0xFE0301) << "case " << i;
+            EXPECT_EQ((std::vector<int>{second.red, second.green, second.blue, second.flags}), (std::vector<int>{0xFE, 3, 1, 0}))
+                << "case " << i;
         }
         images.DrawDibImage(platform::DeviceContext(1), platform::Rect{0, 0, 640, 452}, image,
                             platform::Rect{0, 0, 640, 452}, palette);

@@ -11,12 +11,14 @@ work=$(mktemp -d /tmp/ironmarch-disc-check.XXXXXX)
 trap 'chmod -R u+w "$work"; rm -rf "$work"' EXIT
 failures=0 checks=0
 fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
+# One check: check WHAT COMMAND [ARGS]; the command's success is the check's.
+check() { local what=$1; shift; checks=$((checks + 1)); "$@" || fail "$what"; }
 
 # A copy of the demo disc changed by a command, checked with a label ("-" for
 # none): the exit status, and a message that the output holds ("": no output).
 while IFS='|' read -r change label status message; do
     [ -n "$change" ] || continue
-    checks=$((checks + 1))
+    checks=$((checks + 1))  # one check a row
     rm -rf "$work/disc"
     cp -r "$disc" "$work/disc"
     rm -f "$work/disc/.windows-label"
@@ -44,15 +46,19 @@ true|-|0|warning: volume label not known
 EOF
 
 # The image: its label and autorun entry, read back with xorriso; and the report as JSON.
-checks=$((checks + 6))
-"$check" "$iso" || fail "the demo disc's image"
-xorriso -indev "$iso" -pvd_info 2>/dev/null | grep -qE '^Volume Id *: IRM_1$' || fail "the image's label"
+image_label_is_irm1() { xorriso -indev "$iso" -pvd_info 2>/dev/null | grep -qE '^Volume Id *: IRM_1$'; }
 xorriso -osirrox on -indev "$iso" -extract /autorun.inf "$work/autorun.inf" >/dev/null 2>&1
-tr -d '\r' <"$work/autorun.inf" | grep -qx 'open=IronmarchLauncher.exe' || fail "the image's autorun.inf: $(cat "$work/autorun.inf")"
-tr -d '\r' <"$work/autorun.inf" | grep -qx 'icon=IronmarchLauncher.exe,0' || fail "the image's autorun icon"
-xorriso -indev "$iso" -find / -name '.windows-label' 2>/dev/null | grep -q . && fail "a Wine drive label went into the image"
-json=$("$check" --json --label IRM_2 "$work/disc")
-python3 -c 'import json, sys; r = json.loads(sys.argv[1]); assert not r["ok"] and r["problems"][0]["severity"] == "error"' "$json" ||
-    fail "--json: $json"
+autorun_has() { tr -d '\r' <"$work/autorun.inf" | grep -qx "$1"; }
+no_wine_label() { ! xorriso -indev "$iso" -find / -name '.windows-label' 2>/dev/null | grep -q .; }
+json_says_error() {
+    python3 -c 'import json, sys; r = json.loads(sys.argv[1]); assert not r["ok"] and r["problems"][0]["severity"] == "error"' \
+        "$("$check" --json --label IRM_2 "$work/disc")"
+}
+check "the demo disc's image" "$check" "$iso"
+check "the image's label" image_label_is_irm1
+check "the image's autorun.inf opens the launcher" autorun_has 'open=IronmarchLauncher.exe'
+check "the image's autorun icon" autorun_has 'icon=IronmarchLauncher.exe,0'
+check "a Wine drive label went into the image" no_wine_label
+check "--json" json_says_error
 echo "$((checks - failures)) passed, $failures failed"
 [ "$failures" = 0 ]
