@@ -1,5 +1,6 @@
-// The main window: a borderless 644 by 456 frame whose whole face is drawn
-// by the launcher window's code. Its constructor is the start-up.
+// The main window: a 644 by 456 frame without caption or border, whose
+// whole face is drawn by the launcher window's code. Its constructor is the
+// start-up.
 #pragma once
 #include "commands/Commands.h"
 #include "framework/CFrameWnd.h"
