@@ -104,13 +104,18 @@ std::uint32_t ImageHeight(const std::uint8_t* header)
 
 std::uint16_t ImageColorCount(const std::uint8_t* header)
 {
-    if (IsInfoLayout(header)) {
-        const std::uint32_t used = Read32(header + 32);
-        if (used != 0)
-            return static_cast<std::uint16_t>(used);
-        return ColorsForBits(Read16(header + 14));
-    }
-    return ColorsForBits(Read16(header + 10));
+    const std::uint32_t used = IsInfoLayout(header) ? Read32(header + 32) : 0;
+    return used != 0 ? static_cast<std::uint16_t>(used) : ColorsForBits(ImageBitCount(header));
+}
+
+std::uint16_t ImageBitCount(const std::uint8_t* header)
+{
+    return Read16(header + (IsInfoLayout(header) ? 14 : 10));
+}
+
+std::uint32_t ImageCompression(const std::uint8_t* header)
+{
+    return IsInfoLayout(header) ? Read32(header + 16) : kBiRgb;
 }
 
 std::uint16_t ColorTableBytes(const std::uint8_t* header)

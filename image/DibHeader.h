@@ -13,6 +13,10 @@ bool IsInfoLayout(const std::uint8_t* header);
 std::uint32_t ImageWidth(const std::uint8_t* header);
 std::uint32_t ImageHeight(const std::uint8_t* header);
 std::uint16_t ImageColorCount(const std::uint8_t* header);
+// Bits per pixel (16 bits), and the info header's compression (32 bits; the
+// core header has none: 0).
+std::uint16_t ImageBitCount(const std::uint8_t* header);
+std::uint32_t ImageCompression(const std::uint8_t* header);
 std::uint16_t ColorTableBytes(const std::uint8_t* header);
 const std::uint8_t* ImagePixels(const std::uint8_t* header);
 
