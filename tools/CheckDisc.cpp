@@ -1,8 +1,6 @@
 #include "CheckDisc.h"
 
-#include <cctype>
-#include <fstream>
-#include <sstream>
+#include <map>
 
 #include "DiscPictures.h"
 #include "HostPlatform.h"
@@ -13,10 +11,31 @@
 
 namespace {
 
+constexpr std::uint64_t kAutorunCap = 64 * 1024;
+constexpr const char* kKit = " (picture_kit does)";
+
+// The pictures read so far, for the launcher's reader.
+class ReadPictures : public platform::WholeFileReader {
+public:
+    std::map<std::string, std::vector<unsigned char>> files;
+    platform::WholeFile ReadWholeFile(const char* path, std::size_t padding) override
+    {
+        platform::WholeFile whole;
+        const auto found = files.find(path);
+        if (found == files.end())
+            return whole;
+        whole.length = whole.received = found->second.size();
+        whole.bytes.reset(new std::uint8_t[found->second.size() + padding]());
+        std::copy(found->second.begin(), found->second.end(), whole.bytes.get());
+        whole.outcome = platform::WholeFile::Outcome::Read;
+        return whole;
+    }
+};
+
 std::string Lower(std::string text)
 {
     for (char& c : text)
-        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+        c = static_cast<char>(c >= 'A' && c <= 'Z' ? c + 32 : c);
     return text;
 }
 
@@ -30,10 +49,51 @@ bool SamePalette(const std::vector<platform::PaletteColor>& a, const std::vector
     return true;
 }
 
-void CheckPictures(const std::string& root, std::vector<DiscProblem>& problems)
+// A file the disc must hold: its entry, or false with the problem noted.
+bool Present(DiscTree& disc, const std::string& file, const std::string& missing, std::vector<DiscProblem>& problems,
+             DiscEntry* entry)
+{
+    *entry = disc.Find(file);
+    switch (entry->kind) {
+    case DiscEntry::Kind::File:
+        return true;
+    case DiscEntry::Kind::Missing: {
+        const std::string hint = disc.MissingHint(file);
+        problems.push_back({file, "missing: " + (hint.empty() ? missing : hint), true});
+        break;
+    }
+    case DiscEntry::Kind::Link:
+        problems.push_back({file, "a link: mastering stores it as a link, which Windows does not see; copy the file in", true});
+        break;
+    default:
+        problems.push_back({file, "not a file: put the file itself there", true});
+        break;
+    }
+    return false;
+}
+
+void CheckPicture(const DibImage& image, const DiscPicture& picture, const std::string& file,
+                  std::vector<DiscProblem>& problems)
+{
+    const std::uint8_t* header = image.header();
+    const std::string place = SizeText(picture.width, picture.height);
+    if (!IsInfoLayout(header) || ImageBitCount(header) != 8)
+        problems.push_back({file, "is " + std::to_string(ImageBitCount(header)) +
+                                      " bits per pixel: save it with 8 bits and the shared palette" + kKit, true});
+    else if (ImageCompression(header) != 0 || !DibDrawingFitsBlock(header, image.bytes()))
+        problems.push_back({file, std::string("is compressed or cut short, and the launcher would draw nothing: save it uncompressed") + kKit, true});
+    const std::uint32_t width = ImageWidth(header);
+    const std::uint32_t height = ImageHeight(header);
+    if (picture.exactSize && (width != static_cast<std::uint32_t>(picture.width) || height != static_cast<std::uint32_t>(picture.height)))
+        problems.push_back({file, "is " + SizeText(width, height) + "; the window is " + place + ": make it exactly that size", true});
+    else if (width > static_cast<std::uint32_t>(picture.width) || height > static_cast<std::uint32_t>(picture.height))
+        problems.push_back({file, "is " + SizeText(width, height) + ", larger than its place of " + place + ": make it no larger", true});
+}
+
+void CheckPictures(DiscTree& disc, std::vector<DiscProblem>& problems)
 {
     const std::vector<DiscPicture> pictures = DiscPictures();
-    FolderFiles files(root);
+    ReadPictures files;
     FrameGraphics graphics(1, 1);
     DibImages images(files, graphics);
     // Each picture's palette as the launcher builds it; the menu is drawn
@@ -42,29 +102,22 @@ void CheckPictures(const std::string& root, std::vector<DiscProblem>& problems)
     for (std::size_t n = 0; n < pictures.size(); ++n) {
         const DiscPicture& picture = pictures[n];
         const std::string file = "bitmaps/" + picture.file;
-        const std::string place = SizeText(picture.width, picture.height);
-        if (!IsFile(root + "/" + file)) {
-            problems.push_back({file, "missing: the button shows the background there; add a picture of " + place, true});
+        DiscEntry entry;
+        if (!Present(disc, file, "the button shows the background there; add a picture of " +
+                                     SizeText(picture.width, picture.height), problems, &entry))
+            continue;
+        std::string why;
+        if (!disc.Read(entry, PictureSizeCap(picture.width, picture.height), &files.files[file], &why)) {
+            problems.push_back({file, why + ": save it as an 8-bit BMP of its place's size" + kKit, true});
             continue;
         }
-        DibImage image = images.LoadDibImage(("bitmaps\\" + picture.file).c_str());
+        const DibImage image = images.LoadDibImage(file.c_str());
+        files.files.erase(file);
         if (image.empty()) {
-            problems.push_back({file, "the launcher cannot read it: save it as an uncompressed 8-bit BMP (picture_kit does)", true});
+            problems.push_back({file, std::string("the launcher cannot read it: save it as an uncompressed 8-bit BMP") + kKit, true});
             continue;
         }
-        const std::uint8_t* header = image.header();
-        const unsigned bits = IsInfoLayout(header) ? static_cast<unsigned>(header[14] | header[15] << 8)
-                                                   : static_cast<unsigned>(header[10] | header[11] << 8);
-        if (!IsInfoLayout(header) || bits != 8)
-            problems.push_back({file, "is " + std::to_string(bits) + " bits per pixel: save it with 8 bits and the shared palette (picture_kit does)", true});
-        else if (header[16] != 0 || !DibDrawingFitsBlock(header, image.bytes()))
-            problems.push_back({file, "is compressed or cut short, and the launcher would draw nothing: save it uncompressed (picture_kit does)", true});
-        const std::uint32_t width = ImageWidth(header);
-        const std::uint32_t height = ImageHeight(header);
-        if (picture.exactSize && (static_cast<int>(width) != picture.width || static_cast<int>(height) != picture.height))
-            problems.push_back({file, "is " + SizeText(width, height) + "; the window is " + place + ": make it exactly that size", true});
-        else if (static_cast<int>(width) > picture.width || static_cast<int>(height) > picture.height)
-            problems.push_back({file, "is " + SizeText(width, height) + ", larger than its place of " + place + ": make it no larger", true});
+        CheckPicture(image, picture, file, problems);
         if (images.windowPalette() != nullptr)
             palettes[n] = *graphics.Palette(images.windowPalette()->handle());
     }
@@ -72,49 +125,78 @@ void CheckPictures(const std::string& root, std::vector<DiscProblem>& problems)
     for (std::size_t n = 0; n + 1 < pictures.size(); ++n) {
         if (!palettes[n].empty() && !palettes.back().empty() && !SamePalette(palettes[n], palettes.back()))
             problems.push_back({"bitmaps/" + pictures[n].file, "has another palette than " + last +
-                                    ", whose palette the whole menu is drawn with: make all pictures with one palette (picture_kit does)", true});
+                                    ", whose palette the whole menu is drawn with: make all pictures with one palette" + kKit, true});
     }
 }
 
-void CheckAutorun(const std::string& root, std::vector<DiscProblem>& problems)
+void CheckAutorun(DiscTree& disc, std::vector<DiscProblem>& problems)
 {
-    std::ifstream in(root + "/autorun.inf");
-    if (!in) {
-        problems.push_back({"autorun.inf", "missing: Windows will not start the launcher when the disc goes in; add [autorun] with open=" + std::string(names::kLauncherProgram), true});
+    const std::string opens = "open=" + std::string(names::kLauncherProgram);
+    DiscEntry entry;
+    if (!Present(disc, "autorun.inf", "Windows will not start the launcher when the disc goes in; add [autorun] with " + opens,
+                 problems, &entry))
+        return;
+    std::vector<unsigned char> bytes;
+    std::string why;
+    if (!disc.Read(entry, kAutorunCap, &bytes, &why)) {
+        problems.push_back({"autorun.inf", why + ": it needs only [autorun] and " + opens, true});
         return;
     }
-    std::string line;
     bool section = false;
-    bool opens = false;
-    while (std::getline(in, line)) {
+    bool starts = false;
+    std::string line;
+    for (std::size_t i = 0; i <= bytes.size(); ++i) {
+        if (i < bytes.size() && bytes[i] != '\n') {
+            line += static_cast<char>(bytes[i]);
+            continue;
+        }
         std::string text = Lower(line);
+        line.clear();
         text.erase(0, text.find_first_not_of(" \t"));
         text.erase(text.find_last_not_of(" \t\r") + 1);
         if (!text.empty() && text[0] == '[')
             section = text == "[autorun]";
-        else if (section && text == "open=" + Lower(names::kLauncherProgram))
-            opens = true;
+        else if (section && text == Lower(opens))
+            starts = true;
     }
-    if (!opens)
-        problems.push_back({"autorun.inf", "does not start the launcher: its [autorun] section needs open=" + std::string(names::kLauncherProgram), true});
+    if (!starts)
+        problems.push_back({"autorun.inf", "does not start the launcher: its [autorun] section needs " + opens, true});
 }
 
 }  // namespace
 
-std::vector<DiscProblem> CheckDisc(const std::string& root, const std::string& label)
+std::uint64_t PictureSizeCap(int width, int height)
+{
+    return 14 + 124 + 12 + 4 * 256 + 4ull * static_cast<std::uint64_t>(width) * static_cast<std::uint64_t>(height);
+}
+
+std::vector<DiscProblem> CheckDisc(DiscTree& disc, DiscKind kind)
 {
     std::vector<DiscProblem> problems;
-    CheckPictures(root, problems);
-    std::vector<std::string> programs = {names::kLauncherProgram, "readme.txt", "setup.exe", "DirectX/dxsetup.exe"};
-    for (const char* file : installation::kGameFiles)
-        programs.push_back(std::string("game/") + file);
-    for (const std::string& file : programs)
-        if (!IsFile(root + "/" + file))
-            problems.push_back({file, "missing: the launcher or the installer needs it here", true});
+    for (const std::string& remark : disc.Remarks())
+        problems.push_back({"", remark, false});
+    CheckPictures(disc, problems);
+    std::vector<std::string> files = {names::kLauncherProgram, "readme.txt"};
+    if (kind == DiscKind::Installed) {
+        files.push_back(names::kGameProgram);
+    } else {
+        files.insert(files.end(), {"setup.exe", "DirectX/dxsetup.exe"});
+        if (kind == DiscKind::Demo)
+            for (const char* file : installation::kGameFiles)
+                files.push_back(std::string("game/") + file);
+    }
+    for (const std::string& file : files) {
+        DiscEntry entry;
+        Present(disc, file, kind == DiscKind::Installed ? "the installer must copy it here" : "the launcher or the installer needs it here",
+                problems, &entry);
+    }
+    if (kind == DiscKind::Installed)
+        return problems;
+    const std::string label = disc.Label();
     if (label.empty())
         problems.push_back({"", "volume label not known: master the disc with the label " + std::string(names::kDiscLabel) + " (or pass --label)", false});
     else if (label != names::kDiscLabel)
         problems.push_back({"", "volume label " + label + ": Install DirectX looks for the disc labelled " + names::kDiscLabel + "; master it with that label", true});
-    CheckAutorun(root, problems);
+    CheckAutorun(disc, problems);
     return problems;
 }
