@@ -67,8 +67,18 @@ void Save(Magick::Image image, const std::string& path, const std::string& label
 
 int main(int argc, char** argv)
 {
+    const char* usage =
+        "usage: disc_preview DISC-FOLDER OUTPUT-FOLDER\n"
+        "Draws what a player will see, with the launcher's own layout and painting:\n"
+        "the disc menu and the installed menu, with and without the registration\n"
+        "program, and every button's focus and down pictures, as PNG files and on\n"
+        "OUTPUT-FOLDER/contact-sheet.png.\n";
+    if (argc == 2 && (std::string(argv[1]) == "--help" || std::string(argv[1]) == "-h")) {
+        std::fputs(usage, stdout);
+        return 0;
+    }
     if (argc != 3) {
-        std::fprintf(stderr, "usage: disc_preview DISC-FOLDER OUTPUT-FOLDER\n");
+        std::fputs(usage, stderr);
         return 2;
     }
     Magick::InitializeMagick(argv[0]);

@@ -4,13 +4,24 @@
 #include <Magick++.h>
 
 #include <cstdio>
+#include <cstring>
 
 #include "PictureKit.h"
 
 int main(int argc, char** argv)
 {
+    const char* usage =
+        "usage: picture_kit ARTWORK-FOLDER BITMAPS-FOLDER\n"
+        "Reads the launcher's 37 pictures as PNG artwork (8bg1.png, 8b1u.png, ...) and\n"
+        "writes them as 8-bit bitmaps with one shared palette into BITMAPS-FOLDER,\n"
+        "which it makes. Nothing is written when a picture is missing, is not a PNG\n"
+        "file or is larger than its place; exit code 1 then.\n";
+    if (argc == 2 && (std::strcmp(argv[1], "--help") == 0 || std::strcmp(argv[1], "-h") == 0)) {
+        std::fputs(usage, stdout);
+        return 0;
+    }
     if (argc != 3) {
-        std::fprintf(stderr, "usage: picture_kit ARTWORK-FOLDER BITMAPS-FOLDER\n");
+        std::fputs(usage, stderr);
         return 2;
     }
     Magick::InitializeMagick(argv[0]);
