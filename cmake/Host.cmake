@@ -36,3 +36,7 @@ if(CLANGXX)
   add_test(NAME dib_fuzz COMMAND ${PROJECT_SOURCE_DIR}/tests/fuzz/run-fuzz.sh ${CMAKE_BINARY_DIR}/dib_fuzzer 100000)
   set_tests_properties(dib_fuzz PROPERTIES LABELS host TIMEOUT 300)
 endif()
+
+# The model of a CD-ROM drive reading the launcher's files (bench/).
+add_executable(disc_read_time bench/DiscReadTime.cpp)
+target_link_libraries(disc_read_time PRIVATE disc_check_lib)

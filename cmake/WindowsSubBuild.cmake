@@ -6,8 +6,9 @@ include(ExternalProject)
 # One Windows tree in DIR: the disc's programs with the win32-thread
 # compilers, the GoogleTest program with the posix ones (built apart, into
 # the folder the Wine tests look in), and the disc's image ISO: ISO 9660
-# with Joliet names, labelled as the launcher looks for it. Test runs may
-# leave a Wine drive label in the disc folder.
+# with Joliet names, labelled as the launcher looks for it, the files the
+# launcher reads first one after the other in its order (disc_order). Test
+# runs may leave a Wine drive label in the disc folder.
 function(add_windows_tree name arch dir iso)
   set(common_args
     -DCMAKE_TOOLCHAIN_FILE=${PROJECT_SOURCE_DIR}/cmake/mingw.cmake
@@ -30,8 +31,10 @@ function(add_windows_tree name arch dir iso)
     INSTALL_COMMAND ""
     DEPENDS ${name})
   add_custom_target(${name}_iso ALL
-    COMMAND xorriso -as mkisofs -quiet -J -r -V IRM_1 -m .windows-label -o ${iso} ${dir}/disc
-    DEPENDS ${name}
+    COMMAND $<TARGET_FILE:disc_order> ${dir}/disc > ${dir}/read-order.txt
+    COMMAND xorriso -as mkisofs -quiet -J -r -V IRM_1 -m .windows-label --sort-weight-list ${dir}/read-order.txt
+            -o ${iso} ${dir}/disc
+    DEPENDS ${name} disc_order
     COMMENT "Writing the demo disc's image ${iso}")
 endfunction()
 

@@ -2,6 +2,7 @@
 
 #include <sys/stat.h>
 
+#include "core/Names.h"
 #include "launcher/ButtonTable.h"
 
 namespace {
@@ -29,6 +30,14 @@ std::vector<DiscPicture> DiscPictures()
             pictures.push_back({BaseName(file), place.right - place.left, place.bottom - place.top, false});
     }
     return pictures;
+}
+
+std::vector<std::string> LauncherReadOrder()
+{
+    std::vector<std::string> files = {names::kLauncherProgram};
+    for (const DiscPicture& picture : DiscPictures())
+        files.push_back("bitmaps/" + picture.file);
+    return files;
 }
 
 std::string ArtworkName(const std::string& file)
