@@ -34,7 +34,7 @@ void PlayStartupSound(const char* name)
 
 }  // namespace
 
-const MessageEntry<CMainFrame> CMainFrame::kMessageTable[8] = {
+const MessageEntry<CMainFrame> CMainFrame::kMessageTable[] = {
     {WM_PAINT, crack::Plain<CMainFrame, &CMainFrame::OnPaint>},
     {WM_KEYDOWN, crack::Key<CMainFrame, &CMainFrame::OnKeyDown>},
     {WM_ACTIVATEAPP, crack::Flag<CMainFrame, &CMainFrame::OnActivateApp>},
@@ -43,6 +43,8 @@ const MessageEntry<CMainFrame> CMainFrame::kMessageTable[8] = {
     {WM_LBUTTONUP, crack::Plain<CMainFrame, &CMainFrame::OnLButtonUp>},
     {WM_ACTIVATE, crack::Plain<CMainFrame, &CMainFrame::OnActivate>},
     {WM_ERASEBKGND, crack::Plain<CMainFrame, &CMainFrame::OnEraseBkgnd>},
+    {WM_GETOBJECT, crack::Plain<CMainFrame, &CMainFrame::OnGetObject>},
+    {win32::kPressChildMessage, crack::Plain<CMainFrame, &CMainFrame::OnPressChild>},
 };
 
 CMainFrame::CMainFrame()
@@ -95,6 +97,7 @@ void CMainFrame::SystemInstallation::ReadInstallation()
 
 CMainFrame::~CMainFrame()
 {
+    win32::ReleaseAccessibleClient(accessible_);
     TheLauncherState().discLabel.clear();
     window_.ReleaseImages();
     TheLauncherState().mainWindow = {};
@@ -139,8 +142,27 @@ LRESULT CMainFrame::OnActivateApp(bool active, const Message& message)
 LRESULT CMainFrame::OnKeyDown(unsigned virtualKey, const Message& message)
 {
     win32::WindowSurface surface(m_hWnd);
-    window_.OnKeyDown(surface, virtualKey);
+    window_.OnKeyDown(surface, virtualKey, GetKeyState(VK_SHIFT) < 0);
     return Default(message);
+}
+
+LRESULT CMainFrame::OnGetObject(const Message& message)
+{
+    // Only the client area is the launcher's to describe; the frame and its
+    // other parts are the system's.
+    if (static_cast<LONG>(message.lParam) != static_cast<LONG>(OBJID_CLIENT))
+        return Default(message);
+    if (accessible_ == nullptr)
+        accessible_ = win32::CreateAccessibleClient(m_hWnd, window_);
+    const LRESULT answer = win32::AnswerGetObject(accessible_, message.wParam);
+    return answer != 0 ? answer : Default(message);
+}
+
+LRESULT CMainFrame::OnPressChild(const Message& message)
+{
+    win32::WindowSurface surface(m_hWnd);
+    window_.PressChild(surface, static_cast<int>(message.wParam));
+    return 0;
 }
 
 LRESULT CMainFrame::OnMouseMove(int x, int y, const Message& message)

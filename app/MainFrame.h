@@ -7,6 +7,7 @@
 #include "framework/MessageMap.h"
 #include "image/DibImage.h"
 #include "launcher/LauncherWindow.h"
+#include "platform/win32/AccessibleClient.h"
 
 class CMainFrame : public CFrameWnd {
 public:
@@ -25,8 +26,10 @@ private:
     LRESULT OnLButtonUp(const Message&);
     LRESULT OnActivate(const Message&);
     LRESULT OnEraseBkgnd(const Message&);
+    LRESULT OnGetObject(const Message&);
+    LRESULT OnPressChild(const Message&);
 
-    static const MessageEntry<CMainFrame> kMessageTable[8];
+    static const MessageEntry<CMainFrame> kMessageTable[];  // sized by its definition
 
     // The window runs a button's row; the commands carry it out.
     struct RowCommands : ButtonCommands {
@@ -44,4 +47,5 @@ private:
     RowCommands rowCommands_{commands_};
     SystemInstallation installation_;
     LauncherWindow window_;
+    win32::AccessibleClient* accessible_ = nullptr;  // made when a screen reader first asks
 };

@@ -23,6 +23,7 @@ add_library(launcher_win32 STATIC
   platform/win32/Win32Libraries.cpp
   platform/win32/Win32SystemFacts.cpp
   platform/win32/Win32Dialogs.cpp
+  platform/win32/AccessibleClient.cpp
   platform/win32/Win32DirectX.cpp
   platform/win32/Win32Drives.cpp
   platform/win32/Win32Files.cpp

@@ -3,34 +3,35 @@
 #include "core/LauncherState.h"
 #include "commands/Commands.h"
 
-// The publisher sets the five web addresses before the disc is mastered.
+// The publisher sets the five web addresses, and what a screen reader says
+// of each web button, before the disc is mastered.
 const ButtonRow kButtonRows[kButtonCount + 1] = {
-    {kNoButton, {}, {}, When::Never, When::Never, nullptr, nullptr},
+    {kNoButton, {}, {}, When::Never, When::Never, nullptr, nullptr, nullptr},
     {kInstallButton, {400, 40, 630, 70}, {"bitmaps\\8b1u.bmp", "bitmaps\\8b1f.bmp", "bitmaps\\8b1d.bmp"},
-     When::NotInstalled, When::Always, &LauncherCommands::InstallGame, nullptr},
+     When::NotInstalled, When::Always, &LauncherCommands::InstallGame, nullptr, "Install"},
     {kDirectXButton, {400, 120, 630, 150}, {"bitmaps\\8bindx8u.bmp", "bitmaps\\8bindx8f.bmp", "bitmaps\\8bindx8d.bmp"},
-     When::Always, When::Always, &LauncherCommands::InstallDirectX, nullptr},
-    {kReservedButton, {}, {}, When::Never, When::Never, nullptr, nullptr},
+     When::Always, When::Always, &LauncherCommands::InstallDirectX, nullptr, "Install DirectX"},
+    {kReservedButton, {}, {}, When::Never, When::Never, nullptr, nullptr, nullptr},
     {kReadmeButton, {400, 80, 630, 110}, {"bitmaps\\8b4u.bmp", "bitmaps\\8b4f.bmp", "bitmaps\\8b4d.bmp"},
-     When::Always, When::Always, &LauncherCommands::ShowReadme, nullptr},
+     When::Always, When::Always, &LauncherCommands::ShowReadme, nullptr, "Readme"},
     {kRegistrationButton, {400, 160, 630, 190}, {"bitmaps\\8b5u.bmp", "bitmaps\\8b5f.bmp", "bitmaps\\8b5d.bmp"},
-     When::RegistrationTool, When::RegistrationTool, &LauncherCommands::RunRegistrationTool, nullptr},
+     When::RegistrationTool, When::RegistrationTool, &LauncherCommands::RunRegistrationTool, nullptr, "Register"},
     {kProductPageButton, {56, 8, 296, 158}, {"bitmaps\\8b6u.bmp", "bitmaps\\8b6f.bmp", "bitmaps\\8b6d.bmp"},
-     When::Always, When::Always, nullptr, "http://www.example.com/games/ironmarch/"},
+     When::Always, When::Always, nullptr, "http://www.example.com/games/ironmarch/", "Ironmarch's page on the web"},
     {kSiteHomeButton, {146, 374, 266, 444}, {"bitmaps\\8b7u.bmp", "bitmaps\\8b7f.bmp", "bitmaps\\8b7d.bmp"},
-     When::Always, When::Always, nullptr, "http://www.example.com/"},
+     When::Always, When::Always, nullptr, "http://www.example.com/", "The publisher's home page on the web"},
     {kPlayButton, {400, 40, 630, 70}, {"bitmaps\\8b8u.bmp", "bitmaps\\8b8f.bmp", "bitmaps\\8b8d.bmp"},
-     When::Installed, When::Always, &LauncherCommands::PlayGame, nullptr},
+     When::Installed, When::Always, &LauncherCommands::PlayGame, nullptr, "Play"},
     {kQuitButton, {400, 0, 630, 30}, {"bitmaps\\8bexitu.bmp", "bitmaps\\8bexitf.bmp", "bitmaps\\8bexitd.bmp"},
-     When::Always, When::Always, &LauncherCommands::QuitLauncher, nullptr},
+     When::Always, When::Always, &LauncherCommands::QuitLauncher, nullptr, "Quit"},
     {kUninstallButton, {400, 0, 630, 30}, {"bitmaps\\8b10u.bmp", "bitmaps\\8b10f.bmp", "bitmaps\\8b10d.bmp"},
-     When::Installed, When::Installed, &LauncherCommands::UninstallGame, nullptr},
+     When::Installed, When::Installed, &LauncherCommands::UninstallGame, nullptr, "Uninstall"},
     {kSecondSiteButton, {295, 353, 370, 443}, {"bitmaps\\8borbixu.bmp", "bitmaps\\8borbixf.bmp", "bitmaps\\8borbixd.bmp"},
-     When::Always, When::Always, nullptr, "http://www.example.net/"},
+     When::Always, When::Always, nullptr, "http://www.example.net/", "The fan site on the web"},
     {kThirdSiteButton, {399, 384, 629, 439}, {"bitmaps\\8veltau.bmp", "bitmaps\\8veltaf.bmp", "bitmaps\\8veltad.bmp"},
-     When::Always, When::Always, nullptr, "http://www.example.org/"},
+     When::Always, When::Always, nullptr, "http://www.example.org/", "The studio's web site"},
     {kOnlineServiceButton, {25, 379, 145, 439}, {"bitmaps\\8bgamespyu.bmp", "bitmaps\\8bgamespyf.bmp", "bitmaps\\8bgamespyd.bmp"},
-     When::Always, When::Always, nullptr, "http://gamespy.example.com/ironmarch/"},
+     When::Always, When::Always, nullptr, "http://gamespy.example.com/ironmarch/", "Online play on the web"},
 };
 
 const ButtonId kPaintOrder[12] = {kInstallButton,     kPlayButton,     kUninstallButton,  kDirectXButton,

@@ -51,6 +51,7 @@ struct ButtonRow {
     When selectable;
     void (LauncherCommands::*command)();  // or, for a web page, null and:
     const char* webAddress;
+    const char* spokenName;  // what a screen reader says of it
 };
 
 // Indexed by ButtonId; row 0 stands for no button.

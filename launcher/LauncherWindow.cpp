@@ -1,17 +1,30 @@
 #include "launcher/LauncherWindow.h"
 
+#include <algorithm>
+
 #include "core/LauncherState.h"
 #include "core/Names.h"
 #include "platform/Win32Values.h"
 
 namespace {
 
-using win32values::kVirtualKeyEscape;
-using win32values::kVirtualKeySpace;
+using namespace win32values;
 
 bool Contains(const platform::Rect& r, int x, int y)
 {
     return r.left < x && x < r.right && r.top < y && y < r.bottom;
+}
+
+// Reading order: the right-hand column (the quit button's left edge) first,
+// top to bottom; then the rest by rows of buttons whose heights overlap,
+// top row first, left to right within a row.
+bool ReadsBefore(const platform::Rect& a, const platform::Rect& b)
+{
+    const int column = kButtonRows[kQuitButton].place.left;
+    if ((a.left == column) != (b.left == column))
+        return a.left == column;
+    const bool sameRow = a.left != column && a.top < b.bottom && b.top < a.bottom;
+    return sameRow ? a.left < b.left : a.top < b.top;
 }
 
 }  // namespace
@@ -96,19 +109,148 @@ void LauncherWindow::OnActivateApp(platform::WindowSurface& surface, bool active
     if (!active)
         return;
     RealizeWindowPalette(surface);
+    const int focused = focusButton_;
     installation_.ReadInstallation();
     LayoutButtonColumn();
+    if (focused == 0 || Selectable(focused))
+        return;
+    // The layout hid the focused button (Install became Play, say): the
+    // focus goes to the button now in its place, or to none.
+    const platform::Rect place = buttons_[focused].hotRect;
+    focusButton_ = 0;
+    for (int id : FocusOrder()) {
+        if (buttons_[id].hotRect == place)
+            FocusButton(surface, id);
+    }
+}
+
+int LauncherWindow::ButtonUnder(int x, int y) const
+{
+    int under = 0;
+    for (int id : kHitTestOrder) {
+        if (IsShown(kButtonRows[id], state_) && Contains(buttons_[id].hotRect, x, y))
+            under = id;
+    }
+    return under;
 }
 
 int LauncherWindow::HitTest(int x, int y)
 {
-    hitButton_ = 0;
-    for (int id : kHitTestOrder) {
-        const LauncherButton& button = buttons_[id];
-        if (IsShown(kButtonRows[id], state_) && Contains(button.hotRect, x, y))
-            hitButton_ = button.inactive ? 0 : id;
-    }
+    const int under = ButtonUnder(x, y);
+    hitButton_ = under != 0 && !buttons_[under].inactive ? under : 0;
     return hitButton_;
+}
+
+bool LauncherWindow::Selectable(int id) const
+{
+    return IsButtonId(id) && IsShown(kButtonRows[id], state_) && !buttons_[id].inactive;
+}
+
+std::vector<int> LauncherWindow::ReadingOrder() const
+{
+    std::vector<int> order;
+    for (const ButtonRow& row : kButtonRows) {
+        if (IsShown(row, state_))
+            order.push_back(row.id);
+    }
+    std::stable_sort(order.begin(), order.end(),
+                     [this](int a, int b) { return ReadsBefore(buttons_[a].hotRect, buttons_[b].hotRect); });
+    return order;
+}
+
+std::vector<int> LauncherWindow::FocusOrder() const
+{
+    std::vector<int> order = ReadingOrder();
+    order.erase(std::remove_if(order.begin(), order.end(), [this](int id) { return buttons_[id].inactive; }),
+                order.end());
+    return order;
+}
+
+void LauncherWindow::FocusButton(platform::WindowSurface& surface, int id)
+{
+    const int previous = focusButton_;
+    if (id == previous)
+        return;
+    RealizeWindowPalette(surface);
+    {
+        auto dc = platform::ScopedClientDC(surface);
+        auto painting = platform::ScopedPaint(surface);
+        DrawButton(dc.get(), id, Picture::Focus);
+        if (previous != 0)
+            DrawButton(dc.get(), previous, Picture::Up);
+    }
+    focusButton_ = id;
+    surface.AnnounceFocus(FocusedChild());
+}
+
+void LauncherWindow::MoveFocus(platform::WindowSurface& surface, int step)
+{
+    const std::vector<int> order = FocusOrder();
+    if (order.empty())
+        return;
+    const auto at = std::find(order.begin(), order.end(), focusButton_);
+    const int count = static_cast<int>(order.size());
+    const int next = at == order.end() ? (step > 0 ? 0 : count - 1)
+                                       : (static_cast<int>(at - order.begin()) + step % count + count) % count;
+    FocusButton(surface, order[static_cast<std::size_t>(next)]);
+}
+
+void LauncherWindow::PressButton(platform::WindowSurface& surface, int id)
+{
+    if (!Selectable(id))
+        return;
+    {
+        auto dc = platform::ScopedClientDC(surface);
+        auto painting = platform::ScopedPaint(surface);
+        DrawButton(dc.get(), id, Picture::Down);
+        DrawButton(dc.get(), id, Picture::Focus);
+        if (focusButton_ != 0 && focusButton_ != id)
+            DrawButton(dc.get(), focusButton_, Picture::Up);
+    }
+    if (focusButton_ != id) {
+        focusButton_ = id;
+        surface.AnnounceFocus(FocusedChild());
+    }
+    commands_.Run(kButtonRows[id]);
+    if (state_.quitPending)
+        surface.WakeMessageLoop();
+}
+
+void LauncherWindow::PressChild(platform::WindowSurface& surface, int child)
+{
+    const std::vector<int> order = ReadingOrder();
+    if (child >= 1 && child <= static_cast<int>(order.size()))
+        PressButton(surface, order[static_cast<std::size_t>(child - 1)]);
+}
+
+int LauncherWindow::ChildCount()
+{
+    return static_cast<int>(ReadingOrder().size());
+}
+
+platform::AccessibleChild LauncherWindow::Child(int child)
+{
+    const std::vector<int> order = ReadingOrder();
+    if (child < 1 || child > static_cast<int>(order.size()))
+        return platform::AccessibleChild{"", platform::Rect{}, false, true};
+    const int id = order[static_cast<std::size_t>(child - 1)];
+    return platform::AccessibleChild{kButtonRows[id].spokenName, buttons_[id].hotRect, id == focusButton_,
+                                     buttons_[id].inactive};
+}
+
+int LauncherWindow::FocusedChild()
+{
+    const std::vector<int> order = ReadingOrder();
+    const auto at = std::find(order.begin(), order.end(), focusButton_);
+    return at == order.end() ? 0 : static_cast<int>(at - order.begin()) + 1;
+}
+
+int LauncherWindow::ChildAt(int x, int y)
+{
+    const int under = ButtonUnder(x, y);
+    const std::vector<int> order = ReadingOrder();
+    const auto at = std::find(order.begin(), order.end(), under);
+    return under == 0 || at == order.end() ? 0 : static_cast<int>(at - order.begin()) + 1;
 }
 
 void LauncherWindow::OnMouseMove(platform::WindowSurface& surface, int x, int y)
@@ -133,6 +275,7 @@ void LauncherWindow::OnMouseMove(platform::WindowSurface& surface, int x, int y)
             focusButton_ = hit;
             if (previous != 0)
                 DrawButton(dc.get(), previous, Picture::Up);
+            surface.AnnounceFocus(FocusedChild());
         } else if (hit == 0) {
             focusButton_ = 0;
             pressedButton_ = 0;
@@ -168,11 +311,37 @@ void LauncherWindow::OnLButtonUp(platform::WindowSurface& surface)
         surface.WakeMessageLoop();
 }
 
-void LauncherWindow::OnKeyDown(platform::WindowSurface& surface, unsigned virtualKey)
+void LauncherWindow::OnKeyDown(platform::WindowSurface& surface, unsigned virtualKey, bool shift)
 {
-    if (virtualKey == kVirtualKeyEscape || virtualKey == kVirtualKeySpace) {
+    switch (virtualKey) {
+    case kVirtualKeyEscape:
+    case kVirtualKeySpace:
         state_.quitPending = true;
         surface.WakeMessageLoop();
+        break;
+    case kVirtualKeyTab:
+        MoveFocus(surface, shift ? -1 : 1);
+        break;
+    case kVirtualKeyRight:
+    case kVirtualKeyDown:
+        MoveFocus(surface, 1);
+        break;
+    case kVirtualKeyLeft:
+    case kVirtualKeyUp:
+        MoveFocus(surface, -1);
+        break;
+    case kVirtualKeyHome:
+    case kVirtualKeyEnd: {
+        const std::vector<int> order = FocusOrder();
+        if (!order.empty())
+            FocusButton(surface, virtualKey == kVirtualKeyHome ? order.front() : order.back());
+        break;
+    }
+    case kVirtualKeyReturn:
+        PressButton(surface, focusButton_);
+        break;
+    default:
+        break;
     }
 }
 

@@ -3,7 +3,10 @@
 // window system; the main frame forwards its messages here.
 #pragma once
 #include "image/DibImage.h"
+#include <vector>
+
 #include "launcher/ButtonTable.h"
+#include "platform/AccessibleMenu.h"
 #include "platform/WindowSurface.h"
 
 struct LauncherState;
@@ -27,7 +30,7 @@ protected:
     ~ButtonCommands() = default;
 };
 
-class LauncherWindow {
+class LauncherWindow : public platform::AccessibleMenu {
 public:
     LauncherWindow(LauncherState& state, InstallationReader& installation, DibImages& images, ButtonCommands& commands)
         : state_(state), installation_(installation), images_(images), commands_(commands)
@@ -46,10 +49,26 @@ public:
     void OnMouseMove(platform::WindowSurface& surface, int x, int y);
     void OnLButtonDown(platform::WindowSurface& surface);
     void OnLButtonUp(platform::WindowSurface& surface);
-    void OnKeyDown(platform::WindowSurface& surface, unsigned virtualKey);
+    // Escape and Space close; Tab (back with Shift), the arrows, Home and
+    // End move the focus; Enter presses the focused button.
+    void OnKeyDown(platform::WindowSurface& surface, unsigned virtualKey, bool shift);
 
     // The button under a client point, or 0; sets hitButton.
     int HitTest(int x, int y);
+
+    // The shown buttons in reading order: the right-hand column from top to
+    // bottom, then the others row by row, left to right. The focus moves
+    // along those of them that can be selected.
+    std::vector<int> ReadingOrder() const;
+    std::vector<int> FocusOrder() const;
+
+    // Presses a child of the accessible object as Enter presses a button.
+    void PressChild(platform::WindowSurface& surface, int child);
+
+    int ChildCount() override;
+    platform::AccessibleChild Child(int child) override;
+    int FocusedChild() override;
+    int ChildAt(int x, int y) override;
 
     // The teardown's part: every image and the palette.
     void ReleaseImages();
@@ -61,6 +80,11 @@ public:
 private:
     enum class Picture { Up, Focus, Down };
     void DrawButton(platform::DeviceContext dc, int id, Picture picture);
+    int ButtonUnder(int x, int y) const;  // shown, the last in hit-test order
+    bool Selectable(int id) const;
+    void MoveFocus(platform::WindowSurface& surface, int step);
+    void FocusButton(platform::WindowSurface& surface, int id);
+    void PressButton(platform::WindowSurface& surface, int id);
 
     LauncherState& state_;
     InstallationReader& installation_;

@@ -22,6 +22,14 @@ constexpr unsigned kDriveCdrom = 5;  // DRIVE_CDROM
 // Virtual keys.
 constexpr unsigned kVirtualKeyEscape = 0x1B;  // VK_ESCAPE
 constexpr unsigned kVirtualKeySpace = 0x20;   // VK_SPACE
+constexpr unsigned kVirtualKeyTab = 0x09;     // VK_TAB
+constexpr unsigned kVirtualKeyReturn = 0x0D;  // VK_RETURN
+constexpr unsigned kVirtualKeyEnd = 0x23;     // VK_END
+constexpr unsigned kVirtualKeyHome = 0x24;    // VK_HOME
+constexpr unsigned kVirtualKeyLeft = 0x25;    // VK_LEFT
+constexpr unsigned kVirtualKeyUp = 0x26;      // VK_UP
+constexpr unsigned kVirtualKeyRight = 0x27;   // VK_RIGHT
+constexpr unsigned kVirtualKeyDown = 0x28;    // VK_DOWN
 
 // OSVERSIONINFO's platform identifiers.
 constexpr std::uint32_t kPlatformWin32s = 0;   // VER_PLATFORM_WIN32s

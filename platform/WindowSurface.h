@@ -18,6 +18,9 @@ public:
     // its idle handling: a handler run from a sent message leaves the loop
     // asleep in GetMessage otherwise.
     virtual void WakeMessageLoop() = 0;
+    // NotifyWinEvent(EVENT_OBJECT_FOCUS) for a child of the client's
+    // accessible object (1 and up), where Windows has it.
+    virtual void AnnounceFocus(int child) = 0;
 
 protected:
     ~WindowSurface() = default;

@@ -57,6 +57,7 @@ public:
     bool ThreadHasKeyboardFocus() override { return true; }
     void UpdateWindow() override {}
     void WakeMessageLoop() override {}
+    void AnnounceFocus(int) override {}
 };
 
 // The registry and the disc as a launcher started from the disc finds them:

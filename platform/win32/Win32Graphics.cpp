@@ -1,5 +1,6 @@
 #include <vector>
 
+#include "platform/win32/SystemFunction.h"
 #include "platform/win32/Win32Platform.h"
 
 namespace win32 {
@@ -74,6 +75,15 @@ bool WindowSurface::ThreadHasKeyboardFocus()
 void WindowSurface::UpdateWindow()
 {
     ::UpdateWindow(window_);
+}
+
+void WindowSurface::AnnounceFocus(int child)
+{
+    // Windows 95 without the Active Accessibility add-on has none.
+    typedef void(WINAPI * NotifyWinEventFunction)(DWORD, HWND, LONG, LONG);
+    const NotifyWinEventFunction notify = SystemFunction<NotifyWinEventFunction>("user32.dll", "NotifyWinEvent");
+    if (notify != nullptr)
+        notify(EVENT_OBJECT_FOCUS, window_, OBJID_CLIENT, child);
 }
 
 void WindowSurface::WakeMessageLoop()

@@ -147,6 +147,7 @@ public:
     bool ThreadHasKeyboardFocus() override;
     void UpdateWindow() override;
     void WakeMessageLoop() override;
+    void AnnounceFocus(int child) override;
 
 private:
     HWND window_;

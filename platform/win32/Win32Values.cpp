@@ -12,7 +12,11 @@ static_assert(v::kIdOk == IDOK && v::kIdCancel == IDCANCEL && v::kIdYes == IDYES
 static_assert(v::kOsVersionInfoSize == sizeof(OSVERSIONINFOA) && v::kOsVersionInfoExSize == sizeof(OSVERSIONINFOEXA),
               "version records");
 static_assert(v::kDriveCdrom == DRIVE_CDROM, "drive types");
-static_assert(v::kVirtualKeyEscape == VK_ESCAPE && v::kVirtualKeySpace == VK_SPACE, "virtual keys");
+static_assert(v::kVirtualKeyEscape == VK_ESCAPE && v::kVirtualKeySpace == VK_SPACE && v::kVirtualKeyTab == VK_TAB &&
+                  v::kVirtualKeyReturn == VK_RETURN && v::kVirtualKeyEnd == VK_END && v::kVirtualKeyHome == VK_HOME &&
+                  v::kVirtualKeyLeft == VK_LEFT && v::kVirtualKeyUp == VK_UP && v::kVirtualKeyRight == VK_RIGHT &&
+                  v::kVirtualKeyDown == VK_DOWN,
+              "virtual keys");
 static_assert(v::kPlatformWin32s == VER_PLATFORM_WIN32s && v::kPlatformWindows == VER_PLATFORM_WIN32_WINDOWS &&
                   v::kPlatformNt == VER_PLATFORM_WIN32_NT,
               "platform identifiers");

@@ -142,6 +142,7 @@ public:
     bool ThreadHasKeyboardFocus() override { return hasFocus; }
     void UpdateWindow() override { Note("UpdateWindow"); }
     void WakeMessageLoop() override { Note("WakeMessageLoop"); }
+    void AnnounceFocus(int child) override { Note("AnnounceFocus " + std::to_string(child)); }
     Module OpenLibrary(const char* name) override;
     Procedure FindEntryPoint(Module module, const char* name) override
     {

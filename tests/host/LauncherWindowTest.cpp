@@ -179,11 +179,11 @@ TEST_F(Window, EscapeSpaceAndAClosingCommandWakeTheLoopAndAnInactiveMovePaintsFi
 {
     StartUp();
     for (unsigned key : {13u, 65u, 0x70u, 9u})
-        window.OnKeyDown(system, key);
+        window.OnKeyDown(system, key, false);
     EXPECT_FALSE(state.quitPending);
     for (unsigned key : {27u, 32u}) {
         state.quitPending = false;
-        window.OnKeyDown(system, key);
+        window.OnKeyDown(system, key, false);
         EXPECT_TRUE(state.quitPending) << key;
     }
     EXPECT_EQ(system.Count("WakeMessageLoop"), 2u);
@@ -200,6 +200,84 @@ TEST_F(Window, EscapeSpaceAndAClosingCommandWakeTheLoopAndAnInactiveMovePaintsFi
     system.hasFocus = true;
     Pointer('m', 500, 135);
     EXPECT_EQ(system.Count("UpdateWindow"), 1u);
+}
+
+// The focus moves in reading order over each menu, wraps at both ends, and
+// each move draws the two pictures and tells a screen reader.
+struct Menu {
+    const char* name;
+    bool installed, tool;
+    std::vector<int> order;
+};
+struct FocusOrderTable : Window, testing::WithParamInterface<Menu> {};
+
+TEST_P(FocusOrderTable, KeysFollowTheReadingOrderAndWrap)
+{
+    const Menu& menu = GetParam();
+    if (menu.installed)
+        system.InstallGame("C:\\Games\\Ironmarch");
+    if (menu.tool)
+        RegistrationTool();
+    StartUp();
+    window.OnActivateApp(system, true);  // as the new window's activation does
+    const std::vector<int>& order = menu.order;
+    EXPECT_EQ(window.ReadingOrder(), order);
+    std::vector<int> visited;
+    for (std::size_t n = 0; n <= order.size(); ++n) {
+        window.OnKeyDown(system, 0x09, false);  // Tab
+        visited.push_back(window.focusButton());
+    }
+    std::vector<int> expected = order;
+    expected.push_back(order.front());
+    EXPECT_EQ(visited, expected);
+    system.log.clear();
+    window.OnKeyDown(system, 0x09, true);  // Shift+Tab from the first: the last
+    EXPECT_EQ(window.focusButton(), order.back());
+    EXPECT_EQ(Drawn(), (Names{std::to_string(order.back()) + " focus", std::to_string(order.front()) + " up"}));
+    EXPECT_EQ(system.log, (fake::Log{}));
+    const std::pair<unsigned, int> keys[] = {{0x24, order.front()}, {0x25, order.back()}, {0x27, order.front()},
+                                             {0x28, order[1]}, {0x26, order.front()}, {0x23, order.back()}};
+    for (const auto& key : keys) {  // Home, Left, Right, Down, Up, End
+        window.OnKeyDown(system, key.first, false);
+        EXPECT_EQ(window.focusButton(), key.second) << key.first;
+    }
+    EXPECT_EQ(system.Calls("AnnounceFocus ").back(), std::to_string(order.size()));
+}
+
+INSTANTIATE_TEST_SUITE_P(Menus, FocusOrderTable,
+                         testing::Values(Menu{"DiscMenu", false, true, {1, 4, 2, 5, 9, 6, 13, 7, 11, 12}},
+                                         Menu{"DiscMenuWithoutRegistration", false, false, {1, 4, 2, 9, 6, 13, 7, 11, 12}},
+                                         Menu{"InstalledMenu", true, true, {8, 4, 2, 5, 10, 9, 6, 13, 7, 11, 12}}),
+                         [](const testing::TestParamInfo<Menu>& info) { return std::string(info.param.name); });
+
+TEST_F(Window, EnterPressesTheFocusedButtonWhichThePointerAndTheLayoutMayMove)
+{
+    RegistrationTool();
+    StartUp();
+    window.OnKeyDown(system, 0x0D, false);  // Enter with nothing focused
+    EXPECT_TRUE(Drawn().empty() && ran.empty());
+    window.OnKeyDown(system, 0x09, false);
+    Pointer('m', 500, 95);  // the pointer takes the focus over; a key moves on from there
+    window.OnKeyDown(system, 0x28, false);
+    EXPECT_EQ(window.focusButton(), kDirectXButton);
+    Drawn();
+    window.OnKeyDown(system, 0x0D, false);
+    EXPECT_EQ(Drawn(), (Names{"2 down", "2 focus"}));
+    EXPECT_EQ(ran, std::vector<int>{kDirectXButton});
+    // Installed meanwhile: Play takes Install's place and its focus.
+    window.OnKeyDown(system, 0x24, false);
+    Drawn();
+    system.InstallGame("C:\\Games\\Ironmarch");
+    window.OnActivateApp(system, true);
+    EXPECT_EQ(window.focusButton(), kPlayButton);
+    EXPECT_EQ(Drawn(), Names{"8 focus"});
+    // The registration program gone: its button is hidden, and nothing takes its place.
+    window.OnKeyDown(system, 0x28, false), window.OnKeyDown(system, 0x28, false), window.OnKeyDown(system, 0x28, false);
+    EXPECT_EQ(window.focusButton(), kRegistrationButton);
+    system.files.erase("d:\\\\ereg\\reg32.exe");
+    window.OnActivateApp(system, true);
+    EXPECT_EQ(window.focusButton(), 0);
+    EXPECT_EQ(window.FocusedChild(), 0);
 }
 
 }  // namespace

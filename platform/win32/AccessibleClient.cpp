@@ -1,0 +1,265 @@
+#include "platform/win32/AccessibleClient.h"
+
+#include <oleacc.h>
+
+#include "platform/win32/SystemFunction.h"
+
+namespace win32 {
+
+namespace {
+
+// IID_IAccessible, spelled here so that nothing links against oleacc.lib.
+const GUID kIidAccessible = {0x618736e0, 0x3c3d, 0x11cf, {0x81, 0x0c, 0x00, 0xaa, 0x00, 0x38, 0x9b, 0x71}};
+const GUID kIidDispatch = {0x00020400, 0x0000, 0x0000, {0xc0, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x46}};
+const GUID kIidUnknown = {0x00000000, 0x0000, 0x0000, {0xc0, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x46}};
+constexpr HRESULT kDisconnected = static_cast<HRESULT>(0x80010108L);  // RPC_E_DISCONNECTED
+
+typedef LRESULT(WINAPI* LresultFromObjectFunction)(REFIID, WPARAM, LPUNKNOWN);
+typedef HRESULT(WINAPI* AccessibleObjectFromWindowFunction)(HWND, DWORD, REFIID, void**);
+typedef BSTR(WINAPI* SysAllocStringFunction)(const OLECHAR*);
+
+void SetChild(VARIANT* variant, LONG child)
+{
+    variant->vt = VT_I4;
+    variant->lVal = child;
+}
+
+// An ANSI text as a BSTR, null when oleaut32 is missing.
+BSTR Text(const char* text)
+{
+    const auto allocate = SystemFunction<SysAllocStringFunction>("oleaut32.dll", "SysAllocString");
+    WCHAR wide[256] = {};
+    if (allocate == nullptr || MultiByteToWideChar(CP_ACP, 0, text, -1, wide, 256) == 0)
+        return NULL;
+    return allocate(wide);
+}
+
+}  // namespace
+
+class AccessibleClient final : public IAccessible {
+public:
+    AccessibleClient(HWND window, platform::AccessibleMenu& menu) : window_(window), menu_(&menu) {}
+    AccessibleClient(const AccessibleClient&) = delete;
+    AccessibleClient& operator=(const AccessibleClient&) = delete;
+
+    void Disconnect() { menu_ = nullptr; }
+
+    // IUnknown
+    HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** object) override
+    {
+        if (object == nullptr)
+            return E_POINTER;
+        *object = IsEqualGUID(iid, kIidAccessible) || IsEqualGUID(iid, kIidDispatch) || IsEqualGUID(iid, kIidUnknown)
+                      ? static_cast<IAccessible*>(this)
+                      : nullptr;
+        if (*object == nullptr)
+            return E_NOINTERFACE;
+        AddRef();
+        return S_OK;
+    }
+    ULONG STDMETHODCALLTYPE AddRef() override { return static_cast<ULONG>(InterlockedIncrement(&references_)); }
+    ULONG STDMETHODCALLTYPE Release() override
+    {
+        const LONG left = InterlockedDecrement(&references_);
+        if (left == 0)
+            delete this;
+        return static_cast<ULONG>(left);
+    }
+
+    // IDispatch: not offered; screen readers call IAccessible directly.
+    HRESULT STDMETHODCALLTYPE GetTypeInfoCount(UINT* count) override { return *count = 0, S_OK; }
+    HRESULT STDMETHODCALLTYPE GetTypeInfo(UINT, LCID, ITypeInfo**) override { return E_NOTIMPL; }
+    HRESULT STDMETHODCALLTYPE GetIDsOfNames(REFIID, LPOLESTR*, UINT, LCID, DISPID*) override { return E_NOTIMPL; }
+    HRESULT STDMETHODCALLTYPE Invoke(DISPID, REFIID, LCID, WORD, DISPPARAMS*, VARIANT*, EXCEPINFO*, UINT*) override
+    {
+        return E_NOTIMPL;
+    }
+
+    // IAccessible
+    HRESULT STDMETHODCALLTYPE get_accParent(IDispatch** parent) override
+    {
+        *parent = nullptr;
+        const auto fromWindow = SystemFunction<AccessibleObjectFromWindowFunction>("oleacc.dll", "AccessibleObjectFromWindow");
+        if (menu_ == nullptr)
+            return kDisconnected;
+        return fromWindow != nullptr ? fromWindow(window_, static_cast<DWORD>(OBJID_WINDOW), kIidDispatch,
+                                                  reinterpret_cast<void**>(parent))
+                                     : S_FALSE;
+    }
+    HRESULT STDMETHODCALLTYPE get_accChildCount(LONG* count) override
+    {
+        if (menu_ == nullptr)
+            return kDisconnected;
+        *count = menu_->ChildCount();
+        return S_OK;
+    }
+    HRESULT STDMETHODCALLTYPE get_accChild(VARIANT, IDispatch** child) override
+    {
+        *child = nullptr;  // the buttons are simple elements, not objects of their own
+        return menu_ == nullptr ? kDisconnected : S_FALSE;
+    }
+    HRESULT STDMETHODCALLTYPE get_accName(VARIANT child, BSTR* name) override
+    {
+        *name = NULL;
+        const HRESULT valid = Check(child);
+        if (valid != S_OK)
+            return valid;
+        *name = Text(child.lVal == CHILDID_SELF ? "Ironmarch Launcher" : menu_->Child(child.lVal).name);
+        return *name != NULL ? S_OK : E_OUTOFMEMORY;
+    }
+    HRESULT STDMETHODCALLTYPE get_accValue(VARIANT, BSTR* value) override { return *value = NULL, S_FALSE; }
+    HRESULT STDMETHODCALLTYPE get_accDescription(VARIANT, BSTR* text) override { return *text = NULL, S_FALSE; }
+    HRESULT STDMETHODCALLTYPE get_accRole(VARIANT child, VARIANT* role) override
+    {
+        const HRESULT valid = Check(child);
+        if (valid == S_OK)
+            SetChild(role, child.lVal == CHILDID_SELF ? ROLE_SYSTEM_CLIENT : ROLE_SYSTEM_PUSHBUTTON);
+        return valid;
+    }
+    HRESULT STDMETHODCALLTYPE get_accState(VARIANT child, VARIANT* state) override
+    {
+        const HRESULT valid = Check(child);
+        if (valid != S_OK)
+            return valid;
+        LONG flags = STATE_SYSTEM_FOCUSABLE;
+        if (child.lVal == CHILDID_SELF) {
+            flags |= GetFocus() == window_ ? STATE_SYSTEM_FOCUSED : 0;
+        } else {
+            const platform::AccessibleChild button = menu_->Child(child.lVal);
+            flags |= (button.focused ? STATE_SYSTEM_FOCUSED : 0) | (button.unavailable ? STATE_SYSTEM_UNAVAILABLE : 0);
+        }
+        SetChild(state, flags);
+        return S_OK;
+    }
+    HRESULT STDMETHODCALLTYPE get_accHelp(VARIANT, BSTR* help) override { return *help = NULL, S_FALSE; }
+    HRESULT STDMETHODCALLTYPE get_accHelpTopic(BSTR* file, VARIANT, LONG* topic) override
+    {
+        return *file = NULL, *topic = 0, S_FALSE;
+    }
+    HRESULT STDMETHODCALLTYPE get_accKeyboardShortcut(VARIANT, BSTR* keys) override { return *keys = NULL, S_FALSE; }
+    HRESULT STDMETHODCALLTYPE get_accFocus(VARIANT* focus) override
+    {
+        if (menu_ == nullptr)
+            return kDisconnected;
+        focus->vt = VT_EMPTY;
+        if (GetFocus() != window_)
+            return S_FALSE;
+        SetChild(focus, menu_->FocusedChild());
+        return S_OK;
+    }
+    HRESULT STDMETHODCALLTYPE get_accSelection(VARIANT* selection) override { return selection->vt = VT_EMPTY, S_FALSE; }
+    HRESULT STDMETHODCALLTYPE get_accDefaultAction(VARIANT child, BSTR* action) override
+    {
+        *action = NULL;
+        const HRESULT valid = Check(child);
+        if (valid != S_OK || child.lVal == CHILDID_SELF)
+            return valid != S_OK ? valid : S_FALSE;
+        *action = Text("Press");
+        return *action != NULL ? S_OK : E_OUTOFMEMORY;
+    }
+    HRESULT STDMETHODCALLTYPE accSelect(LONG, VARIANT) override { return DISP_E_MEMBERNOTFOUND; }
+    HRESULT STDMETHODCALLTYPE accLocation(LONG* left, LONG* top, LONG* width, LONG* height, VARIANT child) override
+    {
+        const HRESULT valid = Check(child);
+        if (valid != S_OK)
+            return valid;
+        RECT place;
+        if (child.lVal == CHILDID_SELF) {
+            GetClientRect(window_, &place);
+        } else {
+            const platform::Rect button = menu_->Child(child.lVal).place;
+            place = RECT{button.left, button.top, button.right, button.bottom};
+        }
+        POINT corner = {place.left, place.top};
+        ClientToScreen(window_, &corner);
+        *left = corner.x, *top = corner.y;
+        *width = place.right - place.left, *height = place.bottom - place.top;
+        return S_OK;
+    }
+    HRESULT STDMETHODCALLTYPE accNavigate(LONG direction, VARIANT start, VARIANT* end) override
+    {
+        end->vt = VT_EMPTY;
+        const HRESULT valid = Check(start);
+        if (valid != S_OK)
+            return valid;
+        const LONG count = menu_->ChildCount();
+        LONG to = 0;
+        if (start.lVal == CHILDID_SELF)
+            to = direction == NAVDIR_FIRSTCHILD ? 1 : direction == NAVDIR_LASTCHILD ? count : 0;
+        else if (direction == NAVDIR_NEXT || direction == NAVDIR_DOWN || direction == NAVDIR_RIGHT)
+            to = start.lVal < count ? start.lVal + 1 : 0;
+        else if (direction == NAVDIR_PREVIOUS || direction == NAVDIR_UP || direction == NAVDIR_LEFT)
+            to = start.lVal - 1;
+        if (to < 1 || to > count)
+            return S_FALSE;
+        SetChild(end, to);
+        return S_OK;
+    }
+    HRESULT STDMETHODCALLTYPE accHitTest(LONG x, LONG y, VARIANT* child) override
+    {
+        child->vt = VT_EMPTY;
+        if (menu_ == nullptr)
+            return kDisconnected;
+        POINT point = {x, y};
+        ScreenToClient(window_, &point);
+        RECT client;
+        GetClientRect(window_, &client);
+        if (point.x < client.left || point.x >= client.right || point.y < client.top || point.y >= client.bottom)
+            return S_FALSE;
+        SetChild(child, menu_->ChildAt(point.x, point.y));
+        return S_OK;
+    }
+    HRESULT STDMETHODCALLTYPE accDoDefaultAction(VARIANT child) override
+    {
+        const HRESULT valid = Check(child);
+        if (valid != S_OK || child.lVal == CHILDID_SELF)
+            return valid != S_OK ? valid : DISP_E_MEMBERNOTFOUND;
+        if (menu_->Child(child.lVal).unavailable)
+            return E_FAIL;
+        PostMessageA(window_, kPressChildMessage, static_cast<WPARAM>(child.lVal), 0);
+        return S_OK;
+    }
+    HRESULT STDMETHODCALLTYPE put_accName(VARIANT, BSTR) override { return E_NOTIMPL; }
+    HRESULT STDMETHODCALLTYPE put_accValue(VARIANT, BSTR) override { return E_NOTIMPL; }
+
+private:
+    ~AccessibleClient() = default;
+
+    // S_OK for the client itself or one of its children.
+    HRESULT Check(const VARIANT& child) const
+    {
+        if (menu_ == nullptr)
+            return kDisconnected;
+        if (child.vt != VT_I4 || child.lVal < 0 || child.lVal > menu_->ChildCount())
+            return E_INVALIDARG;
+        return S_OK;
+    }
+
+    HWND window_;
+    platform::AccessibleMenu* menu_;
+    LONG references_ = 1;
+};
+
+AccessibleClient* CreateAccessibleClient(HWND window, platform::AccessibleMenu& menu)
+{
+    return new AccessibleClient(window, menu);
+}
+
+LRESULT AnswerGetObject(AccessibleClient* client, WPARAM flags)
+{
+    const auto fromObject = SystemFunction<LresultFromObjectFunction>("oleacc.dll", "LresultFromObject");
+    if (client == nullptr || fromObject == nullptr)
+        return 0;
+    const LRESULT result = fromObject(kIidAccessible, flags, static_cast<IAccessible*>(client));
+    return result > 0 ? result : 0;  // a failure's HRESULT is no answer
+}
+
+void ReleaseAccessibleClient(AccessibleClient* client)
+{
+    if (client == nullptr)
+        return;
+    client->Disconnect();
+    client->Release();
+}
+
+}  // namespace win32
