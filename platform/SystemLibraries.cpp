@@ -6,21 +6,6 @@
 
 namespace platform {
 
-namespace {
-
-bool SameName(const char* a, const char* b)
-{
-    for (; *a != '\0' && *b != '\0'; ++a, ++b) {
-        const char lowerA = (*a >= 'A' && *a <= 'Z') ? static_cast<char>(*a + 32) : *a;
-        const char lowerB = (*b >= 'A' && *b <= 'Z') ? static_cast<char>(*b + 32) : *b;
-        if (lowerA != lowerB)
-            return false;
-    }
-    return *a == *b;
-}
-
-}  // namespace
-
 void SystemLibraries::RestrictSearch()
 {
     searchLimited_ = loader_.SetDefaultDllSearch(win32values::kSearchSystem32);
@@ -60,7 +45,7 @@ Procedure SystemLibraries::Function(const char* fileName, const char* functionNa
                 return Procedure();
             slot = Loaded{fileName, module};
         }
-        if (SameName(slot.fileName, fileName))
+        if (std::strcmp(slot.fileName, fileName) == 0)
             return loader_.FindExport(slot.module, functionName);
     }
     return Procedure();  // more libraries than slots: a fault of this program, not of Windows

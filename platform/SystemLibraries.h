@@ -39,7 +39,8 @@ public:
 
     // An entry point of a library from the system directory, or none when
     // the library or the function is missing. The library is loaded on
-    // first use and kept, as a static import would be.
+    // first use and kept, as a static import would be; this program spells
+    // each library's name one way.
     Procedure Function(const char* fileName, const char* functionName);
 
 private:

@@ -96,6 +96,7 @@ TEST(CheckSingleInstance, SecondLauncherBringsTheRightWindowForward)
 
 TEST(RestartFromInstallDir, OnlyFromElsewhereAndOnlyOnce)
 {
+    const std::string longDir = "C:\\" + std::string(240, 'g');
     const struct {
         const char* installDir;
         const char* current;
@@ -107,6 +108,7 @@ TEST(RestartFromInstallDir, OnlyFromElsewhereAndOnlyOnce)
         {"C:\\Games\\Ironmarch\\", "C:\\Games\\Ironmarch", false, false},
         {"C:\\GAMES~1\\IRONMA~1", "C:\\Games\\Ironmarch", false, false},
         {"C:\\Games\\Iron", "C:\\Games\\Ironmarch", false, true},
+        {longDir.c_str(), "D:\\", false, false},  // no room for the launcher's path: go on here
     };
     for (const auto& c : cases) {
         fake::System system;

@@ -2,6 +2,8 @@
 // and the pointer's state table from hover to command.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "BitmapBuilder.h"
 #include "FakeSystem.h"
 #include "app/GetPaths.h"
@@ -278,6 +280,22 @@ TEST_F(Window, EnterPressesTheFocusedButtonWhichThePointerAndTheLayoutMayMove)
     window.OnActivateApp(system, true);
     EXPECT_EQ(window.focusButton(), 0);
     EXPECT_EQ(window.FocusedChild(), 0);
+}
+
+TEST_F(Window, AButtonShownButNotSelectableIsReadButNeverFocused)
+{
+    StartUp();
+    RegistrationTool();  // the program appeared after start-up: shown, but its pictures were never read
+    window.OnActivateApp(system, true);
+    const std::vector<int> reading = window.ReadingOrder();
+    const auto at = std::find(reading.begin(), reading.end(), kRegistrationButton);
+    ASSERT_NE(at, reading.end());
+    EXPECT_TRUE(window.Child(static_cast<int>(at - reading.begin()) + 1).unavailable);
+    EXPECT_EQ(window.FocusOrder().size(), reading.size() - 1);
+    for (std::size_t n = 0; n < reading.size(); ++n) {
+        window.OnKeyDown(system, 0x09, false);
+        EXPECT_NE(window.focusButton(), kRegistrationButton);
+    }
 }
 
 }  // namespace

@@ -25,10 +25,12 @@ TEST(SystemLibraries, TheirImportsComeFromTheSystemDirectoryOnEveryWindows)
         platform::SystemLibraries libraries(system);
         libraries.RestrictSearch();
         EXPECT_EQ(system.log, (fake::Log{"SetDefaultDllDirectories 2048", "SetDllDirectory \"\""})) << c.windows;
-        // Loaded once, whatever the letters' case; kept for the next call.
+        // Loaded once, and kept for the next call.
         EXPECT_TRUE(libraries.Function("winmm.dll", "PlaySoundA"));
-        EXPECT_TRUE(libraries.Function("WINMM.DLL", "PlaySoundA"));
-        EXPECT_EQ(system.Calls("LoadLibraryEx "), (fake::Log{std::string("C:\\WINDOWS\\system32\\winmm.dll ") + c.flags}))
+        EXPECT_TRUE(libraries.Function("winmm.dll", "PlaySoundA"));
+        EXPECT_TRUE(libraries.Function("shell32.dll", "ShellExecuteA"));
+        EXPECT_EQ(system.Calls("LoadLibraryEx "), (fake::Log{std::string("C:\\WINDOWS\\system32\\winmm.dll ") + c.flags,
+                                                             std::string("C:\\WINDOWS\\system32\\shell32.dll ") + c.flags}))
             << c.windows;
     }
 }
@@ -39,11 +41,14 @@ TEST(SystemLibraries, APathThatDoesNotFitOrAMissingLibraryLoadsNothing)
     platform::SystemLibraries libraries(system);
     system.systemDirectory = "C:\\";  // a root keeps its one separator
     EXPECT_TRUE(libraries.Load("ddraw.dll"));
-    system.systemDirectory = "C:\\" + std::string(250, 'x');
+    system.systemDirectory = "C:\\" + std::string(246, 'x');  // the path fills MAX_PATH exactly
+    EXPECT_TRUE(libraries.Load("ddraw.dll"));
+    system.systemDirectory = "C:\\" + std::string(247, 'x');
     EXPECT_FALSE(libraries.Load("ddraw.dll"));
     system.systemDirectory = "C:\\" + std::string(300, 'x');
     EXPECT_FALSE(libraries.Load("ddraw.dll"));
-    EXPECT_EQ(system.Calls("LoadLibraryEx "), (fake::Log{"C:\\ddraw.dll 8"}));
+    EXPECT_EQ(system.Calls("LoadLibraryEx ").front(), "C:\\ddraw.dll 8");
+    EXPECT_EQ(system.Count("LoadLibraryEx "), 2u);
     // A library that is missing now is looked for again next time.
     system.systemDirectory = "C:\\W";
     system.absent = {"shell32.dll"};

@@ -95,6 +95,9 @@ json_valid() {
         "$("$check" --json "$work/label.iso")"
 }
 check "--json with quotes, a backslash and a control character in the label" json_valid
+cp "$iso" "$work/joliet.iso"  # its Joliet label (UCS-2, block 17, byte 40) made IRM_9
+printf '\0I\0R\0M\0_\0009' | dd of="$work/joliet.iso" bs=1 seek=$((17 * 2048 + 40)) conv=notrunc 2>/dev/null
+expect "another Joliet label" 1 "warning: the Joliet label IRM_9 differs from the ISO 9660 label IRM_1" "$check" "$work/joliet.iso"
 fresh_disc "mv game/VXR.exe ."
 expect "an installed folder" 0 "" "$check" --installed "$work/disc"
 fresh_disc "mv game/VXR.exe .; rm -r bitmaps"
