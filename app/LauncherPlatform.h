@@ -13,7 +13,7 @@ struct LauncherPlatform {
     win32::Instances instances;
     win32::SystemFacts facts;
     win32::Drives drives;
-    InsertDiscDialogs dialogs{TheLauncherState(), drives};
+    SystemDialogs dialogs{TheLauncherState(), drives};
     win32::WholeFileReader wholeFiles;
     win32::Graphics graphics;
     win32::DirectXRuntime directX;

@@ -8,10 +8,6 @@ class Dialogs;
 class Drives;
 }  // namespace platform
 
-constexpr unsigned kIdsDiscUnreadable = 1;
-constexpr unsigned kIdsWarning = 2;
-constexpr unsigned kIdsWrongDisc = 3;
-
 const char* DriveTypeName(unsigned driveType);
 
 // With a drive text: reads the label of the drive it names (its letter and

@@ -36,11 +36,11 @@ void InsertDiscDialog::OnOK()
     GetWindowTextA(drive_, typed, sizeof typed);
     // The warnings belong to the dialog: while one is up, the dialog's OK
     // and Cancel cannot be pressed again, nor the main window's buttons.
-    InsertDiscDialogs warnings(state_, drives_, m_hWnd);
+    SystemDialogs warnings(state_, drives_, m_hWnd);
     EndDialog(ConfirmInsertDisc(state_, drives_, warnings, typed));
 }
 
-int InsertDiscDialogs::RunInsertDiscDialog()
+int SystemDialogs::RunInsertDiscDialog()
 {
     InsertDiscDialog dialog(state_, drives_);
     return static_cast<int>(dialog.DoModal());

@@ -26,9 +26,9 @@ private:
 
 // The system's dialogs with the Insert Disc dialog. Its warnings go through
 // one of these owned by the dialog.
-class InsertDiscDialogs : public win32::Dialogs {
+class SystemDialogs : public win32::Dialogs {
 public:
-    InsertDiscDialogs(LauncherState& state, platform::Drives& drives, HWND owner = NULL)
+    SystemDialogs(LauncherState& state, platform::Drives& drives, HWND owner = NULL)
         : win32::Dialogs(owner), state_(state), drives_(drives)
     {
     }

@@ -12,7 +12,6 @@ public:
     ULONGLONG GetLength() const;
     // False on a read error of the system.
     bool Read(void* buffer, DWORD bytes, DWORD* received);
-    void Close() { handle_.reset(); }
 
 private:
     KernelHandle handle_;

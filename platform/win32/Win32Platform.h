@@ -83,7 +83,7 @@ public:
 };
 
 // Message boxes and strings. The Insert Disc dialog is the disc code's
-// (InsertDiscDialogs), which derives from this.
+// (SystemDialogs), which derives from this.
 class Dialogs : public platform::Dialogs {
 public:
     // The owner of ShowMessageBox's boxes: the main window once there is
