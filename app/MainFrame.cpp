@@ -18,6 +18,8 @@ namespace {
 
 constexpr DWORD kMainWindowStyle = WS_POPUP | WS_VISIBLE;
 
+// The one resource named rather than numbered: PlaySoundA with SND_RESOURCE
+// looks the WAVE resource up by that name.
 void PlayStartupSound(const char* name)
 {
     // WINMM is no known system DLL: imported statically, Windows would take

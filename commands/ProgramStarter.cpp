@@ -188,6 +188,9 @@ bool FileExists(platform::Files& files, const char* path)
     return files.CanOpenForReading(path);
 }
 
+// Runs at start-up and on every activation of the application: it changes
+// into "<current>\ereg" and back each time, so the process's current
+// directory is briefly the registration folder.
 void ProbeRegistrationTool(LauncherState& state, platform::Files& files)
 {
     char saved[260] = {};

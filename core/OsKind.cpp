@@ -38,6 +38,8 @@ OsKind GetOsKind(platform::SystemFacts& system)
         return OsKind::Unknown;
     const OsKind kind = ClassifyOsKind(info.platformId, info.majorVersion, info.minorVersion);
     if (kind == OsKind::Windows2000) {
+        // A GUI program's standard output goes nowhere unless whoever started
+        // it redirected it; the Windows-version tests read it under Wine.
         std::fputs("Microsoft Windows 2000 ", stdout);
         std::fflush(stdout);
     }

@@ -6,6 +6,7 @@
 #include "platform/Dialogs.h"
 #include "platform/Drives.h"
 #include "platform/Win32Values.h"
+#include "resources/resource.h"
 
 namespace {
 
@@ -133,10 +134,12 @@ bool AskForDisc(LauncherState& state, platform::Drives& drives, platform::Dialog
 
 void ShowStringMessage(platform::Dialogs& dialogs, unsigned textId, unsigned captionId, unsigned style)
 {
+    // LoadString is given one byte less than the buffer holds: the texts
+    // stay terminated inside it whatever the call leaves in the last byte.
     char text[512] = {};
     char caption[512] = {};
-    dialogs.LoadResourceString(textId, text, 511);
-    dialogs.LoadResourceString(captionId, caption, 511);
+    dialogs.LoadResourceString(textId, text, sizeof text - 1);
+    dialogs.LoadResourceString(captionId, caption, sizeof caption - 1);
     dialogs.ShowMessageBox(text, caption, style);
 }
 
@@ -152,16 +155,18 @@ int ConfirmInsertDisc(LauncherState& state, platform::Drives& drives, platform::
 {
     char typed[3];
     DriveFromText(typedDrive, typed, sizeof typed);
+    // Room for an ISO 9660 volume label (up to 32 characters) is not needed:
+    // a label that does not fit fails the read, and it cannot be IRM_1.
     char label[24];
     if (!ReadVolumeLabel(state, drives, typed, label, sizeof label))
-        ShowStringMessage(dialogs, kIdsDiscUnreadable, kIdsWarning, kMbOkIconHand);
+        ShowStringMessage(dialogs, IDS_DISC_UNREADABLE, IDS_WARNING, kMbOkIconHand);
     // The second read decides: the player may have inserted the disc while
     // the first message was up.
     if (!ReadVolumeLabel(state, drives, typed, label, sizeof label)) {
         label[0] = '\0';
     }
     if (!LabelMatches(label, state.discLabel.c_str())) {
-        ShowStringMessage(dialogs, kIdsWrongDisc, kIdsWarning, kMbOkIconHand);
+        ShowStringMessage(dialogs, IDS_WRONG_DISC, IDS_WARNING, kMbOkIconHand);
         return kIdCancel;
     }
     CopyText(state.discDrive, typed);

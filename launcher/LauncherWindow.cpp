@@ -93,6 +93,9 @@ void LauncherWindow::PaintWindow(platform::WindowSurface& surface)
         DrawButton(dc.get(), focusButton_, Picture::Focus);
 }
 
+// WM_ERASEBKGND usually comes from inside BeginPaint of the pending WM_PAINT, so
+// the paint below is a BeginPaint inside a BeginPaint: the inner one finds
+// nothing left to validate, and drawing goes through the client DC anyway.
 void LauncherWindow::OnEraseBackground(platform::WindowSurface& surface)
 {
     RealizeWindowPalette(surface);
