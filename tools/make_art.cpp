@@ -23,7 +23,7 @@ const ButtonArt kButtons[] = {
     {"8b6", "IRONMARCH\nPRODUCT PAGE"}, {"8b7", "HOME\nPAGE"},
     {"8b8", "PLAY"},         {"8bexit", "QUIT"},
     {"8b10", "UNINSTALL"},   {"8borbix", "FAN\nSITE"},
-    {"8velta", "STUDIO WEB SITE"}, {"8bgamespy", "GAMESPY"},
+    {"8velta", "STUDIO WEB SITE"}, {"8bgamespy", "ONLINE"},
 };
 constexpr int kTextScale = 2;
 
