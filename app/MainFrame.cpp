@@ -34,6 +34,15 @@ void PlayStartupSound(const char* name)
     playSound(name, module, SND_RESOURCE | SND_ASYNC | SND_NODEFAULT | SND_NOWAIT);
 }
 
+// GetKeyState, looked up at run time: every Windows has it, but the loader
+// data of the older ones does not say so.
+bool ShiftHeld()
+{
+    typedef SHORT(WINAPI * GetKeyStateFunction)(int);
+    const auto keyState = win32::SystemFunction<GetKeyStateFunction>("user32.dll", "GetKeyState");
+    return keyState != nullptr && keyState(VK_SHIFT) < 0;
+}
+
 }  // namespace
 
 const MessageEntry<CMainFrame> CMainFrame::kMessageTable[] = {
@@ -144,7 +153,7 @@ LRESULT CMainFrame::OnActivateApp(bool active, const Message& message)
 LRESULT CMainFrame::OnKeyDown(unsigned virtualKey, const Message& message)
 {
     win32::WindowSurface surface(m_hWnd);
-    window_.OnKeyDown(surface, virtualKey, GetKeyState(VK_SHIFT) < 0);
+    window_.OnKeyDown(surface, virtualKey, ShiftHeld());
     return Default(message);
 }
 

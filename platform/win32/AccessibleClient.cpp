@@ -17,6 +17,19 @@ constexpr HRESULT kDisconnected = static_cast<HRESULT>(0x80010108L);  // RPC_E_D
 typedef LRESULT(WINAPI* LresultFromObjectFunction)(REFIID, WPARAM, LPUNKNOWN);
 typedef HRESULT(WINAPI* AccessibleObjectFromWindowFunction)(HWND, DWORD, REFIID, void**);
 typedef BSTR(WINAPI* SysAllocStringFunction)(const OLECHAR*);
+typedef int(WINAPI* MapWindowPointsFunction)(HWND, HWND, LPPOINT, UINT);
+
+// Between client and screen coordinates (a null window is the screen).
+// Looked up at run time: only a screen reader's calls need it, and the
+// loader data knows no more of it than that Windows 95 has it.
+bool MapPoint(HWND from, HWND to, POINT* point)
+{
+    const auto map = SystemFunction<MapWindowPointsFunction>("user32.dll", "MapWindowPoints");
+    if (map == nullptr)
+        return false;
+    map(from, to, point, 1);  // its result is the offset, 0 for a window at the screen's corner
+    return true;
+}
 
 void SetChild(VARIANT* variant, LONG child)
 {
@@ -171,7 +184,8 @@ public:
             place = RECT{button.left, button.top, button.right, button.bottom};
         }
         POINT corner = {place.left, place.top};
-        ClientToScreen(window_, &corner);
+        if (!MapPoint(window_, NULL, &corner))
+            return E_FAIL;
         *left = corner.x, *top = corner.y;
         *width = place.right - place.left, *height = place.bottom - place.top;
         return S_OK;
@@ -201,7 +215,8 @@ public:
         if (menu_ == nullptr)
             return kDisconnected;
         POINT point = {x, y};
-        ScreenToClient(window_, &point);
+        if (!MapPoint(NULL, window_, &point))
+            return E_FAIL;
         RECT client;
         GetClientRect(window_, &client);
         if (point.x < client.left || point.x >= client.right || point.y < client.top || point.y >= client.bottom)
