@@ -11,6 +11,7 @@
 #include <new>
 
 #include "DiscTree.h"
+#include "core/BoundedText.h"
 
 namespace {
 
@@ -93,7 +94,7 @@ private:
             return "";
         std::string found;
         while (const dirent* item = readdir(listing)) {
-            if (SameNameIgnoringCase(item->d_name, name)) {
+            if (EqualIgnoringCase(item->d_name, name.c_str())) {
                 found = item->d_name;
                 break;
             }
@@ -126,16 +127,4 @@ std::vector<std::string> PathParts(const std::string& path)
         }
     }
     return parts;
-}
-
-bool SameNameIgnoringCase(const std::string& a, const std::string& b)
-{
-    if (a.size() != b.size())
-        return false;
-    for (std::size_t i = 0; i < a.size(); ++i) {
-        const auto x = static_cast<unsigned char>(a[i]), y = static_cast<unsigned char>(b[i]);
-        if ((x >= 'A' && x <= 'Z' ? x + 32 : x) != (y >= 'A' && y <= 'Z' ? y + 32 : y))
-            return false;
-    }
-    return true;
 }

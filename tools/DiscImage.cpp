@@ -8,6 +8,7 @@
 #include <new>
 
 #include "DiscTree.h"
+#include "core/BoundedText.h"
 
 namespace {
 
@@ -81,7 +82,7 @@ public:
                 return DiscEntry{};
             bool found = false;
             for (const Node& child : List(node)) {
-                if (SameNameIgnoringCase(child.name, part)) {
+                if (EqualIgnoringCase(child.name.c_str(), part.c_str())) {
                     node = child, found = true;
                     break;
                 }

@@ -48,6 +48,6 @@ std::unique_ptr<DiscTree> OpenDiscFolder(const std::string& folder, const std::s
 // with the reason when the file is no ISO 9660 image.
 std::unique_ptr<DiscTree> OpenDiscImage(const std::string& image, std::string* why);
 
-// "a/b/c" -> {"a", "b", "c"}; backslashes count as separators too.
+// "a/b/c" -> {"a", "b", "c"}; backslashes count as separators too. Names
+// are compared with the launcher's own EqualIgnoringCase.
 std::vector<std::string> PathParts(const std::string& path);
-bool SameNameIgnoringCase(const std::string& a, const std::string& b);
