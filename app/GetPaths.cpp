@@ -9,9 +9,6 @@
 
 namespace {
 
-constexpr const char* kAppPathsFormat = "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\App Paths\\%s";
-constexpr const char* kUninstallKey = "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\Ironmarch";
-
 template <std::size_t N>
 platform::Registry::ReadResult ReadText(platform::Registry& registry, const char* key, const char* value,
                                         char (&buffer)[N])
@@ -62,13 +59,10 @@ bool TerminateRegistryText(char* buffer, std::size_t size, std::uint32_t bytesRe
 void GetPaths(LauncherState& state, platform::Registry& registry, platform::Files& files)
 {
     using Result = platform::Registry::ReadResult;
-    char keyName[1024];
-    FormatText(keyName, sizeof keyName, kAppPathsFormat, names::kGameProgram);
-
-    if (ReadText(registry, keyName, "Path", state.installDir) != Result::Ok) {
+    if (ReadText(registry, names::kAppPathsKey, names::kInstallDirValue, state.installDir) != Result::Ok) {
         state.installDir[0] = '\0';
     } else {
-        switch (ReadText(registry, kUninstallKey, "UninstallString", state.uninstallCommand)) {
+        switch (ReadText(registry, names::kUninstallKey, names::kUninstallValue, state.uninstallCommand)) {
         case Result::KeyMissing:
             state.installDir[0] = '\0';
             break;

@@ -2,7 +2,7 @@
 // start-up and handed down.
 #pragma once
 #include "core/LauncherState.h"
-#include "disc/InsertDiscDialog.h"
+#include "disc/win32/InsertDiscDialog.h"
 #include "platform/CommandServices.h"
 #include "platform/win32/Win32Platform.h"
 

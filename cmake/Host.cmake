@@ -1,15 +1,16 @@
 # Native Linux build: the decision code under AddressSanitizer and
-# UndefinedBehaviorSanitizer with its tests, the art tools, the fuzz target,
+# UndefinedBehaviorSanitizer with its tests, the publisher's kit, the demo's art makers, the fuzz target,
 # and the Windows build as a sub-build with the MinGW-w64 toolchain.
 include(CTest)
 
 set(SANITIZE_FLAGS -fsanitize=address,undefined -fno-omit-frame-pointer -fno-sanitize-recover=all)
-add_library(launcher_core STATIC ${LAUNCHER_CORE_SOURCES})
-target_include_directories(launcher_core PUBLIC ${PROJECT_SOURCE_DIR})
-target_compile_options(launcher_core PRIVATE -Wall -Wextra -Werror ${SANITIZE_FLAGS})
-target_link_options(launcher_core PUBLIC ${SANITIZE_FLAGS})
+add_library(decisions STATIC ${DECISION_SOURCES})
+target_include_directories(decisions PUBLIC ${PROJECT_SOURCE_DIR})
+target_compile_options(decisions PRIVATE -Wall -Wextra -Werror ${SANITIZE_FLAGS})
+target_link_options(decisions PUBLIC ${SANITIZE_FLAGS})
 
-add_subdirectory(tools)
+add_subdirectory(kit)
+add_subdirectory(demo/art)
 add_subdirectory(tests/host)
 
 option(IRONMARCH_WINDOWS "Cross-build the Windows exe and run the Wine tests" ON)
@@ -39,4 +40,4 @@ endif()
 
 # The model of a CD-ROM drive reading the launcher's files (bench/).
 add_executable(disc_read_time bench/DiscReadTime.cpp)
-target_link_libraries(disc_read_time PRIVATE disc_check_lib)
+target_link_libraries(disc_read_time PRIVATE kit_discs)

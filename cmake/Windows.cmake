@@ -3,17 +3,19 @@
 # the programs need nothing but Windows' own libraries.
 enable_language(RC)
 if(NOT IRONMARCH_ASSETS)
-  message(FATAL_ERROR "IRONMARCH_ASSETS must name the folder the art tools wrote")
+  message(FATAL_ERROR "IRONMARCH_ASSETS must name the folder the demo's art makers wrote")
 endif()
 
 add_compile_definitions(WIN32_LEAN_AND_MEAN NOMINMAX _WIN32_WINNT=0x0501)
 set(STATIC_RUNTIME -static -static-libgcc -static-libstdc++)
 
-add_library(launcher_core STATIC ${LAUNCHER_CORE_SOURCES})
-target_include_directories(launcher_core PUBLIC ${PROJECT_SOURCE_DIR})
-target_compile_options(launcher_core PRIVATE -Wall -Wextra -Werror)
+add_library(decisions STATIC ${DECISION_SOURCES})
+target_include_directories(decisions PUBLIC ${PROJECT_SOURCE_DIR})
+target_compile_options(decisions PRIVATE -Wall -Wextra -Werror)
 
-add_library(launcher_win32 STATIC
+# The Win32 side: the framework and the adapters the decisions reach the
+# system through.
+add_library(win32_adapters STATIC
   framework/CDialog.cpp
   framework/CFile.cpp
   framework/CFrameWnd.cpp
@@ -31,12 +33,12 @@ add_library(launcher_win32 STATIC
   platform/win32/Win32Processes.cpp
   platform/win32/Win32Registry.cpp
   platform/win32/Win32Values.cpp
-  disc/InsertDiscDialog.cpp
+  disc/win32/InsertDiscDialog.cpp
 )
-target_compile_options(launcher_win32 PRIVATE -Wall -Wextra -Werror)
+target_compile_options(win32_adapters PRIVATE -Wall -Wextra -Werror)
 # WINMM, SHELL32, OLE32 and DirectX are loaded from the system directory
 # when first needed (platform/SystemLibraries.h); nothing else is imported.
-target_link_libraries(launcher_win32 PUBLIC launcher_core gdi32 user32 advapi32)
+target_link_libraries(win32_adapters PUBLIC decisions gdi32 user32 advapi32)
 
 # Linked into every program of the disc, so that the runtime's mutexes work
 # on Windows 95, 98 and ME too.
@@ -57,7 +59,7 @@ add_executable(IronmarchLauncher WIN32
 )
 target_include_directories(IronmarchLauncher PRIVATE ${PROJECT_SOURCE_DIR}/resources)
 target_compile_options(IronmarchLauncher PRIVATE -Wall -Wextra -Werror)
-target_link_libraries(IronmarchLauncher PRIVATE launcher_win32)
+target_link_libraries(IronmarchLauncher PRIVATE win32_adapters)
 target_link_options(IronmarchLauncher PRIVATE ${STATIC_RUNTIME} -s)
 
 add_subdirectory(demo)

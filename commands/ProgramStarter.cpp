@@ -5,7 +5,7 @@
 
 #include "core/BoundedText.h"
 #include "core/LauncherState.h"
-#include "framework/Scoped.h"
+#include "base/Scoped.h"
 #include "platform/Dialogs.h"
 #include "platform/Files.h"
 #include "platform/Win32Values.h"

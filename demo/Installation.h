@@ -2,10 +2,9 @@
 #pragma once
 #include <string>
 
-namespace installation {
+#include "core/Names.h"
 
-constexpr const char* kAppPathsKey = "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\App Paths\\VXR.exe";
-constexpr const char* kUninstallKey = "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\Ironmarch";
+namespace installation {
 
 // Files copied by name from the disc (or, for the game and its uninstaller,
 // from the disc's "game" folder) into the installation directory.

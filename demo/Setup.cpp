@@ -69,8 +69,8 @@ void Install()
     for (const char* file : installation::kGameFiles)
         ok = CopyFromDisc(disc + "\\game\\" + file, target + "\\" + file) && ok;
     ok = CopyAll(disc + "\\bitmaps", target + "\\bitmaps", "*.bmp") && ok;
-    ok = WriteKey(installation::kAppPathsKey, "", target + "\\VXR.exe", "Path", target) && ok;
-    ok = WriteKey(installation::kUninstallKey, "DisplayName", "Ironmarch", "UninstallString",
+    ok = WriteKey(names::kAppPathsKey, "", target + "\\" + names::kGameProgram, names::kInstallDirValue, target) && ok;
+    ok = WriteKey(names::kUninstallKey, "DisplayName", names::kGameTitle, names::kUninstallValue,
                   "\"" + target + "\\uninstall.exe\"") && ok;
     installed = ok;
     if (!ok)

@@ -25,8 +25,8 @@ bool DeleteWithRetries(const std::string& path)
 
 void RemoveInstallation(const std::string& directory)
 {
-    RegDeleteKeyA(HKEY_LOCAL_MACHINE, installation::kAppPathsKey);
-    RegDeleteKeyA(HKEY_LOCAL_MACHINE, installation::kUninstallKey);
+    RegDeleteKeyA(HKEY_LOCAL_MACHINE, names::kAppPathsKey);
+    RegDeleteKeyA(HKEY_LOCAL_MACHINE, names::kUninstallKey);
     for (const char* file : installation::kInstalledFiles)
         DeleteWithRetries(directory + "\\" + file);
     WIN32_FIND_DATAA found;

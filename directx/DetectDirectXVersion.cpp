@@ -1,7 +1,7 @@
 // The probe climbs a ladder of the interfaces that each DirectX release
 // added; every rung either raises the result or ends the probe there.
 #include "directx/DirectXLibraries.h"
-#include "framework/Scoped.h"
+#include "base/Scoped.h"
 #include "platform/Win32Values.h"
 
 namespace {

@@ -2,7 +2,7 @@
 #pragma once
 #include <windows.h>
 
-#include "framework/Scoped.h"
+#include "base/Scoped.h"
 
 struct CloseKernelHandle {
     void operator()(HANDLE h) const { CloseHandle(h); }

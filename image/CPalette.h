@@ -4,7 +4,7 @@
 #pragma once
 #include <cstdint>
 
-#include "framework/Scoped.h"
+#include "base/Scoped.h"
 #include "platform/Graphics.h"
 
 class CPalette {

@@ -1,7 +1,7 @@
 // The main window as the painting and pointer code see it: a device context
 // of the whole client area and the paint bracket.
 #pragma once
-#include "framework/Scoped.h"
+#include "base/Scoped.h"
 #include "platform/Types.h"
 
 namespace platform {

@@ -40,6 +40,6 @@ fi
 # readme, uninstall) under Xvfb, with screenshots of the first four.
 echo "No display: walking the demo under Xvfb."
 export IRONMARCH_PREFIX=$WINEPREFIX IRONMARCH_WINDOWS_BUILD=$windows
-export IRONMARCH_DEMO_ISO=$root/build/IronmarchDemo$suffix.iso IRONMARCH_TOOLS=$root/build/tools
+export IRONMARCH_DEMO_ISO=$root/build/IronmarchDemo$suffix.iso IRONMARCH_KIT=$root/build/kit
 export IRONMARCH_SCREENS=$root/build/demo-screens
 exec "$root/tests/e2e/run.sh" "$root/tests/e2e/e2e-journey.sh"

@@ -38,17 +38,17 @@ expect_exit menu "quit"
 
 # A publisher's disc: true-colour artwork of more than 256 colours through
 # the picture kit, the checker passing it, and the screen equal to the preview.
-art=$SCRATCH/artwork kit=$SCRATCH/kit-disc
+art=$SCRATCH/artwork made=$SCRATCH/kit-disc
 mkdir -p "$art"
-copy_disc "$kit"
+copy_disc "$made"
 for f in "$B"/*.bmp; do
     convert "$f" \( -size "$(identify -format %wx%h "$f")" gradient:'#ff4000-#0040ff' \) -compose blend \
         -define compose:args=25 -composite -type TrueColor "PNG24:$art/$(basename "$f" .bmp).png"
 done
-"$TOOLS/picture_kit" "$art" "$kit/bitmaps" || fail "the picture kit refused the artwork"
-"$TOOLS/disc_check" --label IRM_1 "$kit" || fail "the checker refused the kit's disc"
-"$TOOLS/disc_preview" "$kit" "$SCRATCH/previews" || fail "no previews"
-open_launcher kit "$kit"
+"$KIT/picture_kit" "$art" "$made/bitmaps" || fail "the picture kit refused the artwork"
+"$KIT/disc_check" --label IRM_1 "$made" || fail "the checker refused the kit's disc"
+"$KIT/disc_preview" "$made" "$SCRATCH/previews" || fail "no previews"
+open_launcher kit "$made"
 expect_region 0 0 "$SCRATCH/previews/disc-menu.png" "the kit's disc menu against its preview"
 point_at 500 55
 expect_region 400 40 "$SCRATCH/previews/disc-menu-8b1-focus.png" "install's focus picture against its preview"

@@ -1,9 +1,14 @@
 # Helpers of the Wine tests. The caller has set WINEPREFIX, WINDOWS_BUILD,
 # DISC and SCRATCH, and runs under Xvfb.
 
-LAUNCHER_TITLE="Ironmarch Launcher"
-APP_PATHS_KEY='HKLM\SOFTWARE\Microsoft\Windows\CurrentVersion\App Paths\VXR.exe'
-UNINSTALL_KEY='HKLM\SOFTWARE\Microsoft\Windows\CurrentVersion\Uninstall\Ironmarch'
+# A text of the launcher's, as core/Names.h spells it in C.
+launcher_name() {
+    sed -n "s/.*constexpr const char\* $1 = \"\(.*\)\";/\1/p" "$(dirname "${BASH_SOURCE[0]}")/../../core/Names.h" |
+        sed 's/\\\\/\\/g'
+}
+LAUNCHER_TITLE=$(launcher_name kLauncherWindowTitle)
+APP_PATHS_KEY="HKLM\\$(launcher_name kAppPathsKey)"
+UNINSTALL_KEY="HKLM\\$(launcher_name kUninstallKey)"
 FAILURES=${IRONMARCH_FAILURES:-/tmp/ironmarch-failures}
 ADDED_CDROMS="" OTHER_PIDS=""  # drive letters and processes outside Wine that this test added
 

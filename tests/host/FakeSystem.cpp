@@ -4,6 +4,8 @@
 #include <cctype>
 #include <cstring>
 
+#include "core/Names.h"
+
 namespace fake {
 
 std::string Lower(std::string text)
@@ -23,8 +25,8 @@ Log System::Calls(const std::string& prefix) const
 
 void System::InstallGame(const std::string& directory)
 {
-    registry["SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\App Paths\\VXR.exe"]["Path"] = directory + '\0';
-    registry["SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\Ironmarch"]["UninstallString"] = "u /x";
+    registry[names::kAppPathsKey][names::kInstallDirValue] = directory + '\0';
+    registry[names::kUninstallKey][names::kUninstallValue] = "u /x";
     AddDirectory(directory);
     AddFile(directory + "\\IronmarchLauncher.exe");
 }

@@ -11,7 +11,9 @@
 #include <list>
 #include <string>
 
-#include "HostPlatform.h"
+#include "FolderFiles.h"
+#include "FrameGraphics.h"
+#include "PreviewWorld.h"
 #include "app/GetPaths.h"
 #include "core/LauncherState.h"
 #include "launcher/LauncherWindow.h"

@@ -5,7 +5,7 @@
 # usage: disc-check.sh BUILD-FOLDER
 set -uo pipefail
 build=$1
-check=$build/tools/disc_check
+check=$build/kit/disc_check
 disc=$build/windows/disc
 iso=$build/IronmarchDemo.iso
 work=$(mktemp -d /tmp/ironmarch-disc-check.XXXXXX)
@@ -125,14 +125,14 @@ check "the image's first files" in_read_order
 cp -r "$build/assets/artwork" "$work/art"
 convert "$work/art/8b1u.png" "GIF:$work/art/8b1u.png"
 printf '<svg xmlns="http://www.w3.org/2000/svg" xmlns:xlink="http://www.w3.org/1999/xlink"><image xlink:href="8bg1.png" width="9" height="9"/></svg>' >"$work/art/8b4u.png"
-expect "a GIF named .png" 1 "8b1u.png: is not a PNG file" "$build/tools/picture_kit" "$work/art" "$work/out/bitmaps"
-expect "an SVG named .png" 1 "8b4u.png: is not a PNG file" "$build/tools/picture_kit" "$work/art" "$work/out/bitmaps"
+expect "a GIF named .png" 1 "8b1u.png: is not a PNG file" "$build/kit/picture_kit" "$work/art" "$work/out/bitmaps"
+expect "an SVG named .png" 1 "8b4u.png: is not a PNG file" "$build/kit/picture_kit" "$work/art" "$work/out/bitmaps"
 check "nothing written after a refusal" test ! -e "$work/out"
 : >"$work/file"
 rm "$work/art/8b1u.png" "$work/art/8b4u.png"
 cp "$build/assets/artwork/8b1u.png" "$build/assets/artwork/8b4u.png" "$work/art/"
-expect "an output folder that cannot be made" 1 "cannot be made" "$build/tools/picture_kit" "$work/art" "$work/file/bitmaps"
-for tool in picture_kit disc_preview disc_order; do expect "$tool --help" 0 "usage: $tool" "$build/tools/$tool" --help; done
+expect "an output folder that cannot be made" 1 "cannot be made" "$build/kit/picture_kit" "$work/art" "$work/file/bitmaps"
+for tool in picture_kit disc_preview disc_order; do expect "$tool --help" 0 "usage: $tool" "$build/kit/$tool" --help; done
 
 echo "$((checks - failures)) passed, $failures failed"
 [ "$failures" = 0 ]

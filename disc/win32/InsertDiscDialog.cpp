@@ -1,4 +1,4 @@
-#include "disc/InsertDiscDialog.h"
+#include "disc/win32/InsertDiscDialog.h"
 
 #include "disc/DiscLocator.h"
 #include "resources/resource.h"

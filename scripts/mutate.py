@@ -5,7 +5,7 @@ swapped statements), rebuilds the host tests for each and runs them. A
 mutant the tests fail on is killed; one they pass survives. Prints the score
 and every survivor. Not part of CI: it takes a few minutes per 20 mutants.
 
-usage: tools/mutate.py [--count N] [--seed N] [--list] [FILE...]
+usage: scripts/mutate.py [--count N] [--seed N] [--list] [FILE...]
 
 It works in a copy of the working tree (under /tmp), which stays untouched.
 """
@@ -19,9 +19,6 @@ import sys
 import tempfile
 
 ROOT = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
-DECISION_FOLDERS = ("app", "core", "commands", "directx", "disc", "image", "launcher")
-# Files that only call Win32 or the framework; the host tests never build them.
-WIN32_FILES = {"app/LauncherApp.cpp", "app/LauncherPlatform.cpp", "app/MainFrame.cpp", "disc/InsertDiscDialog.cpp"}
 
 OPERATORS = [
     ("==", r"(?<![=!<>])==(?!=)", "!="),
@@ -40,13 +37,10 @@ OPERATORS = [
 
 
 def decision_files():
-    files = []
-    for folder in DECISION_FOLDERS:
-        for name in sorted(os.listdir(os.path.join(ROOT, folder))):
-            path = f"{folder}/{name}"
-            if name.endswith(".cpp") and path not in WIN32_FILES:
-                files.append(path)
-    return files
+    """The decision sources, as CMakeLists.txt lists them for the host tests."""
+    text = open(os.path.join(ROOT, "CMakeLists.txt")).read()
+    listed = re.search(r"set\(DECISION_SOURCES\s+([^)]*)\)", text).group(1)
+    return listed.split()
 
 
 DECLARATION = re.compile(r"^\s*(?:static\s+|constexpr\s+|const\s+)*[\w:<>*&]+\s+[\w*&]+(?:\[\w*\])?\s*(?:=|;|\{|\()")

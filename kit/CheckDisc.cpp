@@ -3,7 +3,7 @@
 #include <map>
 
 #include "DiscPictures.h"
-#include "HostPlatform.h"
+#include "FrameGraphics.h"
 #include "core/Names.h"
 #include "demo/Installation.h"
 #include "image/DibHeader.h"
