@@ -3,6 +3,8 @@
 // colour, with the ordinary GetMessage loop. Escape closes it.
 #include <windows.h>
 
+#include "app/WindowPlacement.h"
+
 namespace {
 
 LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
@@ -38,9 +40,9 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int)
     windowClass.hInstance = instance;
     windowClass.lpszClassName = "PlainWindow";
     RegisterClassA(&windowClass);
-    const int left = (GetSystemMetrics(SM_CXSCREEN) - 644) / 2;
-    const int top = (GetSystemMetrics(SM_CYSCREEN) - 456) / 2;
-    CreateWindowExA(WS_EX_CLIENTEDGE, "PlainWindow", "Plain Window", WS_POPUP | WS_VISIBLE, left, top, 644, 456,
+    const int left = (GetSystemMetrics(SM_CXSCREEN) - kMainWindowWidth) / 2;
+    const int top = (GetSystemMetrics(SM_CYSCREEN) - kMainWindowHeight) / 2;
+    CreateWindowExA(WS_EX_CLIENTEDGE, "PlainWindow", "Plain Window", WS_POPUP | WS_VISIBLE, left, top, kMainWindowWidth, kMainWindowHeight,
                     NULL, NULL, instance, NULL);
     MSG msg;
     while (GetMessageA(&msg, NULL, 0, 0) > 0) {

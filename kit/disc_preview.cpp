@@ -20,8 +20,8 @@
 
 namespace {
 
-constexpr int kClientWidth = 640;
-constexpr int kClientHeight = 452;
+constexpr int kClientWidth = kBackgroundWidth;
+constexpr int kClientHeight = kBackgroundHeight;
 
 struct Menu {
     const char* name;

@@ -97,8 +97,8 @@ void RunButtonCommand(LauncherCommands& commands, const ButtonRow& row)
 
 void ButtonTable::SetFixedRectangles()
 {
-    backgroundSource = platform::Rect{0, 0, 640, 452};
-    backgroundDestination = platform::Rect{0, 0, 640, 452};
+    backgroundSource = platform::Rect{0, 0, kBackgroundWidth, kBackgroundHeight};
+    backgroundDestination = backgroundSource;
     for (const ButtonRow& row : kButtonRows) {
         const platform::Rect& place = row.place;
         (*this)[row.id].sourceRect = platform::Rect{0, 0, place.right - place.left, place.bottom - place.top};

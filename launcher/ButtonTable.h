@@ -63,6 +63,9 @@ extern const ButtonId kHitTestOrder[12];
 extern const ButtonId kBitmapLoadOrder[12];
 
 constexpr const char* kBackgroundBitmap = "bitmaps\\8bg1.bmp";
+// The background fills the window's client area.
+constexpr int kBackgroundWidth = 640;
+constexpr int kBackgroundHeight = 452;
 
 constexpr bool IsButtonId(int id)
 {

@@ -9,6 +9,7 @@
 
 #include "Canvas.h"
 #include "DiscPictures.h"
+#include "launcher/ButtonTable.h"
 
 namespace {
 
@@ -55,8 +56,8 @@ Canvas DrawButton(const char* label, int w, int h, State state)
 
 Canvas DrawBackground()
 {
-    const int w = 640;
-    const int h = 452;
+    const int w = kBackgroundWidth;
+    const int h = kBackgroundHeight;
     Canvas c(w, h, 0);
     c.VerticalRamp(0, 0, w, 300, kSteel, 4, 30);  // dusk sky
     // Two ridges of mountains.
@@ -78,8 +79,8 @@ Canvas DrawBackground()
     c.CenteredText(20, 160, 380, 205, "IRONMARCH", 6, Ramp(kBronze, 40), Ramp(kBronze, 2));
     c.CenteredText(20, 210, 380, 226, "THE IRON MARCH BEGINS", 2, Ramp(kStone, 40), 0);
     // A panel behind the right-hand column of buttons.
-    c.Fill(390, 30, 640 - 0, 290, Ramp(kSteel, 3));
-    c.Bevel(390, 30, 640, 290, Ramp(kSteel, 16), Ramp(kSteel, 0), 2);
+    c.Fill(390, 30, w, 290, Ramp(kSteel, 3));
+    c.Bevel(390, 30, w, 290, Ramp(kSteel, 16), Ramp(kSteel, 0), 2);
     c.Fill(0, 340, w, h, Ramp(kStone, 3));
     c.Fill(0, 340, w, 342, Ramp(kBronze, 20));
     return c;

@@ -5,6 +5,7 @@
 #include "GdiReader.h"
 #include "image/DibHeader.h"
 #include "image/DibImage.h"
+#include "launcher/ButtonTable.h"
 
 namespace {
 
@@ -94,8 +95,8 @@ TEST(LoadDibImage, TableOfFiles)
             EXPECT_EQ((std::vector<int>{second.red, second.green, second.blue, second.flags}), (std::vector<int>{0xFE, 3, 1, 0}))
                 << "case " << i;
         }
-        images.DrawDibImage(platform::DeviceContext(1), platform::Rect{0, 0, 640, 452}, image,
-                            platform::Rect{0, 0, 640, 452}, palette);
+        images.DrawDibImage(platform::DeviceContext(1), platform::Rect{0, 0, kBackgroundWidth, kBackgroundHeight}, image,
+                            platform::Rect{0, 0, kBackgroundWidth, kBackgroundHeight}, palette);
         EXPECT_EQ(system.calls, c.draws ? 1 : 0) << "case " << i;
     }
     Bytes past = Made([](Layout& l) { l.colorsUsed = 300; });  // a colour table past the file

@@ -1,12 +1,37 @@
 #include "GdiReader.h"
 
+#include <cstring>
+
+// The headers as the Windows SDK declares them (wingdi.h), little-endian and
+// packed. The model reads them by these fields, not by the reader's offsets.
 namespace {
 
-std::uint32_t Read16(const unsigned char* p) { return static_cast<std::uint32_t>(p[0] | (p[1] << 8)); }
-std::uint32_t Read32(const unsigned char* p) { return Read16(p) | (Read16(p + 2) << 16); }
+#pragma pack(push, 1)
+struct BITMAPCOREHEADER {
+    std::uint32_t bcSize;
+    std::uint16_t bcWidth, bcHeight, bcPlanes, bcBitCount;
+};
+struct BITMAPINFOHEADER {
+    std::uint32_t biSize;
+    std::int32_t biWidth, biHeight;
+    std::uint16_t biPlanes, biBitCount;
+    std::uint32_t biCompression, biSizeImage;
+    std::int32_t biXPelsPerMeter, biYPelsPerMeter;
+    std::uint32_t biClrUsed, biClrImportant;
+};
+#pragma pack(pop)
+static_assert(sizeof(BITMAPCOREHEADER) == 12 && sizeof(BITMAPINFOHEADER) == 40, "the SDK's sizes");
 
-// The bit counts the system draws; it refuses a header with any other.
-bool DrawableBitCount(std::uint64_t b, bool core) { return b == 1 || b == 4 || b == 8 || b == 24 || (!core && (b == 16 || b == 32)); }
+constexpr std::uint32_t BI_RGB = 0, BI_BITFIELDS = 3;
+constexpr std::uint32_t kLargestHeader = 124;  // BITMAPV5HEADER
+
+template <typename Header>
+Header Fields(const unsigned char* p)
+{
+    Header header;
+    std::memcpy(&header, p, sizeof header);
+    return header;
+}
 
 std::uint64_t Touch(const unsigned char* p, std::uint64_t bytes)
 {
@@ -16,6 +41,41 @@ std::uint64_t Touch(const unsigned char* p, std::uint64_t bytes)
     return sum + bytes;
 }
 
+// What GDI takes from a header: the size of the pixel rows and of the colour
+// table that follows the header. False when it refuses the header.
+struct Layout {
+    std::uint64_t width, rows, bitCount, compression, imageSize, tableBytes;
+};
+
+bool CoreLayout(const BITMAPCOREHEADER& h, Layout* layout)
+{
+    // bcBitCount: 1, 4, 8 or 24; up to 8 bits an RGBTRIPLE per colour.
+    if (h.bcBitCount != 1 && h.bcBitCount != 4 && h.bcBitCount != 8 && h.bcBitCount != 24)
+        return false;
+    *layout = {h.bcWidth, h.bcHeight, h.bcBitCount, BI_RGB, 0, h.bcBitCount <= 8 ? 3ull << h.bcBitCount : 0};
+    return true;
+}
+
+bool InfoLayout(const BITMAPINFOHEADER& h, Layout* layout)
+{
+    // biBitCount: 1, 4, 8, 16, 24 or 32. A bottom-up image has a positive
+    // biHeight, a top-down one a negative; biWidth is never negative.
+    const std::uint16_t b = h.biBitCount;
+    if (h.biWidth <= 0 || (b != 1 && b != 4 && b != 8 && b != 16 && b != 24 && b != 32))
+        return false;
+    // biClrUsed: the colours in the table, or zero for the most biBitCount
+    // allows; GDI (Wine's bitmap_info_size) reads no more than 256 of them.
+    std::uint64_t colours = h.biClrUsed != 0 ? h.biClrUsed : (b <= 8 ? 1ull << b : 0);
+    if (colours > 256)
+        colours = 256;
+    // With BI_BITFIELDS a BITMAPINFOHEADER is followed by three DWORD masks.
+    const std::uint64_t masks = h.biSize == sizeof(BITMAPINFOHEADER) && h.biCompression == BI_BITFIELDS ? 12 : 0;
+    const std::int64_t height = h.biHeight;
+    *layout = {static_cast<std::uint64_t>(h.biWidth), static_cast<std::uint64_t>(height < 0 ? -height : height), b,
+               h.biCompression, h.biSizeImage, 4 * colours + masks};
+    return true;
+}
+
 }  // namespace
 
 int ReadingGraphics::SetDIBitsToDevice(platform::DeviceContext dc, const platform::DibCopy& copy)
@@ -23,43 +83,31 @@ int ReadingGraphics::SetDIBitsToDevice(platform::DeviceContext dc, const platfor
     ++calls;
     const auto* header = static_cast<const unsigned char*>(copy.header);
     const auto* bits = static_cast<const unsigned char*>(copy.bits);
-    const std::uint32_t size = Read32(header);
-    std::uint64_t width, rows, bitCount, compression = 0, imageSize = 0, tableBytes;
-    if (size == 12) {
-        Touch(header, 12);
-        width = Read16(header + 4);
-        rows = Read16(header + 6);
-        bitCount = Read16(header + 10);
-        if (!DrawableBitCount(bitCount, true))
+    std::uint32_t size;
+    std::memcpy(&size, header, sizeof size);
+    Layout layout{};
+    if (size == sizeof(BITMAPCOREHEADER)) {
+        bytesRead += Touch(header, size);
+        if (!CoreLayout(Fields<BITMAPCOREHEADER>(header), &layout))
             return 0;
-        tableBytes = bitCount <= 8 ? 3ull << bitCount : 0;
-    } else if (size >= 40) {
-        bytesRead += Touch(header, size < 124 ? size : 124);
-        const auto w = static_cast<std::int32_t>(Read32(header + 4));
-        const auto h = static_cast<std::int32_t>(Read32(header + 8));
-        if (w <= 0)
+    } else if (size >= sizeof(BITMAPINFOHEADER)) {
+        bytesRead += Touch(header, size < kLargestHeader ? size : kLargestHeader);
+        if (!InfoLayout(Fields<BITMAPINFOHEADER>(header), &layout))
             return 0;
-        width = static_cast<std::uint64_t>(w);
-        rows = h < 0 ? static_cast<std::uint64_t>(-static_cast<std::int64_t>(h)) : static_cast<std::uint64_t>(h);
-        bitCount = Read16(header + 14);
-        if (!DrawableBitCount(bitCount, false))
-            return 0;
-        compression = Read32(header + 16);
-        imageSize = Read32(header + 20);
-        const std::uint32_t used = Read32(header + 32);
-        const std::uint64_t entries = used != 0 ? (used < 256 ? used : 256) : (bitCount <= 8 ? 1ull << bitCount : 0);
-        tableBytes = 4 * entries + (size == 40 && compression == 3 ? 12 : 0);
     } else {
-        return 0;  // the system refuses other header sizes
+        return 0;  // no header GDI knows
     }
-    bytesRead += Touch(header + size, tableBytes);
-    if (compression == 3 && size > 40 && size < 52)
-        bytesRead += Touch(header + 40, 12);  // the masks, whatever the header size
-    if (compression != 0 && compression != 3) {
-        bytesRead += Touch(bits, imageSize);
+    bytesRead += Touch(header + size, layout.tableBytes);
+    // The masks stand where a BITMAPINFOHEADER's would, also in a header a
+    // few bytes longer than one but shorter than BITMAPV2INFOHEADER (52).
+    if (layout.compression == BI_BITFIELDS && size > sizeof(BITMAPINFOHEADER) && size < 52)
+        bytesRead += Touch(header + sizeof(BITMAPINFOHEADER), 12);
+    if (layout.compression != BI_RGB && layout.compression != BI_BITFIELDS) {
+        bytesRead += Touch(bits, layout.imageSize);  // compressed: biSizeImage bytes
     } else {
-        const std::uint64_t lines = copy.lines > rows ? copy.lines : rows;
-        const std::uint64_t stride = ((width * bitCount + 31) / 32) * 4;
+        // Rows of whole DWORDs; the caller's line count or the header's, whichever is more.
+        const std::uint64_t lines = copy.lines > layout.rows ? copy.lines : layout.rows;
+        const std::uint64_t stride = ((layout.width * layout.bitCount + 31) / 32) * 4;
         bytesRead += Touch(bits, stride * lines);
     }
     return System::SetDIBitsToDevice(dc, copy);

@@ -29,7 +29,7 @@ struct Window : testing::Test, ButtonCommands, InstallationReader {
     {
         system.AddDirectory("D:\\");
         bitmaps::Layout layout;
-        layout.width = 640, layout.height = 452, layout.pixelFill = kBackgroundFill;
+        layout.width = kBackgroundWidth, layout.height = kBackgroundHeight, layout.pixelFill = kBackgroundFill;
         system.pictures["bitmaps\\8bg1.bmp"] = bitmaps::Make(layout);
         layout.width = 230, layout.height = 30;
         for (const ButtonRow& row : kButtonRows) {
