@@ -90,29 +90,29 @@ void LauncherCommands::OpenWebPage(const char* address)
 const char* DirectXQuestionFormat(DxVersion version)
 {
     switch (version) {
-    case 0:
+    case DxVersion::kNone:
         return "DirectX not installed.  You must have at least DirectX 7 installed in order to play %s.  "
                "Would you like to %s DirectX 8.0a now?";
-    case 0x100:
+    case DxVersion::kDirectX1:
         return "DirectX 1 found.  You must have at least DirectX 7 installed in order to play %s.  "
                "Would you like to %s DirectX 8.0a now?";
-    case 0x200:
+    case DxVersion::kDirectX2:
         return "DirectX 2 found.  You must have at least DirectX 7 installed in order to play %s.  "
                "Would you like to %s DirectX 8.0a now?";
-    case 0x300:
+    case DxVersion::kDirectX3:
         return "DirectX 3 found.  You must have at least DirectX 7 installed in order to play %s.  "
                "Would you like to %s DirectX 8.0a now?";
-    case 0x500:
+    case DxVersion::kDirectX5:
         return "DirectX 5 found.  You must have at least DirectX 7 installed in order to play %s.  "
                "Would you like to %s DirectX 8.0a now?";
-    case 0x600:
+    case DxVersion::kDirectX6:
         return "DirectX 6 found.  You must have at least DirectX 7 installed in order to play %s.  "
                "Would you like to %s DirectX 8.0a now?";
-    case 0x601:
+    case DxVersion::kDirectX61:
         return "DirectX 6.1 found.  You must have at least DirectX 7 installed in order to play %s.  "
                "Would you like to %s DirectX 8.0a now?";
-    case 0x700:
-    case 0x800:
+    case DxVersion::kDirectX7:
+    case DxVersion::kDirectX8:
         return nullptr;
     default:
         return "You must have at least DirectX 7 installed in order to play %s.  "
@@ -137,7 +137,7 @@ void LauncherCommands::PlayGame()
         return;
     }
 
-    CopyText(state_.DebugSpew, version == 0x700 ? "DirectX 7 detected" : "DirectX 8 detected");
+    CopyText(state_.DebugSpew, version == DxVersion::kDirectX7 ? "DirectX 7 detected" : "DirectX 8 detected");
     UnloadDirectXLibraries(directX_, platform_.directX);
     state_.gameLaunchStarted = true;
     platform_.files.ChangeDirectory(state_.installDir);

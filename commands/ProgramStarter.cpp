@@ -27,21 +27,26 @@ const char* SkipBlanks(const char* p)
     return p;
 }
 
-// The text after a command line's first word, quoted or not.
-const char* SkipFirstWord(const char* commandLine)
+// A command line's first word: quoted (without its quotes) or up to a blank;
+// rest is what follows it, without the blanks between.
+struct FirstWord {
+    const char* begin;
+    const char* end;
+    const char* rest;
+    bool quoted;
+};
+
+FirstWord FirstWordOf(const char* commandLine)
 {
     const char* p = SkipBlanks(commandLine);
-    if (*p == '"') {
+    const bool quoted = *p == '"';
+    const char* begin = quoted ? ++p : p;
+    while (*p != '\0' && (quoted ? *p != '"' : !IsBlank(*p)))
         ++p;
-        while (*p != '\0' && *p != '"')
-            ++p;
-        if (*p == '"')
-            ++p;
-    } else {
-        while (*p != '\0' && !IsBlank(*p))
-            ++p;
-    }
-    return SkipBlanks(p);
+    const char* end = p;
+    if (quoted && *p == '"')
+        ++p;
+    return {begin, end, SkipBlanks(p), quoted};
 }
 
 // Whether the last part of a path has a dot, as CreateProcessA judges it.
@@ -127,7 +132,7 @@ platform::StartResult StartProgram(platform::Processes& processes, platform::Fil
         // the shell puts in front of the parameters itself.
         file = program;
         if (commandLine != nullptr)
-            parameters = SkipFirstWord(commandLine);
+            parameters = FirstWordOf(commandLine).rest;
     } else if (commandLine == nullptr || !SplitCommandLine(files, commandLine, &file, &parameters)) {
         return result;
     }
@@ -138,27 +143,12 @@ platform::StartResult StartProgram(platform::Processes& processes, platform::Fil
 bool SplitCommandLine(platform::Files& files, const char* commandLine, std::string* program,
                       std::string* parameters)
 {
-    const char* p = SkipBlanks(commandLine);
-    if (*p == '"') {
-        const char* start = ++p;
-        while (*p != '\0' && *p != '"')
-            ++p;
-        if (p == start)
-            return false;
-        program->assign(start, p);
-        parameters->assign(SkipBlanks(*p == '"' ? p + 1 : p));
-        return true;
-    }
-    const char* start = p;
-    const char* firstEnd = nullptr;
-    for (;;) {
-        while (*p != '\0' && !IsBlank(*p))
-            ++p;
-        if (p == start)
-            return false;
-        if (firstEnd == nullptr)
-            firstEnd = p;
-        std::string candidate(start, p);
+    const FirstWord first = FirstWordOf(commandLine);
+    if (first.begin == first.end)
+        return false;
+    // Unquoted, each blank-delimited prefix in turn, as CreateProcessA tries them.
+    for (const char* p = first.end; !first.quoted;) {
+        std::string candidate(first.begin, p);
         if (!HasExtension(candidate))
             candidate += ".exe";
         const std::string found = FindProgram(files, candidate);
@@ -167,14 +157,14 @@ bool SplitCommandLine(platform::Files& files, const char* commandLine, std::stri
             parameters->assign(SkipBlanks(p));
             return true;
         }
-        if (*p == '\0')
-            break;
         p = SkipBlanks(p);
         if (*p == '\0')
             break;
+        while (*p != '\0' && !IsBlank(*p))
+            ++p;
     }
-    program->assign(start, firstEnd);
-    parameters->assign(SkipBlanks(firstEnd));
+    program->assign(first.begin, first.end);
+    parameters->assign(first.rest);
     return true;
 }
 

@@ -18,62 +18,59 @@ auto Held(Runtime& runtime, Object object)
     return Scoped(object, [&runtime](Object held) { runtime.Release(held); });
 }
 
-DxVersion NtFourVersion(const DirectXLibraries& libraries, Runtime& runtime)
+// DirectInput is there when its library loaded and has its entry point;
+// DirectInputCreateA itself is never called. The traces name the entry point
+// in two ways, one for each path that asks.
+bool HasDirectInput(const DirectXLibraries& libraries, Runtime& runtime, const char* missingEntryTrace)
 {
     if (!libraries.dinputLoaded) {
         runtime.Trace("Couldn't LoadLibrary DInput\r\n");
-        return 0x200;
+        return false;
     }
     if (!libraries.directInputCreate) {
-        runtime.Trace("Couldn't GetProcAddress DirectInputCreate\r\n");
-        return 0x200;
+        runtime.Trace(missingEntryTrace);
+        return false;
     }
-    return 0x300;
+    return true;
 }
 
 // Rungs 3 to 11: DirectDraw, DirectInput and the primary surface.
 DxVersion DirectDrawVersion(const DirectXLibraries& libraries, Runtime& runtime)
 {
     if (!libraries.ddrawLoaded)
-        return 0;
+        return DxVersion::kNone;
     const auto directDraw = Held(runtime, libraries.directDrawCreate
                                               ? runtime.Create(Runtime::Creation::DirectDraw, libraries.directDrawCreate)
                                               : Object{});
     if (!directDraw) {
         runtime.Trace("Couldn't create DDraw\r\n");
-        return 0;
+        return DxVersion::kNone;
     }
     {
         const auto directDraw2 = Held(runtime, runtime.QueryInterface(directDraw.get(), Runtime::Interface::DirectDraw2));
         if (!directDraw2) {
             runtime.Trace("Couldn't QI DDraw2\r\n");
-            return 0x100;
+            return DxVersion::kDirectX1;
         }
     }
-    if (!libraries.dinputLoaded) {
-        runtime.Trace("Couldn't LoadLibrary DInput\r\n");
-        return 0x200;
-    }
-    if (!libraries.directInputCreate) {
-        runtime.Trace("Couldn't GetProcAddress DInputCreate\r\n");
-        return 0x200;
-    }
+    if (!HasDirectInput(libraries, runtime, "Couldn't GetProcAddress DInputCreate\r\n"))
+        return DxVersion::kDirectX2;
     if (!runtime.SetNormalCooperativeLevel(directDraw.get())) {
         runtime.Trace("Couldn't Set coop level\r\n");
-        return 0;
+        return DxVersion::kNone;
     }
     const auto surface = Held(runtime, runtime.CreatePrimarySurface(directDraw.get()));
     if (!surface) {
         runtime.Trace("Couldn't CreateSurface\r\n");
-        return 0;
+        return DxVersion::kNone;
     }
     const auto surface3 = Held(runtime, runtime.QueryInterface(surface.get(), Runtime::Interface::DirectDrawSurface3));
     if (!surface3)
-        return 0x300;
+        return DxVersion::kDirectX3;
     const auto surface4 = Held(runtime, runtime.QueryInterface(surface.get(), Runtime::Interface::DirectDrawSurface4));
     if (!surface4)
-        return 0x500;
-    return 0x600;
+        return DxVersion::kDirectX5;
+    return DxVersion::kDirectX6;
 }
 
 DxVersion DirectMusicVersion(Runtime& runtime)
@@ -81,9 +78,9 @@ DxVersion DirectMusicVersion(Runtime& runtime)
     const auto music = Held(runtime, runtime.Create(Runtime::Creation::DirectMusic, Runtime::Procedure{}));
     if (!music) {
         runtime.Trace("Couldn't create CLSID_DirectMusic\r\n");
-        return 0x600;
+        return DxVersion::kDirectX6;
     }
-    return 0x601;
+    return DxVersion::kDirectX61;
 }
 
 }  // namespace
@@ -92,32 +89,34 @@ DxVersion DetectDirectXVersion(const DirectXLibraries& libraries, Runtime& runti
 {
     platform::VersionInfo info{};
     if (!system.GetVersion(kOsVersionInfoSize, &info))
-        return 0;
+        return DxVersion::kNone;
     if (info.platformId == kPlatformNt) {
         if (info.majorVersion < 4)
-            return 0;
-        if (info.majorVersion == 4)
-            return NtFourVersion(libraries, runtime);
+            return DxVersion::kNone;
+        if (info.majorVersion == 4)  // DirectDraw is not examined at all
+            return HasDirectInput(libraries, runtime, "Couldn't GetProcAddress DirectInputCreate\r\n")
+                       ? DxVersion::kDirectX3
+                       : DxVersion::kDirectX2;
     }
 
     const DxVersion surfaceVersion = DirectDrawVersion(libraries, runtime);
-    if (surfaceVersion != 0x600)
+    if (surfaceVersion != DxVersion::kDirectX6)
         return surfaceVersion;
-    if (DirectMusicVersion(runtime) != 0x601)
-        return 0x600;
+    if (DirectMusicVersion(runtime) != DxVersion::kDirectX61)
+        return DxVersion::kDirectX6;
 
     if (!libraries.directDrawCreateEx)
-        return 0x601;
+        return DxVersion::kDirectX61;
     {
         const auto directDraw7 =
             Held(runtime, runtime.Create(Runtime::Creation::DirectDraw7, libraries.directDrawCreateEx));
         if (!directDraw7)
-            return 0x601;
+            return DxVersion::kDirectX61;
     }
 
     const auto d3d8 = runtime.OpenLibrary("D3D8.DLL");
     if (!d3d8)
-        return 0x700;
+        return DxVersion::kDirectX7;
     runtime.CloseLibrary(d3d8);
-    return 0x800;
+    return DxVersion::kDirectX8;
 }

@@ -2,6 +2,8 @@
 // DirectX setup from the disc, the readme, uninstall and the table's rows.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "FakeSystem.h"
 #include "commands/Commands.h"
 #include "core/BoundedText.h"
@@ -33,33 +35,36 @@ struct Rung {
     fake::Log traces;
 };
 const Rung kRungs[] = {
-    {{}, 5, 0x800, {}},
-    {{"D3D8.DLL"}, 5, 0x700, {}},
-    {{"DirectDraw7"}, 5, 0x601, {}},
-    {{"DirectDrawCreateEx"}, 5, 0x601, {}},
-    {{"DirectMusic"}, 5, 0x600, {"Couldn't create CLSID_DirectMusic\r\n"}},
-    {{"Surface4"}, 5, 0x500, {}},
-    {{"Surface3"}, 5, 0x300, {}},
-    {{"PrimarySurface"}, 5, 0, {"Couldn't CreateSurface\r\n"}},
-    {{"CooperativeLevel"}, 5, 0, {"Couldn't Set coop level\r\n"}},
-    {{"DirectInputCreateA"}, 5, 0x200, {"Couldn't GetProcAddress DInputCreate\r\n"}},
-    {{"DINPUT.DLL"}, 5, 0x200, {"Couldn't LoadLibrary DInput\r\n"}},
-    {{"DirectDraw2"}, 5, 0x100, {"Couldn't QI DDraw2\r\n"}},
-    {{"DirectDraw"}, 5, 0, {"Couldn't create DDraw\r\n"}},
-    {{"DirectDrawCreate"}, 5, 0, {"Couldn't create DDraw\r\n"}},
-    {{"DDRAW.DLL"}, 5, 0, {}},
-    {{}, 3, 0, {}},
-    {{"DirectDraw"}, 4, 0x300, {}},  // NT 4.0 never creates DirectDraw
-    {{"DINPUT.DLL"}, 4, 0x200, {"Couldn't LoadLibrary DInput\r\n"}},
-    {{"DirectInputCreateA"}, 4, 0x200, {"Couldn't GetProcAddress DirectInputCreate\r\n"}},
-    {{"DDRAW.DLL"}, 4, 0x200, {"Couldn't LoadLibrary DInput\r\n"}},
+    {{}, 5, DxVersion::kDirectX8, {}},
+    {{"D3D8.DLL"}, 5, DxVersion::kDirectX7, {}},
+    {{"DirectDraw7"}, 5, DxVersion::kDirectX61, {}},
+    {{"DirectDrawCreateEx"}, 5, DxVersion::kDirectX61, {}},
+    {{"DirectMusic"}, 5, DxVersion::kDirectX6, {"Couldn't create CLSID_DirectMusic\r\n"}},
+    {{"Surface4"}, 5, DxVersion::kDirectX5, {}},
+    {{"Surface3"}, 5, DxVersion::kDirectX3, {}},
+    {{"PrimarySurface"}, 5, DxVersion::kNone, {"Couldn't CreateSurface\r\n"}},
+    {{"CooperativeLevel"}, 5, DxVersion::kNone, {"Couldn't Set coop level\r\n"}},
+    {{"DirectInputCreateA"}, 5, DxVersion::kDirectX2, {"Couldn't GetProcAddress DInputCreate\r\n"}},
+    {{"DINPUT.DLL"}, 5, DxVersion::kDirectX2, {"Couldn't LoadLibrary DInput\r\n"}},
+    {{"DirectDraw2"}, 5, DxVersion::kDirectX1, {"Couldn't QI DDraw2\r\n"}},
+    {{"DirectDraw"}, 5, DxVersion::kNone, {"Couldn't create DDraw\r\n"}},
+    {{"DirectDrawCreate"}, 5, DxVersion::kNone, {"Couldn't create DDraw\r\n"}},
+    {{"DDRAW.DLL"}, 5, DxVersion::kNone, {}},
+    {{}, 3, DxVersion::kNone, {}},
+    {{"DirectDraw"}, 4, DxVersion::kDirectX3, {}},  // NT 4.0 never creates DirectDraw
+    {{"DINPUT.DLL"}, 4, DxVersion::kDirectX2, {"Couldn't LoadLibrary DInput\r\n"}},
+    {{"DirectInputCreateA"}, 4, DxVersion::kDirectX2, {"Couldn't GetProcAddress DirectInputCreate\r\n"}},
+    {{"DDRAW.DLL"}, 4, DxVersion::kDirectX2, {"Couldn't LoadLibrary DInput\r\n"}},
 };
 
-void PrintTo(const Rung& rung, std::ostream* out)
+// "NT5_without_DINPUT_DLL": CTest names each case by what it takes away.
+std::string RungName(const testing::TestParamInfo<Rung>& info)
 {
-    *out << "NT " << rung.osMajor << (rung.absent.empty() ? " with everything" : " without");
-    for (const std::string& name : rung.absent)
-        *out << " " << name;
+    std::string name = "NT" + std::to_string(info.param.osMajor) + (info.param.absent.empty() ? "_with_everything" : "_without");
+    for (const std::string& absent : info.param.absent)
+        name += "_" + absent;
+    std::replace(name.begin(), name.end(), '.', '_');
+    return name;
 }
 
 struct Probe : testing::TestWithParam<Rung> {};
@@ -83,7 +88,7 @@ TEST_P(Probe, ReachesItsRungReleasingEveryObjectAndLibrary)
     EXPECT_EQ(system.Count("FreeLibrary DDRAW.DLL"), 1 - system.absent.count("DDRAW.DLL"));
 }
 
-INSTANTIATE_TEST_SUITE_P(EveryRung, Probe, testing::ValuesIn(kRungs));
+INSTANTIATE_TEST_SUITE_P(EveryRung, Probe, testing::ValuesIn(kRungs), RungName);
 
 TEST_F(Commands, PlayAsksForDirectXBelowSevenAndStartsTheGameFromSevenOn)
 {
