@@ -55,6 +55,21 @@ struct Window : testing::Test, ButtonCommands, InstallationReader {
         system.log.clear();
         return drawn;
     }
+    // " at 400,40 230x30": where the layout put a button.
+    std::string Place(int id)
+    {
+        const platform::Rect& r = window.buttons()[id].hotRect;
+        return " at " + std::to_string(r.left) + "," + std::to_string(r.top) + " " + std::to_string(r.right - r.left) +
+               "x" + std::to_string(r.bottom - r.top);
+    }
+    // The background over the client area, then each button's up picture in its place.
+    Names Faces(std::initializer_list<int> ids)
+    {
+        Names faces{"background at 0,0 " + std::to_string(kBackgroundWidth) + "x" + std::to_string(kBackgroundHeight)};
+        for (int id : ids)
+            faces.push_back(std::to_string(id) + " up" + Place(id));
+        return faces;
+    }
     void Pointer(char event, int x = 0, int y = 0)
     {
         event == 'm' ? window.OnMouseMove(system, x, y) : event == 'p' ? window.OnLButtonDown(system) : window.OnLButtonUp(system);
@@ -81,13 +96,15 @@ TEST_P(StartUpWithTool, LoadsThePicturesInOrderAndTheRegistrationOnesOnlyWithThe
     EXPECT_EQ(window.buttons()[kReservedButton].inactive + window.buttons()[kUninstallButton].inactive, 2);
     system.log.clear();
     window.PaintWindow(system);
-    EXPECT_EQ(Drawn(true)[3], tool ? "5 up at 400,160 230x30" : "4 up at 400,80 230x30");
+    EXPECT_EQ(Drawn(true)[3], tool ? "5 up" + Place(5) : "4 up" + Place(4));
     window.ReleaseImages();  // the teardown gives back every picture and the palette
     EXPECT_TRUE(window.buttons().backgroundImage.empty() && window.buttons()[kPlayButton].downImage.empty());
     EXPECT_TRUE(system.palettes.empty());
 }
 
-INSTANTIATE_TEST_SUITE_P(ToolOrNot, StartUpWithTool, testing::Bool());
+INSTANTIATE_TEST_SUITE_P(Disc, StartUpWithTool, testing::Bool(), [](const testing::TestParamInfo<bool>& info) {
+    return std::string(info.param ? "WithRegistrationTool" : "WithoutRegistrationTool");
+});
 
 TEST_F(Window, PaintDrawsTheBackgroundTheShownButtonsAndTheFocusInOneBracket)
 {
@@ -96,10 +113,8 @@ TEST_F(Window, PaintDrawsTheBackgroundTheShownButtonsAndTheFocusInOneBracket)
     window.PaintWindow(system);
     EXPECT_EQ(system.log.front() + " " + system.log[1] + " " + system.log[system.log.size() - 2] + " " + system.log.back(),
               "GetDC BeginPaint EndPaint ReleaseDC");
-    EXPECT_EQ(Drawn(true), (Names{"background at 0,0 640x452", "1 up at 400,40 230x30", "2 up at 400,120 230x30",
-                              "4 up at 400,80 230x30", "6 up at 56,8 240x150", "7 up at 146,374 120x70",
-                              "9 up at 400,160 230x30", "11 up at 295,353 75x90", "12 up at 399,384 230x55",
-                              "13 up at 25,379 120x60"}));
+    EXPECT_EQ(Drawn(true), Faces({1, 2, 4, 6, 7, 9, 11, 12, 13}));
+    EXPECT_EQ(window.buttons()[kQuitButton].hotRect.top, 160);  // the column closes up without uninstall
     system.InstallGame("C:\\Games\\Ironmarch");
     RegistrationTool();
     window.OnActivateApp(system, true);
@@ -109,10 +124,10 @@ TEST_F(Window, PaintDrawsTheBackgroundTheShownButtonsAndTheFocusInOneBracket)
     EXPECT_EQ(system.log.at(1) + " " + system.log.at(2), "SelectPalette foreground RealizePalette");
     EXPECT_EQ(system.Count("SelectPalette foreground"), 1u);  // every picture is drawn with a background palette
     // The registration button was absent at start-up: shown, but with no picture.
-    EXPECT_EQ(Drawn(true), (Names{"background at 0,0 640x452", "8 up at 400,40 230x30", "10 up at 400,200 230x30",
-                              "2 up at 400,120 230x30", "4 up at 400,80 230x30", "6 up at 56,8 240x150",
-                              "7 up at 146,374 120x70", "9 up at 400,240 230x30", "11 up at 295,353 75x90",
-                              "12 up at 399,384 230x55", "13 up at 25,379 120x60", "8 focus at 400,40 230x30"}));
+    Names installed = Faces({8, 10, 2, 4, 6, 7, 9, 11, 12, 13});
+    installed.push_back("8 focus" + Place(8));
+    EXPECT_EQ(Drawn(true), installed);
+    EXPECT_EQ(window.buttons()[kQuitButton].hotRect.top, 240);  // below uninstall and registration
 }
 
 TEST_F(Window, HitTestExcludesEveryEdge)
@@ -142,32 +157,36 @@ void PrintTo(const Step& step, std::ostream* out)
 {
     *out << step.event << "(" << step.x << "," << step.y << ")";
 }
-const std::vector<std::vector<Step>> kScripts = {
-    {{'m', 500, 55, {"1 focus"}, 1, 0, {}}, {'m', 505, 56, {}, 1, 0, {}}, {'p', 0, 0, {"1 down"}, 1, 1, {}},
-     {'m', 510, 60, {}, 1, 1, {}}, {'r', 0, 0, {"1 focus"}, 1, 0, {1}}},
+struct Script {
+    const char* name;
+    std::vector<Step> steps;
+};
+const Script kScripts[] = {
+    {"PressAndReleaseRunsTheCommand", {{'m', 500, 55, {"1 focus"}, 1, 0, {}}, {'m', 505, 56, {}, 1, 0, {}}, {'p', 0, 0, {"1 down"}, 1, 1, {}},
+     {'m', 510, 60, {}, 1, 1, {}}, {'r', 0, 0, {"1 focus"}, 1, 0, {1}}}},
     // Slide from A onto B and release: nothing runs.
-    {{'m', 500, 55, {"1 focus"}, 1, 0, {}}, {'p', 0, 0, {"1 down"}, 1, 1, {}}, {'m', 500, 95, {"4 focus", "1 up"}, 4, 1, {}},
-     {'r', 0, 0, {}, 4, 0, {}}},
+    {"SlideOntoAnotherAndReleaseRunsNothing", {{'m', 500, 55, {"1 focus"}, 1, 0, {}}, {'p', 0, 0, {"1 down"}, 1, 1, {}}, {'m', 500, 95, {"4 focus", "1 up"}, 4, 1, {}},
+     {'r', 0, 0, {}, 4, 0, {}}}},
     // Onto B and back onto A: A's focus picture, then its command.
-    {{'m', 500, 55, {"1 focus"}, 1, 0, {}}, {'p', 0, 0, {"1 down"}, 1, 1, {}}, {'m', 500, 95, {"4 focus", "1 up"}, 4, 1, {}},
-     {'m', 500, 55, {"1 focus", "4 up"}, 1, 1, {}}, {'r', 0, 0, {"1 focus"}, 1, 0, {1}}},
+    {"BackOntoThePressedButtonRunsIt", {{'m', 500, 55, {"1 focus"}, 1, 0, {}}, {'p', 0, 0, {"1 down"}, 1, 1, {}}, {'m', 500, 95, {"4 focus", "1 up"}, 4, 1, {}},
+     {'m', 500, 55, {"1 focus", "4 up"}, 1, 1, {}}, {'r', 0, 0, {"1 focus"}, 1, 0, {1}}}},
     // Over the background the press is dropped.
-    {{'m', 500, 55, {"1 focus"}, 1, 0, {}}, {'p', 0, 0, {"1 down"}, 1, 1, {}}, {'m', 10, 300, {"1 up"}, 0, 0, {}},
-     {'m', 500, 55, {"1 focus"}, 1, 0, {}}, {'r', 0, 0, {}, 1, 0, {}}},
+    {"OverTheBackgroundThePressIsDropped", {{'m', 500, 55, {"1 focus"}, 1, 0, {}}, {'p', 0, 0, {"1 down"}, 1, 1, {}}, {'m', 10, 300, {"1 up"}, 0, 0, {}},
+     {'m', 500, 55, {"1 focus"}, 1, 0, {}}, {'r', 0, 0, {}, 1, 0, {}}}},
     // Pressed over B, then pressed again on B; then a third button.
-    {{'m', 500, 55, {"1 focus"}, 1, 0, {}}, {'p', 0, 0, {"1 down"}, 1, 1, {}}, {'m', 500, 95, {"4 focus", "1 up"}, 4, 1, {}},
+    {"PressedOverAnotherThenAThirdButton", {{'m', 500, 55, {"1 focus"}, 1, 0, {}}, {'p', 0, 0, {"1 down"}, 1, 1, {}}, {'m', 500, 95, {"4 focus", "1 up"}, 4, 1, {}},
      {'p', 0, 0, {"4 down"}, 4, 4, {}}, {'r', 0, 0, {"4 focus"}, 4, 0, {4}}, {'p', 0, 0, {"4 down"}, 4, 4, {4}},
-     {'m', 500, 135, {"2 focus", "4 up"}, 2, 4, {4}}},
-    {{'m', 10, 300, {}, 0, 0, {}}, {'p', 0, 0, {}, 0, 0, {}}, {'r', 0, 0, {}, 0, 0, {}}},
+     {'m', 500, 135, {"2 focus", "4 up"}, 2, 4, {4}}}},
+    {"OnTheBackgroundNothingHappens", {{'m', 10, 300, {}, 0, 0, {}}, {'p', 0, 0, {}, 0, 0, {}}, {'r', 0, 0, {}, 0, 0, {}}}},
 };
 
-struct PointerStateTable : Window, testing::WithParamInterface<std::vector<Step>> {};
+struct PointerStateTable : Window, testing::WithParamInterface<Script> {};
 
 TEST_P(PointerStateTable, Transitions)
 {
     StartUp();
     Drawn();
-    for (const Step& s : GetParam()) {
+    for (const Step& s : GetParam().steps) {
         Pointer(s.event, s.x, s.y);
         EXPECT_EQ(Drawn(), s.drawn) << s.event << " at " << s.x << "," << s.y;
         EXPECT_EQ(std::vector<int>({window.focusButton(), window.pressedButton()}), std::vector<int>({s.focus, s.pressed}));
@@ -175,7 +194,8 @@ TEST_P(PointerStateTable, Transitions)
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(Scripts, PointerStateTable, testing::ValuesIn(kScripts));
+INSTANTIATE_TEST_SUITE_P(Scripts, PointerStateTable, testing::ValuesIn(kScripts),
+                         [](const testing::TestParamInfo<Script>& info) { return std::string(info.param.name); });
 
 TEST_F(Window, EscapeSpaceAndAClosingCommandWakeTheLoopAndAnInactiveMovePaintsFirst)
 {
