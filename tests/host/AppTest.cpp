@@ -14,20 +14,23 @@
 
 namespace {
 
-TEST(OsKind, ClassifiesEveryFamilyAndVersion)
+// The releases by the platform and version they report.
+TEST(OsKind, ClassifiesEachWindowsRelease)
 {
     const struct {
+        const char* release;
         std::uint32_t platform, major, minor;
         OsKind kind;
     } cases[] = {
-        {0, 3, 10, OsKind::Win32s},     {1, 3, 95, OsKind::Windows95},   {1, 4, 0, OsKind::Windows95},
-        {1, 4, 10, OsKind::Windows98},  {1, 4, 90, OsKind::Windows98},   {1, 5, 0, OsKind::Windows98},
-        {2, 3, 51, OsKind::WindowsNt4}, {2, 4, 0, OsKind::WindowsNt4},   {2, 5, 0, OsKind::Windows2000},
-        {2, 5, 1, OsKind::Windows2000}, {2, 6, 1, OsKind::Windows98},    {2, 10, 0, OsKind::Windows98},
-        {3, 5, 0, OsKind::Unknown},     {99, 4, 0, OsKind::Unknown},
+        {"Win32s", 0, 3, 10, OsKind::Win32s},         {"95", 1, 4, 0, OsKind::Windows95},
+        {"98", 1, 4, 10, OsKind::Windows98},          {"ME", 1, 4, 90, OsKind::Windows98},
+        {"NT 3.51", 2, 3, 51, OsKind::WindowsNt4},    {"NT 4.0", 2, 4, 0, OsKind::WindowsNt4},
+        {"2000", 2, 5, 0, OsKind::Windows2000},       {"XP", 2, 5, 1, OsKind::Windows2000},
+        {"7", 2, 6, 1, OsKind::Windows98},            {"10", 2, 10, 0, OsKind::Windows98},
+        {"CE", 3, 5, 0, OsKind::Unknown},
     };
     for (const auto& c : cases)
-        EXPECT_EQ(ClassifyOsKind(c.platform, c.major, c.minor), c.kind) << c.platform << " " << c.major << "." << c.minor;
+        EXPECT_EQ(ClassifyOsKind(c.platform, c.major, c.minor), c.kind) << "Windows " << c.release;
 }
 
 TEST(OsKind, FallsBackToThePlainRecordAndNames2000OnStandardOutput)
@@ -44,11 +47,18 @@ TEST(OsKind, FallsBackToThePlainRecordAndNames2000OnStandardOutput)
     EXPECT_EQ(GetOsKind(system), OsKind::Unknown);
 }
 
-TEST(MainWindowRect, CentresAndTruncatesTowardZero)
+// Centred: the margins differ by one pixel at most, the extra one on the
+// right; a screen smaller than the window leaves it hanging over both edges.
+TEST(MainWindowRect, CentresOnAnyScreen)
 {
-    EXPECT_EQ(MainWindowRect(640, 480), (platform::Rect{-2, 12, 642, 468}));
-    EXPECT_EQ(MainWindowRect(641, 480), (platform::Rect{-1, 12, 643, 468}));
-    EXPECT_EQ(MainWindowRect(1023, 768), (platform::Rect{189, 156, 833, 612}));
+    for (const auto& screen : {std::pair{1024, 768}, {1023, 767}, {640, 480}, {641, 481}, {643, 455}}) {
+        const platform::Rect r = MainWindowRect(screen.first, screen.second);
+        EXPECT_EQ(std::pair(r.right - r.left, r.bottom - r.top), std::pair(kMainWindowWidth, kMainWindowHeight));
+        for (const auto& [before, after] : {std::pair{r.left, screen.first - r.right}, {r.top, screen.second - r.bottom}}) {
+            EXPECT_TRUE(after - before == 0 || after - before == (before + after < 0 ? -1 : 1))
+                << screen.first << "x" << screen.second << ": " << before << " and " << after;
+        }
+    }
 }
 
 TEST(CheckSingleInstance, SecondLauncherBringsTheRightWindowForward)

@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <set>
+#include <map>
 
 #include "FakeSystem.h"
 #include "commands/Commands.h"
@@ -174,7 +176,7 @@ TEST_F(Commands, DirectXSetupBesideTheLauncherOrFromTheDisc)
     }
 }
 
-TEST_F(Commands, ReadmeOpensInNotepadWhenTheLineFitsAndUninstallAlwaysCloses)
+TEST_F(Commands, ReadmeOpensInNotepadWhenTheLineFits)
 {
     const std::pair<std::string, const char*> cases[] = {
         {"D:\\", "\"C:\\WINDOWS\\notepad.exe\" \"D:\\readme.txt\""},
@@ -196,29 +198,54 @@ TEST_F(Commands, ReadmeOpensInNotepadWhenTheLineFitsAndUninstallAlwaysCloses)
     EXPECT_FALSE(ComposeReadmeCommandLine(std::string(121, 'w').c_str(), d.c_str(), line, sizeof line));
     EXPECT_STREQ(line, "");
     EXPECT_FALSE(state.quitPending);
+}
 
+TEST_F(Commands, UninstallRunsTheRegisteredCommandAndClosesEvenWhenItFails)
+{
     system.nextStart = {false, 2};
     system.currentDirectory = "C:\\A";
     CopyText(state.uninstallCommand, "\"C:\\u.exe\" /x");
-    system.log.clear();
     commands.UninstallGame();
     EXPECT_EQ(system.log, fake::Log{"CreateProcess (null) | \"C:\\u.exe\" /x | (null) @C:\\A"});
     EXPECT_TRUE(state.quitPending);
 }
 
-// Each row runs its own command or opens its own page; the rows without a button do nothing.
-TEST(ButtonRows, EachRunsItsCommandOrOpensItsPage)
+// What a press of each button does, as the player sees it: the program it
+// starts, the page it opens, whether the launcher closes.
+TEST(ButtonRows, EachButtonDoesItsOwnThing)
 {
+    const std::map<int, std::pair<std::string, bool>> programs = {
+        {kInstallButton, {"(null) | setup.exe | (null) @D:\\", true}},
+        {kDirectXButton, {"(null) | DirectX\\dxsetup.exe | (null) @D:\\", true}},
+        {kReadmeButton, {"(null) | \"C:\\WINDOWS\\notepad.exe\" \"D:\\readme.txt\" | (null) @D:\\", false}},
+        {kRegistrationButton, {"reg32.exe | (null) | (null) @D:\\\\ereg", false}},
+        {kPlayButton, {"(null) | VXR.exe | (null) @C:\\Games\\Ironmarch", true}},
+        {kQuitButton, {"", true}},
+        {kUninstallButton, {"(null) | u /x | (null) @D:\\", true}},
+    };
+    std::set<std::string> pages;
     for (const ButtonRow& row : kButtonRows) {
         Commands world;
         world.SetUp();
+        world.system.currentDirectory = "D:\\";
+        world.system.AddFile("D:\\DirectX\\dxsetup.exe");
+        world.system.AddDirectory("D:\\\\ereg");
+        CopyText(world.state.uninstallCommand, "u /x");
         RunButtonCommand(world.commands, row);
-        EXPECT_EQ(world.system.Calls("open "), row.webAddress ? fake::Log{row.webAddress} : fake::Log{}) << row.id;
-        EXPECT_EQ(world.state.quitPending || !world.system.log.empty(), row.command || row.webAddress) << row.id;
-        EXPECT_EQ(world.state.quitPending, row.id == kQuitButton || row.id == kInstallButton || row.id == kPlayButton ||
-                                               row.id == kUninstallButton) << row.id;
-        EXPECT_EQ(world.system.Count("CreateProcess reg32.exe"), row.id == kRegistrationButton ? 1u : 0u) << row.id;
+        const fake::Log opened = world.system.Calls("open ");
+        const auto program = programs.find(row.id);
+        if (program == programs.end()) {  // a web page, or no button at all
+            EXPECT_TRUE(world.system.Calls("CreateProcess ").empty() && !world.state.quitPending) << row.id;
+            EXPECT_EQ(opened.size(), IsButtonId(row.id) && row.id != kReservedButton ? 1u : 0u) << row.id;
+            EXPECT_TRUE(opened.empty() || (opened[0].rfind("http", 0) == 0 && pages.insert(opened[0]).second)) << row.id;
+            continue;
+        }
+        const std::string& started = program->second.first;
+        EXPECT_EQ(world.system.Calls("CreateProcess "), started.empty() ? fake::Log{} : fake::Log{started}) << row.id;
+        EXPECT_TRUE(opened.empty()) << row.id;
+        EXPECT_EQ(world.state.quitPending, program->second.second) << row.id;
     }
+    EXPECT_EQ(pages.size(), 5u);
 }
 
 }  // namespace

@@ -2,6 +2,8 @@
 // elevation), web pages, and the registration program's folder.
 #include <gtest/gtest.h>
 
+#include <set>
+
 #include "FakeSystem.h"
 #include "commands/ProgramStarter.h"
 #include "core/LauncherState.h"
@@ -97,23 +99,30 @@ TEST(StartProgram, OtherFailuresAndAFailedFallbackAreFailedStarts)
     EXPECT_EQ(system.Count("ShellExecuteEx"), 1u);
 }
 
-TEST(OpenWebPage, EachShellResultHasItsText)
+TEST(OpenWebPage, AFailedOpenShowsItsResultsTextOnce)
 {
-    const char* jump = "Unable to jump to URL.";
-    const std::pair<std::intptr_t, const char*> cases[] = {
-        {33, nullptr}, {1, jump}, {-1, jump}, {0, "The operating system is out of memory or resources."},
-        {27, "The filename association is incomplete or invalid.\r\n(You need to have a default Internet browser installed)"},
-        {32, "The specified dynamic-link library was not found."},
-    };
-    for (const auto& c : cases) {
+    for (std::intptr_t result : {33, 42, 32, 27, 0, 1, -1}) {
         fake::System system;
-        system.documentResult = c.first;
+        system.documentResult = result;
         OpenWebPage(system, system, "http://www.example.com/");
         fake::Log expected{"open http://www.example.com/"};
-        if (c.second != nullptr)
-            expected.push_back(std::string("MessageBox IronmarchLauncher: ") + c.second + " [16]");
-        EXPECT_EQ(system.log, expected) << c.first;
+        if (result <= 32)
+            expected.push_back(std::string("MessageBox IronmarchLauncher: ") + WebPageErrorText(result) + " [16]");
+        EXPECT_EQ(system.log, expected) << result;
     }
+}
+
+// Every error ShellExecute documents has a text of its own; any other
+// result gets the general one.
+TEST(WebPageErrorText, OneTextForEachDocumentedError)
+{
+    const std::string general = WebPageErrorText(-1);
+    std::set<std::string> texts;
+    for (std::intptr_t error : {0, 2, 3, 5, 8, 11, 26, 27, 28, 29, 30, 31, 32})
+        EXPECT_TRUE(texts.insert(WebPageErrorText(error)).second && general != WebPageErrorText(error)) << error;
+    for (std::intptr_t other : {1, 4, 25})
+        EXPECT_EQ(WebPageErrorText(other), general) << other;
+    EXPECT_NE(std::string(WebPageErrorText(27)).find("default Internet browser"), std::string::npos);
 }
 
 TEST(RegistrationTool, ProbedAndStartedInItsFolderWhichIsAlwaysLeftAgain)
