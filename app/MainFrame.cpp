@@ -46,16 +46,16 @@ bool ShiftHeld()
 }  // namespace
 
 const MessageEntry<CMainFrame> CMainFrame::kMessageTable[] = {
-    {WM_PAINT, crack::Plain<CMainFrame, &CMainFrame::OnPaint>},
-    {WM_KEYDOWN, crack::Key<CMainFrame, &CMainFrame::OnKeyDown>},
-    {WM_ACTIVATEAPP, crack::Flag<CMainFrame, &CMainFrame::OnActivateApp>},
-    {WM_MOUSEMOVE, crack::Point<CMainFrame, &CMainFrame::OnMouseMove>},
-    {WM_LBUTTONDOWN, crack::Plain<CMainFrame, &CMainFrame::OnLButtonDown>},
-    {WM_LBUTTONUP, crack::Plain<CMainFrame, &CMainFrame::OnLButtonUp>},
-    {WM_ACTIVATE, crack::Plain<CMainFrame, &CMainFrame::OnActivate>},
-    {WM_ERASEBKGND, crack::Plain<CMainFrame, &CMainFrame::OnEraseBkgnd>},
-    {WM_GETOBJECT, crack::Plain<CMainFrame, &CMainFrame::OnGetObject>},
-    {win32::kPressChildMessage, crack::Plain<CMainFrame, &CMainFrame::OnPressChild>},
+    on::Paint<&CMainFrame::OnPaint>(),
+    on::KeyDown<&CMainFrame::OnKeyDown>(),
+    on::ActivateApp<&CMainFrame::OnActivateApp>(),
+    on::MouseMove<&CMainFrame::OnMouseMove>(),
+    on::LButtonDown<&CMainFrame::OnLButtonDown>(),
+    on::LButtonUp<&CMainFrame::OnLButtonUp>(),
+    on::Activate<&CMainFrame::OnActivate>(),
+    on::EraseBkgnd<&CMainFrame::OnEraseBkgnd>(),
+    on::GetObject<&CMainFrame::OnGetObject>(),
+    on::Plain<win32::kPressChildMessage, &CMainFrame::OnPressChild>(),
 };
 
 CMainFrame::CMainFrame()

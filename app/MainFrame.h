@@ -31,13 +31,6 @@ private:
 
     static const MessageEntry<CMainFrame> kMessageTable[];  // sized by its definition
 
-    // The window runs a button's row; the commands carry it out.
-    struct RowCommands : ButtonCommands {
-        explicit RowCommands(LauncherCommands& c) : commands(c) {}
-        void Run(const ButtonRow& row) override { RunButtonCommand(commands, row); }
-        LauncherCommands& commands;
-    };
-
     struct SystemInstallation : InstallationReader {
         void ReadInstallation() override;
     };

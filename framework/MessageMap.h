@@ -1,6 +1,7 @@
 // Static message tables: each entry binds one window message to a handler
-// method of the window class, through a cracker that unpacks the message's
-// parameters into the handler's typed arguments (as WTL's crackers do).
+// method of the window class, through the cracker that unpacks that
+// message's parameters into the handler's typed arguments. Write entries
+// with on::... below, never by hand.
 #pragma once
 #include <windows.h>
 
@@ -51,14 +52,69 @@ LRESULT Flag(W& w, const Message& m)
 
 }  // namespace crack
 
+// Table entries that pair a message with the one cracker its parameters
+// need, in the spirit of WTL's MSG_WM_* macros: on::MouseMove<&W::OnMouseMove>()
+// does not compile unless the handler takes what WM_MOUSEMOVE carries.
+template <class Handler>
+struct WindowOf;
+template <class W, class... Arguments>
+struct WindowOf<LRESULT (W::*)(Arguments...)> {
+    using type = W;
+};
+
+namespace on {
+
+template <UINT Id, auto F>
+constexpr auto Plain()
+{
+    using W = typename WindowOf<decltype(F)>::type;
+    return MessageEntry<W>{Id, crack::Plain<W, F>};
+}
+
+template <auto F>
+constexpr auto Paint() { return Plain<WM_PAINT, F>(); }
+template <auto F>
+constexpr auto LButtonDown() { return Plain<WM_LBUTTONDOWN, F>(); }
+template <auto F>
+constexpr auto LButtonUp() { return Plain<WM_LBUTTONUP, F>(); }
+template <auto F>
+constexpr auto Activate() { return Plain<WM_ACTIVATE, F>(); }
+template <auto F>
+constexpr auto EraseBkgnd() { return Plain<WM_ERASEBKGND, F>(); }
+template <auto F>
+constexpr auto GetObject() { return Plain<WM_GETOBJECT, F>(); }
+
+template <auto F>
+constexpr auto MouseMove()
+{
+    using W = typename WindowOf<decltype(F)>::type;
+    return MessageEntry<W>{WM_MOUSEMOVE, crack::Point<W, F>};
+}
+
+template <auto F>
+constexpr auto KeyDown()
+{
+    using W = typename WindowOf<decltype(F)>::type;
+    return MessageEntry<W>{WM_KEYDOWN, crack::Key<W, F>};
+}
+
+template <auto F>
+constexpr auto ActivateApp()
+{
+    using W = typename WindowOf<decltype(F)>::type;
+    return MessageEntry<W>{WM_ACTIVATEAPP, crack::Flag<W, F>};
+}
+
+}  // namespace on
+
 // Calls the handler that the table binds to the message; false when there is none.
 template <class Window, std::size_t N>
 bool DispatchFromTable(Window& window, const MessageEntry<Window> (&table)[N], const Message& message,
                        LRESULT* result)
 {
-    for (std::size_t i = 0; i < N; ++i) {
-        if (table[i].message == message.id) {
-            *result = table[i].handler(window, message);
+    for (const MessageEntry<Window>& entry : table) {
+        if (entry.message == message.id && entry.handler != nullptr) {
+            *result = entry.handler(window, message);
             return true;
         }
     }

@@ -2,9 +2,9 @@
 // and the pointer and keyboard behaviour of the drawn buttons. Free of the
 // window system; the main frame forwards its messages here.
 #pragma once
-#include "image/DibImage.h"
 #include <vector>
 
+#include "image/DibImage.h"
 #include "launcher/ButtonTable.h"
 #include "platform/AccessibleMenu.h"
 #include "platform/WindowSurface.h"
@@ -12,7 +12,8 @@
 struct LauncherState;
 
 // Reads whether and where the game is installed and whether the
-// registration program is there, into LauncherState.
+// registration program is there, into LauncherState. The reading (GetPaths)
+// belongs to app/, above this layer, which hands it down through this.
 class InstallationReader {
 public:
     virtual void ReadInstallation() = 0;
@@ -21,13 +22,25 @@ protected:
     ~InstallationReader() = default;
 };
 
-// Runs the command of a button's row; the release handler calls it.
+// Runs the command of a button's row; the release handler calls it. The
+// host tests put a recorder here, so that the pointer and keyboard tables
+// see which row ran without starting its program.
 class ButtonCommands {
 public:
     virtual void Run(const ButtonRow& row) = 0;
 
 protected:
     ~ButtonCommands() = default;
+};
+
+// The launcher's: each row's command or web page, carried out.
+class RowCommands final : public ButtonCommands {
+public:
+    explicit RowCommands(LauncherCommands& commands) : commands_(commands) {}
+    void Run(const ButtonRow& row) override { RunButtonCommand(commands_, row); }
+
+private:
+    LauncherCommands& commands_;
 };
 
 class LauncherWindow : public platform::AccessibleMenu {
