@@ -61,6 +61,10 @@ std::vector<ReaderCase> ReaderCases()
         {"info_header_cut", infoCut, false, false, 0},
         // Safe to read and to build a palette from; only the drawing would read past the file.
         {"pixels_short", Made([](Layout& l) { l.pixelBytes = 4; }), true, false, 256},
+        // Rows are whole DWORDs: 3 bytes of pixels take 4, and 1025 bits take 132 bytes.
+        {"rows_padded_to_dwords", Made([](Layout& l) { l.width = 3, l.pixelBytes = 6; }), true, false, 256},
+        {"one_bit_rows_padded", Made([](Layout& l) { l.bits = 1, l.width = 1025, l.height = 1, l.tableEntries = 2, l.pixelBytes = 128; }),
+         true, false, 2},
         {"header_5000", Made([](Layout& l) { l.headerSize = 5000, l.tableEntries = 0, l.pixelBytes = 16; }), true, false, 0},
         {"width_height_huge", Made([](Layout& l) { l.width = l.height = 0x7FFFFFFF, l.pixelBytes = 64; }), true, false, 256},
         {"header_108_pixels_short", Made([](Layout& l) { l.headerSize = 108, l.tableEntries = 0, l.pixelBytes = 2; }), true, false, 0},
