@@ -6,7 +6,7 @@ if [ -z "${IRONMARCH_IN_XVFB:-}" ]; then
     IRONMARCH_IN_XVFB=1 exec xvfb-run -a -s "-screen 0 1024x768x24 -nolisten tcp" "$0" "$build"
 fi
 export WINEPREFIX=$build/wineprefix WINEDEBUG=-all
-source "$root/scripts/wine-arch.sh"
+source "$root/scripts/wine-prefix.sh"
 windows=$build/windows$([ "$WINE_ARCH" = i686 ] || echo "-$WINE_ARCH")
 [ -f "$WINEPREFIX/system.reg" ] || "$root/tests/e2e/make-prefix.sh" "$WINEPREFIX" >/dev/null
 trap 'wineserver -k 2>/dev/null || true' EXIT

@@ -8,7 +8,7 @@
 # build/demo-screens.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
-source "$root/scripts/wine-arch.sh"
+source "$root/scripts/wine-prefix.sh"
 suffix=$([ "$WINE_ARCH" = i686 ] || echo "-$WINE_ARCH")
 windows=$root/build/windows$suffix
 disc=$windows/disc
@@ -17,16 +17,9 @@ export WINEPREFIX=$root/build/demo-prefix WINEDEBUG=-all
 
 if [ ! -f "$WINEPREFIX/system.reg" ]; then
     echo "Making the Wine prefix $WINEPREFIX (once)..."
-    # No Mono or Gecko: nothing here needs them, and their installers would ask.
-    WINEDLLOVERRIDES="mscoree,mshtml=" wineboot -i >/dev/null 2>&1
-    wine reg add 'HKCU\Software\Wine\Drivers' /v Audio /d "" /f >/dev/null 2>&1
+    make_wine_prefix
 fi
-# The disc as a CD-ROM drive with its volume label.
-echo IRM_1 >"$disc/.windows-label"
-ln -sfn "$disc" "$WINEPREFIX/dosdevices/d:"
-wine reg add 'HKLM\Software\Wine\Drives' /v d: /d cdrom /f /reg:64 >/dev/null 2>&1
-wineserver -k 2>/dev/null || true
-wineserver -w 2>/dev/null || true
+map_cdrom d "$disc" IRM_1
 
 start_launcher() { (cd "$WINEPREFIX/dosdevices/d:" && wine start /wait /d 'D:\' 'D:\IronmarchLauncher.exe') ; }
 

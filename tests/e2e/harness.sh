@@ -5,7 +5,7 @@ here=$(cd "$(dirname "$0")" && pwd)
 export WINEPREFIX=${IRONMARCH_PREFIX:?the shared Wine prefix} WINEDEBUG=-all
 export WINDOWS_BUILD=${IRONMARCH_WINDOWS_BUILD:?the Windows build folder}
 export DISC=$WINDOWS_BUILD/disc KIT=${IRONMARCH_KIT:?the folder of the kit programs} DEMO_ISO=${IRONMARCH_DEMO_ISO:?the demo image}
-source "$here/../../scripts/wine-arch.sh"
+source "$here/../../scripts/wine-prefix.sh"
 export SCRATCH=$(mktemp -d /tmp/ironmarch-e2e.XXXXXX)
 source "$here/lib.sh"
 trap cleanup EXIT

@@ -28,8 +28,6 @@ fail() {
     exit 1
 }
 
-# Ends every process of the prefix, so that the next start reads the registry and drives afresh.
-restart_wineserver() { wineserver -k 2>/dev/null || true; wineserver -w 2>/dev/null || true; }
 
 # Leaves the shared prefix as the test found it: no drives, installation,
 # Windows version or browser of this test's.
@@ -186,15 +184,7 @@ region_shows() {
 expect_region() { within 10 "$4" region_shows "$1" "$2" "$3"; }
 
 # A CD-ROM drive with a volume label, as the mount manager sees it.
-add_cdrom() {
-    local letter=$1 folder=$2 label=$3
-    mkdir -p "$folder"
-    printf '%s\n' "$label" >"$folder/.windows-label"
-    ln -sfn "$folder" "$WINEPREFIX/dosdevices/$letter:"
-    ADDED_CDROMS="$ADDED_CDROMS $letter"
-    wine reg add 'HKLM\Software\Wine\Drives' /v "$letter:" /d cdrom /f /reg:64 >/dev/null 2>&1
-    restart_wineserver
-}
+add_cdrom() { ADDED_CDROMS="$ADDED_CDROMS $1"; map_cdrom "$@"; }
 
 # Every start the stand-ins logged: name, command line, working directory.
 STANDIN_LOG=$SCRATCH/starts.log

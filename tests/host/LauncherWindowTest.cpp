@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <tuple>
 
 #include "BitmapBuilder.h"
 #include "FakeSystem.h"
@@ -84,12 +85,11 @@ TEST_P(StartUpWithTool, LoadsThePicturesInOrderAndTheRegistrationOnesOnlyWithThe
     if (tool)
         RegistrationTool();
     StartUp();
+    // The background first; the last picture gives the window its palette.
     const Names reads = system.Calls("read ");
     ASSERT_EQ(reads.size(), tool ? 37u : 34u);
-    EXPECT_EQ(Names(reads.begin(), reads.begin() + 5), (Names{"bitmaps\\8bg1.bmp", "bitmaps\\8b1u.bmp", "bitmaps\\8b1f.bmp",
-                                                              "bitmaps\\8b1d.bmp", "bitmaps\\8bindx8u.bmp"}));
-    EXPECT_EQ(reads[10], tool ? "bitmaps\\8b5u.bmp" : "bitmaps\\8b6u.bmp");
-    EXPECT_EQ(reads.back(), "bitmaps\\8bgamespyd.bmp");
+    EXPECT_EQ(reads.front() + " " + reads.back(), "bitmaps\\8bg1.bmp bitmaps\\8bgamespyd.bmp");
+    EXPECT_EQ(std::count(reads.begin(), reads.end(), "bitmaps\\8b5u.bmp"), tool ? 1 : 0);
     EXPECT_EQ(window.buttons()[kRegistrationButton].upImage.empty(), !tool);
     EXPECT_EQ(window.buttons()[kRegistrationButton].inactive, tool ? 0 : 1);
     EXPECT_EQ(window.buttons()[kReservedButton].inactive + window.buttons()[kUninstallButton].inactive, 2);
@@ -129,18 +129,20 @@ TEST_F(Window, PaintDrawsTheBackgroundTheShownButtonsAndTheFocusInOneBracket)
     EXPECT_EQ(window.buttons()[kQuitButton].hotRect.top, 240);  // below uninstall and registration
 }
 
+// A button takes the points inside its place, not its right and bottom
+// edges; hidden buttons and the background take none.
 TEST_F(Window, HitTestExcludesEveryEdge)
 {
     StartUp();
-    const struct {
-        int x, y, id;
-    } cases[] = {  // install's four edges, a hidden button's place, the background, and each other shown button
-        {400, 55, 0}, {401, 55, 1}, {629, 55, 1}, {630, 55, 0}, {500, 40, 0}, {500, 41, 1}, {500, 69, 1}, {500, 70, 0},
-        {401, 175, 9}, {500, 215, 0}, {10, 10, 0},  {57, 9, 6},  {200, 400, 7}, {300, 400, 11}, {628, 400, 12},
-        {100, 400, 13}, {500, 95, 4}, {500, 135, 2},
-    };
-    for (const auto& c : cases)
-        EXPECT_EQ(window.HitTest(c.x, c.y), c.id) << c.x << "," << c.y;
+    for (int id : window.ReadingOrder()) {
+        const platform::Rect& r = window.buttons()[id].hotRect;
+        for (const auto& [x, y, inside] : {std::tuple{r.left, r.top, false}, {r.left + 1, r.top + 1, true},
+                                           {r.right - 1, r.bottom - 1, true}, {r.right, r.top + 1, false},
+                                           {r.left + 1, r.bottom, false}})
+            EXPECT_EQ(window.HitTest(x, y), inside ? id : 0) << id << " at " << x << "," << y;
+    }
+    EXPECT_EQ(window.HitTest(500, 215), 0);  // uninstall's place, hidden on the disc menu
+    EXPECT_EQ(window.HitTest(10, 10), 0);
 }
 
 // Install at (500, 55), readme at (500, 95), DirectX at (500, 135), background at (10, 300):
@@ -196,7 +198,7 @@ TEST_P(PointerStateTable, Transitions)
 INSTANTIATE_TEST_SUITE_P(Scripts, PointerStateTable, testing::ValuesIn(kScripts),
                          [](const testing::TestParamInfo<Script>& info) { return std::string(info.param.name); });
 
-TEST_F(Window, EscapeSpaceAndAClosingCommandWakeTheLoopAndAnInactiveMovePaintsFirst)
+TEST_F(Window, EscapeAndSpaceCloseTheLauncherAndWakeTheLoop)
 {
     StartUp();
     for (unsigned key : {13u, 65u, 0x70u, 9u})
@@ -208,12 +210,24 @@ TEST_F(Window, EscapeSpaceAndAClosingCommandWakeTheLoopAndAnInactiveMovePaintsFi
         EXPECT_TRUE(state.quitPending) << key;
     }
     EXPECT_EQ(system.Count("WakeMessageLoop"), 2u);
-    for (bool closes : {false, true}) {  // a command run from a sent message must not leave the loop asleep
+}
+
+// A command run from a sent message must not leave the loop asleep.
+TEST_F(Window, AClosingCommandWakesTheLoop)
+{
+    StartUp();
+    for (bool closes : {false, true}) {
         quitOnRun = closes;
         system.log.clear();
         Pointer('m', 500, 95), Pointer('p'), Pointer('r');
         EXPECT_EQ(system.Count("WakeMessageLoop"), closes ? 1u : 0u);
     }
+}
+
+// Inactive, the window is brought up to date before the focus picture is drawn.
+TEST_F(Window, AMoveWhileInactivePaintsFirst)
+{
+    StartUp();
     system.hasFocus = false;
     system.log.clear();
     Pointer('m', 500, 55);
