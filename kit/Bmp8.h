@@ -5,13 +5,7 @@
 #include <string>
 #include <vector>
 
-struct Rgb {
-    std::uint8_t r, g, b;
-};
-inline bool operator==(const Rgb& a, const Rgb& b)
-{
-    return a.r == b.r && a.g == b.g && a.b == b.b;
-}
+#include "BmpFile.h"
 
 // indices: width * height palette indices, top row first. The palette is
 // padded with black to 256 entries.
