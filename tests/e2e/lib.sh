@@ -156,19 +156,6 @@ press() { xdotool mousedown 1; sleep 0.3; }
 release() { xdotool mouseup 1; sleep 0.3; }
 click_client() { point_at "$1" "$2"; sleep 0.2; xdotool click 1; }
 
-# The picture that a set of bitmaps should make: expected PNG from the
-# background and "file:x,y" pairs drawn over it.
-compose() {
-    local out=$1 bitmaps=$2 item
-    shift 2
-    local args=("$bitmaps/8bg1.bmp")
-    for item in "$@"; do
-        local at=${item#*:}
-        args+=("$bitmaps/${item%%:*}" -geometry "+${at%,*}+${at#*,}" -composite)
-    done
-    convert "${args[@]}" -depth 8 "PNG24:$out" 2>/dev/null || fail "could not compose $out"
-}
-
 # Whether a client region shows a picture, pixel for pixel; DETAIL says by how many pixels it differs.
 region_shows() {
     local size

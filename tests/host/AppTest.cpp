@@ -92,7 +92,11 @@ TEST(CheckSingleInstance, SecondLauncherBringsTheRightWindowForward)
         expected.insert(expected.end(), c.after.begin(), c.after.end());
         EXPECT_EQ(system.log, expected);
     }
-    // The first launcher keeps its mutex; one that got none still runs.
+}
+
+// The first launcher keeps its mutex; one that got none still runs.
+TEST(CheckSingleInstance, TheFirstLauncherHoldsTheMutexUntilItIsReleasedOnce)
+{
     for (std::uintptr_t handle : {0x77u, 0u}) {
         fake::System system;
         system.mutex = platform::MutexHandle(handle);

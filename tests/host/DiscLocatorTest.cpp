@@ -36,7 +36,12 @@ TEST(DiscLocator, ConfirmInsertDiscWarnsAboutAnUnreadableOrWrongDisc)
         EXPECT_STREQ(state.discDrive, c.result == 1 ? "e:" : "E:\\");
         EXPECT_EQ(system.Calls("MessageBox "), c.warnings);
     }
-    // The dialog's drive box names the first CD-ROM drive.
+}
+
+// The dialog's drive box names the first CD-ROM drive; with the disc in
+// that drive no dialog is needed.
+TEST(DiscLocator, TheFirstCdRomDriveIsOfferedAndAskedFirst)
+{
     fake::System system;
     system.drives = {{'F', {kCdrom, true, "X"}}};
     InsertDiscTexts texts;

@@ -150,24 +150,24 @@ int System::SetDIBitsToDevice(platform::DeviceContext dc, const platform::DibCop
 platform::DirectXRuntime::Module System::OpenLibrary(const char* name)
 {
     Note(std::string("LoadLibrary ") + name);
-    if (absent.count(name) != 0)
-        return {};
-    loadedModules.insert(next_);
-    modules_[next_] = name;
-    return Module(next_++);
+    return Module(Load(name, name));
 }
-
 platform::ModuleHandle System::LoadModule(const char* path, std::uint32_t flags)
 {
     Note(std::string("LoadLibraryEx ") + path + " " + std::to_string(flags));
     const std::string name = path;
-    if (absent.count(name.substr(name.find_last_of('\\') + 1)) != 0)
-        return {};
-    loadedModules.insert(next_);
-    modules_[next_] = path;
-    return platform::ModuleHandle(next_++);
+    return platform::ModuleHandle(Load(name, name.substr(name.find_last_of('\\') + 1)));
 }
 
+// A library by its path, unless its name is absent: its handle, or 0.
+std::uintptr_t System::Load(const std::string& path, const std::string& name)
+{
+    if (absent.count(name) != 0)
+        return 0;
+    loadedModules.insert(next_);
+    modules_[next_] = path;
+    return next_++;
+}
 platform::DirectXRuntime::Object System::NewObject(const std::string& what)
 {
     if (absent.count(what) != 0)

@@ -178,6 +178,7 @@ private:
     static std::uint32_t CopyOut(const std::string& text, char* buffer, std::uint32_t size);
     std::string Resolve(const std::string& path) const;
     Object NewObject(const std::string& what);
+    std::uintptr_t Load(const std::string& path, const std::string& name);
     std::uintptr_t next_ = 0x100;
     std::map<platform::DeviceContext, platform::PaletteHandle> selected_;
     std::map<std::uintptr_t, std::string> modules_;

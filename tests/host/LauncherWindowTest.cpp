@@ -56,20 +56,12 @@ struct Window : testing::Test, ButtonCommands, InstallationReader {
         system.log.clear();
         return drawn;
     }
-    // " at 400,40 230x30": where the layout put a button.
-    std::string Place(int id)
+    // "4 up at 400,80 230x30": a button's picture drawn where the layout put it.
+    std::string Face(int id, const char* picture = "up")
     {
         const platform::Rect& r = window.buttons()[id].hotRect;
-        return " at " + std::to_string(r.left) + "," + std::to_string(r.top) + " " + std::to_string(r.right - r.left) +
-               "x" + std::to_string(r.bottom - r.top);
-    }
-    // The background over the client area, then each button's up picture in its place.
-    Names Faces(std::initializer_list<int> ids)
-    {
-        Names faces{"background at 0,0 " + std::to_string(kBackgroundWidth) + "x" + std::to_string(kBackgroundHeight)};
-        for (int id : ids)
-            faces.push_back(std::to_string(id) + " up" + Place(id));
-        return faces;
+        return std::to_string(id) + " " + picture + " at " + std::to_string(r.left) + "," + std::to_string(r.top) + " " +
+               std::to_string(r.right - r.left) + "x" + std::to_string(r.bottom - r.top);
     }
     void Pointer(char event, int x = 0, int y = 0)
     {
@@ -95,7 +87,7 @@ TEST_P(StartUpWithTool, LoadsThePicturesInOrderAndTheRegistrationOnesOnlyWithThe
     EXPECT_EQ(window.buttons()[kReservedButton].inactive + window.buttons()[kUninstallButton].inactive, 2);
     system.log.clear();
     window.PaintWindow(system);
-    EXPECT_EQ(Drawn(true)[3], tool ? "5 up" + Place(5) : "4 up" + Place(4));
+    EXPECT_EQ(Drawn(true)[3], tool ? Face(5) : Face(4));
     window.ReleaseImages();  // the teardown gives back every picture and the palette
     EXPECT_TRUE(window.buttons().backgroundImage.empty() && window.buttons()[kPlayButton].downImage.empty());
     EXPECT_TRUE(system.palettes.empty());
@@ -112,7 +104,8 @@ TEST_F(Window, PaintDrawsTheBackgroundTheShownButtonsAndTheFocusInOneBracket)
     window.PaintWindow(system);
     EXPECT_EQ(system.log.front() + " " + system.log[1] + " " + system.log[system.log.size() - 2] + " " + system.log.back(),
               "GetDC BeginPaint EndPaint ReleaseDC");
-    EXPECT_EQ(Drawn(true), Faces({1, 2, 4, 6, 7, 9, 11, 12, 13}));
+    const std::string background = "background at 0,0 " + std::to_string(kBackgroundWidth) + "x" + std::to_string(kBackgroundHeight);
+    EXPECT_EQ(Drawn(true), (Names{background, Face(1), Face(2), Face(4), Face(6), Face(7), Face(9), Face(11), Face(12), Face(13)}));
     EXPECT_EQ(window.buttons()[kQuitButton].hotRect.top, 160);  // the column closes up without uninstall
     system.InstallGame("C:\\Games\\Ironmarch");
     RegistrationTool();
@@ -123,9 +116,8 @@ TEST_F(Window, PaintDrawsTheBackgroundTheShownButtonsAndTheFocusInOneBracket)
     EXPECT_EQ(system.log.at(1) + " " + system.log.at(2), "SelectPalette foreground RealizePalette");
     EXPECT_EQ(system.Count("SelectPalette foreground"), 1u);  // every picture is drawn with a background palette
     // The registration button was absent at start-up: shown, but with no picture.
-    Names installed = Faces({8, 10, 2, 4, 6, 7, 9, 11, 12, 13});
-    installed.push_back("8 focus" + Place(8));
-    EXPECT_EQ(Drawn(true), installed);
+    EXPECT_EQ(Drawn(true), (Names{background, Face(8), Face(10), Face(2), Face(4), Face(6), Face(7), Face(9), Face(11),
+                                  Face(12), Face(13), Face(8, "focus")}));
     EXPECT_EQ(window.buttons()[kQuitButton].hotRect.top, 240);  // below uninstall and registration
 }
 
