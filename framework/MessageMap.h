@@ -61,15 +61,20 @@ template <class W, class... Arguments>
 struct WindowOf<LRESULT (W::*)(Arguments...)> {
     using type = W;
 };
+template <auto F>
+using WindowOfHandler = typename WindowOf<decltype(F)>::type;
 
 namespace on {
 
 template <UINT Id, auto F>
-constexpr auto Plain()
+constexpr MessageEntry<WindowOfHandler<F>> Entry(LRESULT (*cracker)(WindowOfHandler<F>&, const Message&))
 {
-    using W = typename WindowOf<decltype(F)>::type;
-    return MessageEntry<W>{Id, crack::Plain<W, F>};
+    return {Id, cracker};
 }
+
+// LRESULT Handler(const Message&), for any message, the application's own too.
+template <UINT Id, auto F>
+constexpr auto Plain() { return Entry<Id, F>(crack::Plain<WindowOfHandler<F>, F>); }
 
 template <auto F>
 constexpr auto Paint() { return Plain<WM_PAINT, F>(); }
@@ -83,27 +88,12 @@ template <auto F>
 constexpr auto EraseBkgnd() { return Plain<WM_ERASEBKGND, F>(); }
 template <auto F>
 constexpr auto GetObject() { return Plain<WM_GETOBJECT, F>(); }
-
 template <auto F>
-constexpr auto MouseMove()
-{
-    using W = typename WindowOf<decltype(F)>::type;
-    return MessageEntry<W>{WM_MOUSEMOVE, crack::Point<W, F>};
-}
-
+constexpr auto MouseMove() { return Entry<WM_MOUSEMOVE, F>(crack::Point<WindowOfHandler<F>, F>); }
 template <auto F>
-constexpr auto KeyDown()
-{
-    using W = typename WindowOf<decltype(F)>::type;
-    return MessageEntry<W>{WM_KEYDOWN, crack::Key<W, F>};
-}
-
+constexpr auto KeyDown() { return Entry<WM_KEYDOWN, F>(crack::Key<WindowOfHandler<F>, F>); }
 template <auto F>
-constexpr auto ActivateApp()
-{
-    using W = typename WindowOf<decltype(F)>::type;
-    return MessageEntry<W>{WM_ACTIVATEAPP, crack::Flag<W, F>};
-}
+constexpr auto ActivateApp() { return Entry<WM_ACTIVATEAPP, F>(crack::Flag<WindowOfHandler<F>, F>); }
 
 }  // namespace on
 
