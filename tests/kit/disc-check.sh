@@ -87,7 +87,6 @@ for input in text.iso empty.iso; do expect "$input" 2 "$input: not an ISO 9660 i
 expect "a folder named .iso" 2 "folder.iso: a folder, not an ISO 9660 image" "$check" "$work/folder.iso"
 expect "a name that looks like an xorriso drive" 0 "" "$check" "$work/stdio:named.iso"
 expect "no disc" 2 "cannot be read" "$check" "$work/nothing"
-expect "--help" 0 "usage: disc_check" "$check" --help
 expect "the demo disc's image" 0 "" "$check" --demo "$iso"
 xorriso -as mkisofs -quiet -J -r -V 'IRM"\'$'\x01' -o "$work/label.iso" "$disc" 2>/dev/null
 json_valid() {
