@@ -3,17 +3,16 @@
 #include <algorithm>
 #include <vector>
 
+#include "base/Scoped.h"
 #include "core/BoundedText.h"
 #include "core/LauncherState.h"
-#include "base/Scoped.h"
+#include "core/Names.h"
 #include "platform/Dialogs.h"
 #include "platform/Files.h"
 #include "platform/Win32Values.h"
 
 namespace {
 
-constexpr const char* kRegistrationDirectory = "\\ereg";
-constexpr const char* kRegistrationProgram = "reg32.exe";
 
 bool IsBlank(char c)
 {
@@ -103,7 +102,7 @@ bool EnterRegistrationDirectory(platform::Files& files, char (&saved)[260])
     if (length == 0 || length >= sizeof saved)
         return false;
     char registration[264];
-    if (!FormatText(registration, sizeof registration, "%s%s", saved, kRegistrationDirectory))
+    if (!FormatText(registration, sizeof registration, "%s\\%s", saved, names::kRegistrationFolder))
         return false;
     files.ChangeDirectory(registration);
     return true;
@@ -185,7 +184,7 @@ void ProbeRegistrationTool(LauncherState& state, platform::Files& files)
 {
     char saved[260] = {};
     const auto directory = ScopedRegistrationDirectory(files, saved);
-    state.registrationToolPresent = directory && FileExists(files, kRegistrationProgram);
+    state.registrationToolPresent = directory && FileExists(files, names::kRegistrationProgram);
 }
 
 void LaunchRegistrationTool(platform::Files& files, platform::Processes& processes, bool wait)
@@ -194,7 +193,7 @@ void LaunchRegistrationTool(platform::Files& files, platform::Processes& process
     const auto directory = ScopedRegistrationDirectory(files, saved);
     if (!directory)
         return;
-    StartProgram(processes, files, kRegistrationProgram, nullptr, nullptr, wait);
+    StartProgram(processes, files, names::kRegistrationProgram, nullptr, nullptr, wait);
 }
 
 const char* WebPageErrorText(std::intptr_t result)

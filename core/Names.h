@@ -12,6 +12,9 @@ constexpr const char* kLauncherWindowTitle = "Ironmarch Launcher";
 constexpr const char* kSetupWindowTitle = "Ironmarch Setup";
 constexpr const char* kGameWindowTitle = "Ironmarch (TM)";
 constexpr const char* kDiscLabel = "IRM_1";
+// The registration program, in its folder below the launcher's.
+constexpr const char* kRegistrationFolder = "ereg";
+constexpr const char* kRegistrationProgram = "reg32.exe";
 
 // What setup writes and the launcher reads: where the game is, and how it is
 // uninstalled.

@@ -11,7 +11,7 @@ namespace installation {
 constexpr const char* kDiscFiles[] = {"IronmarchLauncher.exe", "readme.txt"};
 constexpr const char* kGameFiles[] = {"VXR.exe", "uninstall.exe"};
 // Everything the uninstaller may remove, besides the pictures.
-constexpr const char* kInstalledFiles[] = {"IronmarchLauncher.exe", "readme.txt", "VXR.exe", "uninstall.exe",
-                                           "ereg\\reg32.exe"};
+// The registration program (names::kRegistrationFolder) and the pictures go too.
+constexpr const char* kInstalledFiles[] = {"IronmarchLauncher.exe", "readme.txt", "VXR.exe", "uninstall.exe"};
 
 }  // namespace installation

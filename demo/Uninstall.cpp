@@ -38,7 +38,9 @@ void RemoveInstallation(const std::string& directory)
         FindClose(search);
     }
     RemoveDirectoryA((directory + "\\bitmaps").c_str());
-    RemoveDirectoryA((directory + "\\ereg").c_str());
+    const std::string registration = directory + "\\" + names::kRegistrationFolder;
+    DeleteWithRetries(registration + "\\" + names::kRegistrationProgram);
+    RemoveDirectoryA(registration.c_str());
     for (int attempt = 0; attempt < 40 && !RemoveDirectoryA(directory.c_str()); ++attempt)
         Sleep(250);
 }

@@ -52,7 +52,7 @@ bool ChosenWorld::CanOpenForReading(const char* path)
     std::string full = IsAbsolutePath(path) ? path : current_ + "\\" + path;
     full.erase(std::unique(full.begin(), full.end(), [](char a, char b) { return a == '\\' && b == '\\'; }),
                full.end());
-    if (registrationTool_ && full == std::string(kDisc) + "ereg\\reg32.exe")
+    if (registrationTool_ && full == std::string(kDisc) + names::kRegistrationFolder + "\\" + names::kRegistrationProgram)
         return true;
     return installed_ && full == std::string(kInstallDir) + "\\" + names::kLauncherProgram;
 }
