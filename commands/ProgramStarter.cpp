@@ -13,7 +13,6 @@
 
 namespace {
 
-
 bool IsBlank(char c)
 {
     return c == ' ' || c == '\t';

@@ -36,5 +36,6 @@ constexpr bool EndsWith(const char* text, const char* end)
 }
 // Windows finds the game's folder under the game program's own name.
 static_assert(EndsWith(kAppPathsKey, kGameProgram), "the App Paths key names the game program");
+static_assert(EndsWith(kUninstallKey, kGameTitle), "the Uninstall key names the game");
 
 }  // namespace names
