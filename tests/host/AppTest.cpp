@@ -164,6 +164,8 @@ TEST(RestartFromInstallDir, StartsTheInstalledCopyByItsPathOrGoesOnFromWhereItWa
                 EXPECT_EQ(state.instanceMutex, system.mutex);
             }
             EXPECT_EQ(system.log, expected) << installDir;
+            // The launcher started takes the mark, once; a failed start left none.
+            EXPECT_EQ(TakeRestartMark(system) && !system.HasEnvironmentVariable(kRestartedVariable), !startFails);
         }
     }
     // Another launcher started meanwhile takes over: this one ends.
@@ -174,14 +176,6 @@ TEST(RestartFromInstallDir, StartsTheInstalledCopyByItsPathOrGoesOnFromWhereItWa
     LauncherState state;
     CopyText(state.installDir, "C:\\G");
     EXPECT_TRUE(RestartFromInstallDir(state, "D:\\", false, system, system, system, system));
-}
-
-TEST(TakeRestartMark, ReportsAndClearsTheMark)
-{
-    fake::System system;
-    EXPECT_FALSE(TakeRestartMark(system));
-    system.environment[kRestartedVariable] = "1";
-    EXPECT_TRUE(TakeRestartMark(system) && !system.HasEnvironmentVariable(kRestartedVariable));
 }
 
 TEST(GetPaths, BothEntriesAnAbsolutePathAndTheLauncherFileMakeAnInstallation)
@@ -224,6 +218,7 @@ TEST(GetPaths, BothEntriesAnAbsolutePathAndTheLauncherFileMakeAnInstallation)
         EXPECT_EQ(state.installDir, c.installDir) << c.file;
         EXPECT_STREQ(state.uninstallCommand, c.uninstallCommand) << c.installDir;
         EXPECT_EQ(state.gameInstalled, c.installed) << c.installDir;
+        EXPECT_EQ(std::string(state.DebugSpew), "GetPaths() - gamepathname = " + c.installDir);  // the trace support asks for
         if (!c.installed)
             continue;
         system.registry.clear();  // an installation once found stays found

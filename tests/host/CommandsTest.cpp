@@ -78,6 +78,7 @@ TEST_P(Probe, ReachesItsRungReleasingEveryObjectAndLibrary)
     system.version = {2, GetParam().osMajor, 0};
     DirectXLibraries libraries;
     LoadDirectXLibraries(libraries, system);
+    EXPECT_EQ(libraries.librariesLoaded, !system.absent.count("DDRAW.DLL") && !system.absent.count("DINPUT.DLL"));
     if (libraries.librariesLoaded)
         LoadDirectXLibraries(libraries, system);  // loaded once only
     EXPECT_EQ(DetectDirectXVersion(libraries, system, system), GetParam().version);
@@ -151,8 +152,8 @@ TEST_F(Commands, DirectXSetupBesideTheLauncherOrFromTheDisc)
         fake::Log starts;
     } cases[] = {
         {{}, true, 0, {"(null) | DirectX\\dxsetup.exe | (null) @D:\\"}},
-        {{{'D', {5, true, "AUDIO_CD"}}, {'E', {5, true, "IRM_1"}}}, false, 0,
-         {"dxsetup.exe | (null) | E:\\DirectX @E:\\DirectX"}},
+        {{{'D', {5, true, "AUDIO_CD"}}, {'Z', {5, true, "IRM_1"}}}, false, 0,  // up to the last letter
+         {"dxsetup.exe | (null) | Z:\\DirectX @Z:\\DirectX"}},
         {{{'D', {5, false, ""}}}, false, 1, {"dxsetup.exe | (null) | f:\\DirectX @f:\\DirectX"}},
         {{{'D', {5, false, ""}}}, false, 2, {}},
         {{{'D', {5, false, ""}}}, false, -1, {}},  // the dialog could not be shown
@@ -161,7 +162,7 @@ TEST_F(Commands, DirectXSetupBesideTheLauncherOrFromTheDisc)
         fake::System world;
         LauncherState fresh;
         LauncherCommands commands{fresh, world.services};
-        world.AddDirectory("E:\\DirectX"), world.AddDirectory("f:\\DirectX");
+        world.AddDirectory("Z:\\DirectX"), world.AddDirectory("f:\\DirectX");
         world.drives = c.drives;
         if (c.local)
             world.AddFile("D:\\DirectX\\dxsetup.exe");
@@ -231,6 +232,7 @@ TEST(ButtonRows, EachButtonDoesItsOwnThing)
         EXPECT_TRUE(opened.empty() || (opened[0].rfind("http://", 0) == 0 && pages.insert(opened[0]).second)) << row.id;
     }
     EXPECT_EQ(pages.size(), 5u);  // one page each for the five web buttons, and no other row opens one
+    EXPECT_TRUE(BitmapsOf(kReservedButton) == nullptr && BitmapsOf(kButtonCount + 1) == nullptr);
 }
 
 }  // namespace

@@ -46,6 +46,8 @@ std::vector<ReaderCase> ReaderCases()
         {"24_bits_no_table", Made([](Layout& l) { l.bits = 24, l.tableEntries = 0; }), true, true, 0},
         {"16_colours_used", Made([](Layout& l) { l.colorsUsed = l.tableEntries = 16; }), true, true, 16},
         {"offset_field_ignored", Made([](Layout& l) { l.pixelOffsetField = 5000; }), true, true, 256},  // the offset field is ignored
+        {"width_zero", Made([](Layout& l) { l.width = 0; }), true, true, 256},
+        {"four_bits", Made([](Layout& l) { l.bits = 4, l.tableEntries = 16; }), true, true, 16},
         {"zero_by_zero", Bytes{'B', 'M', 14, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0}, true, true, 0},      // a 0x0 image
         {"header_108_core_layout", Made([](Layout& l) { l.headerSize = 108; }), true, true, 0},            // read with the core layout
         {"rle8", Made([](Layout& l) { l.compression = 1, l.imageSize = l.pixelBytes = 16; }), true, true, 256},

@@ -12,7 +12,8 @@ constexpr unsigned kCdrom = 5;
 
 TEST(DiscLocator, ConfirmInsertDiscWarnsAboutAnUnreadableOrWrongDisc)
 {
-    const std::string unreadable = "string 2: string 1 [16]", wrong = "string 2: string 3 [16]";  // by string id
+    // By string id, and the room LoadString had: one byte less than the buffer.
+    const std::string unreadable = "string 2/511: string 1/511 [16]", wrong = "string 2/511: string 3/511 [16]";
     const struct {
         fake::Drive drive;
         bool insertedMeanwhile;

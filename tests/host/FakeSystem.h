@@ -116,9 +116,9 @@ public:
     }
     int ShowMessageBox(const char* text, const char* caption, unsigned style) override;
     int AppMessageBox(const char* text, unsigned style) override { return ShowMessageBox(text, "IronmarchLauncher", style); }
-    int LoadResourceString(unsigned id, char* buffer, int size) override  // "string ID"
+    int LoadResourceString(unsigned id, char* buffer, int size) override  // "string ID/SIZE"
     {
-        const std::string text = "string " + std::to_string(id);
+        const std::string text = "string " + std::to_string(id) + "/" + std::to_string(size);
         return text.size() < static_cast<std::size_t>(size) ? static_cast<int>(CopyOut(text, buffer, size)) : 0;
     }
     int RunInsertDiscDialog() override { return Note("InsertDiscDialog"), insertDiscDialog(); }

@@ -118,6 +118,8 @@ TEST_F(Window, PaintDrawsTheBackgroundTheShownButtonsAndTheFocusInOneBracket)
     EXPECT_EQ(Drawn(true), (Names{background, Face(8), Face(10), Face(2), Face(4), Face(6), Face(7), Face(9), Face(11),
                                   Face(12), Face(13), Face(8, "focus")}));
     EXPECT_EQ(window.buttons()[kQuitButton].hotRect.top, 240);  // below uninstall and registration
+    for (int id : {kReadmeButton, kDirectXButton, kRegistrationButton, kQuitButton, kPlayButton, kUninstallButton})
+        EXPECT_EQ(Face(id).substr(Face(id).rfind(' ')), " 230x30") << id;  // the column's buttons are all of one size
 }
 
 // A button takes the points inside its place, not its right and bottom
@@ -189,7 +191,9 @@ TEST_P(PointerStateTable, Transitions)
 INSTANTIATE_TEST_SUITE_P(Scripts, PointerStateTable, testing::ValuesIn(kScripts),
                          [](const testing::TestParamInfo<Script>& info) { return std::string(info.param.name); });
 
-TEST_F(Window, EscapeAndSpaceCloseTheLauncherAndWakeTheLoop)
+// Escape, Space and a closing command all wake the loop: a command run from
+// a sent message must not leave it asleep.
+TEST_F(Window, EscapeSpaceAndAClosingCommandWakeTheLoop)
 {
     StartUp();
     for (unsigned key : {13u, 65u, 0x70u, 9u})
@@ -201,18 +205,21 @@ TEST_F(Window, EscapeAndSpaceCloseTheLauncherAndWakeTheLoop)
         EXPECT_TRUE(state.quitPending) << key;
     }
     EXPECT_EQ(system.Count("WakeMessageLoop"), 2u);
-}
-
-// A command run from a sent message must not leave the loop asleep.
-TEST_F(Window, AClosingCommandWakesTheLoop)
-{
-    StartUp();
     for (bool closes : {false, true}) {
         quitOnRun = closes;
         system.log.clear();
         Pointer('m', 500, 95), Pointer('p'), Pointer('r');
         EXPECT_EQ(system.Count("WakeMessageLoop"), closes ? 1u : 0u);
     }
+}
+
+// Without a background nothing is drawn, and the window's palette is not realised either.
+TEST_F(Window, NoBackgroundNoPalette)
+{
+    system.pictures.erase("bitmaps\\8bg1.bmp");
+    StartUp();
+    window.OnActivateApp(system, true);
+    EXPECT_EQ(system.Count("RealizePalette"), 0u);
 }
 
 // Inactive, the window is brought up to date before the focus picture is drawn.
@@ -268,6 +275,9 @@ TEST_P(FocusOrderTable, KeysFollowTheReadingOrderAndWrap)
         EXPECT_EQ(window.focusButton(), key.second) << key.first;
     }
     EXPECT_EQ(system.Calls("AnnounceFocus ").back(), std::to_string(order.size()));
+    Drawn();
+    window.OnActivateApp(system, true);  // the focus stays, undrawn
+    EXPECT_TRUE(Drawn().empty() && window.focusButton() == order.back());
 }
 
 INSTANTIATE_TEST_SUITE_P(Menus, FocusOrderTable,

@@ -30,6 +30,7 @@ TEST(StartProgram, ProgramNeedingElevationGoesThroughTheShell)
         {nullptr, "C:\\Program Files\\Iron march\\unwise /x", "C:\\Program.exe;C:\\Program Files\\Iron march\\unwise.exe",
          "C:\\Program.exe", "Files\\Iron march\\unwise /x"},
         {nullptr, "u.exe\t-a -b", "", "u.exe", "-a -b"},
+        {nullptr, "C:\\G\\.x y /z", "C:\\G\\.x y", "C:\\G\\.x y", "/z"},  // a name that is all extension
         {nullptr, "\"C:\\unterminated", "", "C:\\unterminated", "(null)"},
         {"dxsetup.exe", nullptr, "", "dxsetup.exe", "(null)"},
         {"E:\\Direct X\\dxsetup.exe", "\"E:\\Direct X\\dxsetup.exe\" /silent", "", "E:\\Direct X\\dxsetup.exe", "/silent"},
