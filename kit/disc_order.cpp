@@ -8,20 +8,15 @@
 
 #include "DiscPictures.h"
 #include "DiscTree.h"
+#include "Usage.h"
 
 int main(int argc, char** argv)
 {
     const char* usage =
         "usage: disc_order DISC-FOLDER > ORDER\n"
         "then:  xorriso -as mkisofs -J -r -V IRM_1 --sort-weight-list ORDER -o DISC.iso DISC-FOLDER\n";
-    if (argc == 2 && (std::string(argv[1]) == "--help" || std::string(argv[1]) == "-h")) {
-        std::fputs(usage, stdout);
-        return 0;
-    }
-    if (argc != 2) {
-        std::fputs(usage, stderr);
-        return 2;
-    }
+    if (const int stop = CheckArguments(argc, argv, 1, usage); stop >= 0)
+        return stop;
     const auto disc = OpenDiscFolder(argv[1], "");
     const std::vector<std::string> files = LauncherReadOrder();
     int weight = static_cast<int>(files.size());

@@ -14,6 +14,7 @@
 #include "FolderFiles.h"
 #include "FrameGraphics.h"
 #include "PreviewWorld.h"
+#include "Usage.h"
 #include "app/GetPaths.h"
 #include "core/LauncherState.h"
 #include "launcher/LauncherWindow.h"
@@ -75,14 +76,8 @@ int main(int argc, char** argv)
         "the disc menu and the installed menu, with and without the registration\n"
         "program, and every button's focus and down pictures, as PNG files and on\n"
         "OUTPUT-FOLDER/contact-sheet.png.\n";
-    if (argc == 2 && (std::string(argv[1]) == "--help" || std::string(argv[1]) == "-h")) {
-        std::fputs(usage, stdout);
-        return 0;
-    }
-    if (argc != 3) {
-        std::fputs(usage, stderr);
-        return 2;
-    }
+    if (const int stop = CheckArguments(argc, argv, 2, usage); stop >= 0)
+        return stop;
     Magick::InitializeMagick(argv[0]);
     const std::string out = argv[2];
     if (mkdir(out.c_str(), 0777) != 0 && errno != EEXIST) {

@@ -4,9 +4,9 @@
 #include <Magick++.h>
 
 #include <cstdio>
-#include <cstring>
 
 #include "PictureKit.h"
+#include "Usage.h"
 
 int main(int argc, char** argv)
 {
@@ -16,14 +16,8 @@ int main(int argc, char** argv)
         "writes them as 8-bit bitmaps with one shared palette into BITMAPS-FOLDER,\n"
         "which it makes. Nothing is written when a picture is missing, is not a PNG\n"
         "file or is larger than its place; exit code 1 then.\n";
-    if (argc == 2 && (std::strcmp(argv[1], "--help") == 0 || std::strcmp(argv[1], "-h") == 0)) {
-        std::fputs(usage, stdout);
-        return 0;
-    }
-    if (argc != 3) {
-        std::fputs(usage, stderr);
-        return 2;
-    }
+    if (const int stop = CheckArguments(argc, argv, 2, usage); stop >= 0)
+        return stop;
     Magick::InitializeMagick(argv[0]);
     const std::vector<KitProblem> problems = MakeDiscPictures(argv[1], argv[2]);
     for (const KitProblem& problem : problems)
