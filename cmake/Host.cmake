@@ -18,24 +18,29 @@ if(IRONMARCH_WINDOWS)
   include(cmake/WindowsSubBuild.cmake)
 endif()
 
-# The bitmap reader's fuzzer needs clang's libFuzzer; it is built when
-# clang++ is there, and run for a bounded number of inputs as a test.
+# The readers of untrusted bytes under libFuzzer (clang's): the bitmap
+# reader and the kit's disc reader. Built when clang++ is there, and run
+# for a bounded number of inputs as tests.
 find_program(CLANGXX clang++)
-if(CLANGXX)
-  set(FUZZ_SOURCES
-    ${PROJECT_SOURCE_DIR}/tests/fuzz/DibReaderFuzz.cpp
-    ${PROJECT_SOURCE_DIR}/tests/host/FakeSystem.cpp
-    ${PROJECT_SOURCE_DIR}/tests/host/GdiReader.cpp
-    ${PROJECT_SOURCE_DIR}/image/DibImage.cpp
-    ${PROJECT_SOURCE_DIR}/image/DibHeader.cpp)
-  add_custom_command(OUTPUT ${CMAKE_BINARY_DIR}/dib_fuzzer
+function(add_fuzzer name runs max_len seeds)
+  set(output ${CMAKE_BINARY_DIR}/fuzz/${name})
+  list(TRANSFORM ARGN PREPEND ${PROJECT_SOURCE_DIR}/ OUTPUT_VARIABLE sources)
+  add_custom_command(OUTPUT ${output}
+    COMMAND ${CMAKE_COMMAND} -E make_directory ${CMAKE_BINARY_DIR}/fuzz
     COMMAND ${CLANGXX} -std=c++17 -g -O1 -fsanitize=fuzzer,address,undefined -fno-sanitize-recover=all
-            -I${PROJECT_SOURCE_DIR} -I${PROJECT_SOURCE_DIR}/tests/host ${FUZZ_SOURCES} -o ${CMAKE_BINARY_DIR}/dib_fuzzer
-    DEPENDS ${FUZZ_SOURCES}
-    COMMENT "Building the bitmap reader's fuzzer")
-  add_custom_target(dib_fuzzer ALL DEPENDS ${CMAKE_BINARY_DIR}/dib_fuzzer)
-  add_test(NAME dib_fuzz COMMAND ${PROJECT_SOURCE_DIR}/tests/fuzz/run-fuzz.sh ${CMAKE_BINARY_DIR}/dib_fuzzer 100000)
-  set_tests_properties(dib_fuzz PROPERTIES LABELS host TIMEOUT 300)
+            -I${PROJECT_SOURCE_DIR} -I${PROJECT_SOURCE_DIR}/tests/host -I${PROJECT_SOURCE_DIR}/kit ${sources} -o ${output}
+    DEPENDS ${sources}
+    COMMENT "Building the fuzzer ${name}")
+  # The target is not named after its output file: Ninja would see two rules for one file.
+  add_custom_target(${name}_build ALL DEPENDS ${output})
+  add_test(NAME ${name} COMMAND ${PROJECT_SOURCE_DIR}/tests/fuzz/run-fuzz.sh ${output} ${runs} ${max_len} ${seeds})
+  set_tests_properties(${name} PROPERTIES LABELS host TIMEOUT 300)
+endfunction()
+if(CLANGXX)
+  add_fuzzer(dib_fuzz 100000 4096 ""
+    tests/fuzz/DibReaderFuzz.cpp tests/host/FakeSystem.cpp tests/host/GdiReader.cpp image/DibImage.cpp image/DibHeader.cpp)
+  add_fuzzer(disc_fuzz 100000 65536 ${PROJECT_SOURCE_DIR}/tests/fuzz/disc-seeds.sh
+    tests/fuzz/DiscReaderFuzz.cpp kit/DiscImage.cpp kit/DirectoryRecords.cpp kit/DiscTree.cpp)
 endif()
 
 # The model of a CD-ROM drive reading the launcher's files (bench/).

@@ -13,6 +13,7 @@ namespace {
 
 constexpr std::uint64_t kAutorunCap = 64 * 1024;
 constexpr const char* kKit = " (picture_kit does)";
+constexpr const char* kPicturesFolder = "bitmaps";
 
 // The pictures read so far, for the launcher's reader.
 class ReadPictures : public platform::WholeFileReader {
@@ -65,6 +66,13 @@ bool Present(DiscTree& disc, const std::string& file, const std::string& missing
     case DiscEntry::Kind::Link:
         problems.push_back({file, "a link: mastering stores it as a link, which Windows does not see; copy the file in", true});
         break;
+    case DiscEntry::Kind::PastEnd:
+        problems.push_back({file, "lies past the end of the image: copy or master the image again", true});
+        break;
+    case DiscEntry::Kind::Twin:
+        problems.push_back({entry->storedPath, "has a twin, " + entry->twin + ", whose name differs only in case: Windows "
+                                               "cannot tell the two apart and opens either; keep one", true});
+        break;
     default:
         problems.push_back({file, "not a file: put the file itself there", true});
         break;
@@ -90,8 +98,37 @@ void CheckPicture(const DibImage& image, const DiscPicture& picture, const std::
         problems.push_back({file, "is " + SizeText(width, height) + ", larger than its place of " + place + ": make it no larger", true});
 }
 
+// The pictures' folder itself: when it is not a folder on the disc, that is
+// the one problem, not each picture missing.
+bool PicturesFolder(DiscTree& disc, std::vector<DiscProblem>& problems)
+{
+    const DiscEntry folder = disc.Find(kPicturesFolder);
+    switch (folder.kind) {
+    case DiscEntry::Kind::Folder:
+        return true;
+    case DiscEntry::Kind::Missing:
+        problems.push_back({kPicturesFolder, "missing: the launcher shows no pictures; add the folder with all of them", true});
+        break;
+    case DiscEntry::Kind::Link:
+        problems.push_back({kPicturesFolder, "a link: mastering stores it as a link, which Windows does not see; copy the folder in", true});
+        break;
+    case DiscEntry::Kind::PastEnd:
+    case DiscEntry::Kind::Twin: {
+        DiscEntry entry;
+        Present(disc, kPicturesFolder, "", problems, &entry);
+        break;
+    }
+    default:
+        problems.push_back({kPicturesFolder, "not a folder: put the folder of pictures there", true});
+        break;
+    }
+    return false;
+}
+
 void CheckPictures(DiscTree& disc, std::vector<DiscProblem>& problems)
 {
+    if (!PicturesFolder(disc, problems))
+        return;
     const std::vector<DiscPicture> pictures = DiscPictures();
     ReadPictures files;
     FrameGraphics graphics(1, 1);
@@ -101,7 +138,7 @@ void CheckPictures(DiscTree& disc, std::vector<DiscProblem>& problems)
     std::vector<std::vector<platform::PaletteColor>> palettes(pictures.size());
     for (std::size_t n = 0; n < pictures.size(); ++n) {
         const DiscPicture& picture = pictures[n];
-        const std::string file = "bitmaps/" + picture.file;
+        const std::string file = std::string(kPicturesFolder) + "/" + picture.file;
         DiscEntry entry;
         if (!Present(disc, file, "the button shows the background there; add a picture of " +
                                      SizeText(picture.width, picture.height), problems, &entry))
@@ -127,6 +164,15 @@ void CheckPictures(DiscTree& disc, std::vector<DiscProblem>& problems)
             problems.push_back({"bitmaps/" + pictures[n].file, "has another palette than " + last +
                                     ", whose palette the whole menu is drawn with: make all pictures with one palette" + kKit, true});
     }
+}
+
+void CheckLabel(DiscTree& disc, std::vector<DiscProblem>& problems)
+{
+    const std::string label = disc.Label();
+    if (label.empty())
+        problems.push_back({"", "volume label not known: master the disc with the label " + std::string(names::kDiscLabel) + " (or pass --label)", false});
+    else if (label != names::kDiscLabel)
+        problems.push_back({"", "volume label " + label + ": Install DirectX looks for the disc labelled " + names::kDiscLabel + "; master it with that label", true});
 }
 
 void CheckAutorun(DiscTree& disc, std::vector<DiscProblem>& problems)
@@ -165,16 +211,12 @@ void CheckAutorun(DiscTree& disc, std::vector<DiscProblem>& problems)
 
 }  // namespace
 
-std::uint64_t PictureSizeCap(int width, int height)
-{
-    return 14 + 124 + 12 + 4 * 256 + 4ull * static_cast<std::uint64_t>(width) * static_cast<std::uint64_t>(height);
-}
-
 std::vector<DiscProblem> CheckDisc(DiscTree& disc, DiscKind kind)
 {
+    const std::string unreadable = disc.Unreadable();
+    if (!unreadable.empty())
+        return {{"", unreadable, true}};
     std::vector<DiscProblem> problems;
-    for (const std::string& remark : disc.Remarks())
-        problems.push_back({"", remark, false});
     CheckPictures(disc, problems);
     std::vector<std::string> files = {names::kLauncherProgram, "readme.txt"};
     if (kind == DiscKind::Installed) {
@@ -190,13 +232,13 @@ std::vector<DiscProblem> CheckDisc(DiscTree& disc, DiscKind kind)
         Present(disc, file, kind == DiscKind::Installed ? "the installer must copy it here" : "the launcher or the installer needs it here",
                 problems, &entry);
     }
-    if (kind == DiscKind::Installed)
-        return problems;
-    const std::string label = disc.Label();
-    if (label.empty())
-        problems.push_back({"", "volume label not known: master the disc with the label " + std::string(names::kDiscLabel) + " (or pass --label)", false});
-    else if (label != names::kDiscLabel)
-        problems.push_back({"", "volume label " + label + ": Install DirectX looks for the disc labelled " + names::kDiscLabel + "; master it with that label", true});
-    CheckAutorun(disc, problems);
+    if (kind != DiscKind::Installed) {
+        CheckLabel(disc, problems);
+        CheckAutorun(disc, problems);
+    }
+    // Last, when the files have been looked for: how the disc as a whole
+    // reads (a folder's damaged records show only once it has been read).
+    std::vector<DiscProblem> remarks = disc.Remarks();
+    problems.insert(problems.begin(), remarks.begin(), remarks.end());
     return problems;
 }

@@ -7,12 +7,6 @@
 
 #include "DiscTree.h"
 
-struct DiscProblem {
-    std::string file;     // relative to the disc's root, or "" for the disc itself
-    std::string message;  // what is wrong and what to do
-    bool error;           // false: worth a look, but the menu works
-};
-
 enum class DiscKind {
     Publisher,  // a publisher's disc: what the launcher itself needs
     Demo,       // the demo disc, with the game files its setup copies
@@ -20,7 +14,3 @@ enum class DiscKind {
 };
 
 std::vector<DiscProblem> CheckDisc(DiscTree& disc, DiscKind kind);
-
-// The most bytes a picture for a place of width by height can take and
-// still be drawn: 32 bits per pixel, the largest header, masks and palette.
-std::uint64_t PictureSizeCap(int width, int height);

@@ -7,13 +7,15 @@
 
 #include <cerrno>
 #include <cstring>
-#include <fstream>
+#include <algorithm>
 #include <new>
 
 #include "DiscTree.h"
-#include "core/BoundedText.h"
 
 namespace {
+
+constexpr const char* kLabelFile = ".windows-label";
+constexpr std::uint64_t kLargestLabelFile = 256;  // a label is 32 characters at most
 
 class DiscFolder : public DiscTree {
 public:
@@ -26,11 +28,18 @@ public:
         for (const std::string& part : PathParts(path)) {
             if (entry.kind != DiscEntry::Kind::Missing && entry.kind != DiscEntry::Kind::Folder)
                 return DiscEntry{};  // a path on through a file, a link or a device
-            const std::string stored = StoredName(host, part);
+            std::string twin;
+            const std::string stored = StoredName(host, part, &twin);
             if (stored.empty())
                 return DiscEntry{};
             host += "/" + stored;
             entry.storedPath += (entry.storedPath.empty() ? "" : "/") + stored;
+            if (!twin.empty()) {
+                // Mastered, Windows would open whichever the image lists first.
+                entry.kind = DiscEntry::Kind::Twin;
+                entry.twin = twin;
+                return entry;
+            }
             struct stat info;
             if (lstat(host.c_str(), &info) != 0)
                 return DiscEntry{};
@@ -79,25 +88,36 @@ public:
     {
         if (!label_.empty())
             return label_;
-        std::ifstream in(root_ + "/.windows-label");
-        std::string label;
-        std::getline(in, label);
+        // Wine's label file: a regular file of one short line, never followed
+        // through a link; anything else leaves the label unknown.
+        const DiscEntry entry = Find(kLabelFile);
+        std::vector<unsigned char> bytes;
+        std::string why;
+        if (entry.kind != DiscEntry::Kind::File || !Read(entry, kLargestLabelFile, &bytes, &why))
+            return "";
+        std::string label(bytes.begin(), bytes.end());
+        label.erase(std::min(label.find('\n'), label.size()));
+        if (!label.empty() && label.back() == '\r')
+            label.pop_back();
         return label;
     }
 
 private:
-    // The name in a host folder that a disc name matches, or "".
-    static std::string StoredName(const std::string& folder, const std::string& name)
+    // The name in a host folder that a disc name matches, or "", and a
+    // second name that matches too: Windows cannot tell the two apart.
+    static std::string StoredName(const std::string& folder, const std::string& name, std::string* twin)
     {
         DIR* listing = opendir(folder.c_str());
         if (listing == nullptr)
             return "";
         std::string found;
         while (const dirent* item = readdir(listing)) {
-            if (EqualIgnoringCase(item->d_name, name.c_str())) {
+            if (!SameName(item->d_name, name))
+                continue;
+            if (found.empty())
                 found = item->d_name;
-                break;
-            }
+            else
+                *twin = item->d_name;
         }
         closedir(listing);
         return found;
@@ -112,19 +132,4 @@ private:
 std::unique_ptr<DiscTree> OpenDiscFolder(const std::string& folder, const std::string& label)
 {
     return std::make_unique<DiscFolder>(folder, label);
-}
-
-std::vector<std::string> PathParts(const std::string& path)
-{
-    std::vector<std::string> parts;
-    std::string part;
-    for (char c : path + "/") {
-        if (c != '/' && c != '\\') {
-            part += c;
-        } else if (!part.empty()) {
-            parts.push_back(part);
-            part.clear();
-        }
-    }
-    return parts;
 }

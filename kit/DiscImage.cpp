@@ -1,77 +1,69 @@
-// An ISO 9660 image read in place with libiso9660, as Windows reads a CD:
-// the Joliet tree and label when the image has them, else the ISO 9660
-// names without their version; Rock Ridge never.
-#include <cdio/iso9660.h>
-#include <cdio/logging.h>
+// An ISO 9660 image read in place, as Windows reads a CD: the Joliet tree
+// and label when the image has them, else the ISO 9660 names without their
+// version; Rock Ridge never. Every extent is held to the image's bytes.
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
-#include <cstdlib>
+#include <cerrno>
+#include <cstring>
 #include <new>
+#include <set>
 
+#include "DirectoryRecords.h"
 #include "DiscTree.h"
-#include "core/BoundedText.h"
 
 namespace {
 
-constexpr std::uint32_t kBlock = ISO_BLOCKSIZE;
-constexpr std::uint32_t kLargestDirectory = 256 * kBlock;  // far more than a disc of this kind holds
+constexpr std::uint32_t kLargestDirectory = 256 * kDiscBlock;  // far more than a disc of this kind holds
+constexpr std::uint32_t kMostDescriptors = 64;
 
-std::uint32_t Read32(const unsigned char* p)
+std::string Bytes(std::uint64_t count)
 {
-    return static_cast<std::uint32_t>(p[0] | p[1] << 8 | p[2] << 16) | static_cast<std::uint32_t>(p[3]) << 24;
+    return std::to_string(count) + " bytes";
 }
 
-// A Joliet name is UCS-2, big-endian; characters past 0x7F become UTF-8.
-std::string FromUcs2(const unsigned char* p, std::size_t bytes)
-{
-    std::string text;
-    for (std::size_t i = 0; i + 1 < bytes; i += 2) {
-        const unsigned c = static_cast<unsigned>(p[i] << 8 | p[i + 1]);
-        if (c < 0x80) {
-            text += static_cast<char>(c);
-        } else if (c < 0x800) {
-            text += static_cast<char>(0xC0 | c >> 6), text += static_cast<char>(0x80 | (c & 0x3F));
-        } else {
-            text += static_cast<char>(0xE0 | c >> 12), text += static_cast<char>(0x80 | (c >> 6 & 0x3F));
-            text += static_cast<char>(0x80 | (c & 0x3F));
+class ImageFile : public ImageBytes {
+public:
+    ImageFile(int fd, std::uint64_t size) : fd_(fd), size_(size) {}
+    ~ImageFile() override { close(fd_); }
+    ImageFile(const ImageFile&) = delete;
+    ImageFile& operator=(const ImageFile&) = delete;
+
+    std::uint64_t Size() const override { return size_; }
+    bool ReadAt(std::uint64_t offset, unsigned char* buffer, std::size_t bytes) override
+    {
+        std::size_t done = 0;
+        while (done < bytes) {
+            const ssize_t got = pread(fd_, buffer + done, bytes - done, static_cast<off_t>(offset + done));
+            if (got <= 0)
+                return false;
+            done += static_cast<std::size_t>(got);
         }
+        return true;
     }
-    return text;
-}
 
-// "SETUP.EXE;1" -> "SETUP.EXE", "README.;1" -> "README": the name Windows shows.
-std::string WithoutVersion(std::string name)
-{
-    const std::size_t version = name.rfind(';');
-    if (version != std::string::npos)
-        name.erase(version);
-    if (!name.empty() && name.back() == '.')
-        name.pop_back();
-    return name;
-}
-
-void Quiet(cdio_log_level_t, const char*) {}
+private:
+    int fd_;
+    std::uint64_t size_;
+};
 
 class DiscImage : public DiscTree {
 public:
-    explicit DiscImage(iso9660_t* iso) : iso_(iso), joliet_(iso9660_ifs_get_joliet_level(iso) != 0)
+    DiscImage(std::unique_ptr<ImageBytes> bytes, const VolumeDescriptor& primary, const VolumeDescriptor* joliet,
+              std::vector<DiscProblem> remarks)
+        : bytes_(std::move(bytes)), joliet_(joliet != nullptr), primaryLabel_(primary.label),
+          label_(joliet != nullptr ? joliet->label : primary.label), volumeBytes_(std::uint64_t{primary.volumeBlocks} * kDiscBlock),
+          remarks_(std::move(remarks))
     {
-        iso9660_pvd_t pvd;
-        if (iso9660_ifs_read_pvd(iso, &pvd)) {
-            char* primary = iso9660_get_volume_id(&pvd);
-            primaryLabel_ = primary != nullptr ? primary : "";
-            std::free(primary);
-        }
-        cdio_utf8_t* shown = nullptr;
-        label_ = iso9660_ifs_get_volume_id(iso, &shown) && shown != nullptr ? shown : primaryLabel_;
-        std::free(shown);
-        if (iso9660_stat_t* root = iso9660_ifs_stat(iso, "/")) {
-            root_ = Node{"", true, static_cast<std::uint32_t>(root->lsn), root->size};
-            iso9660_stat_free(root);
-        }
+        const VolumeDescriptor& shown = joliet != nullptr ? *joliet : primary;
+        root_ = Node{"", true, shown.root};
+        if (!shown.rootRecordWhole)
+            unreadable_ = "the root folder cannot be read: its record in the volume descriptor is damaged; master the image again";
+        else if (!Inside(shown.root))
+            unreadable_ = "the root folder cannot be read: it lies past the end of the image, which is cut short at " +
+                          Bytes(bytes_->Size()) + "; copy or master the image again";
     }
-    ~DiscImage() override { iso9660_close(iso_); }
-    DiscImage(const DiscImage&) = delete;
-    DiscImage& operator=(const DiscImage&) = delete;
 
     DiscEntry Find(const std::string& path) override
     {
@@ -80,9 +72,11 @@ public:
         for (const std::string& part : PathParts(path)) {
             if (!node.folder)
                 return DiscEntry{};
+            if (!Inside(node.extent))
+                return PastEnd(entry);
             bool found = false;
-            for (const Node& child : List(node)) {
-                if (EqualIgnoringCase(child.name.c_str(), part.c_str())) {
+            for (const Node& child : List(entry.storedPath, node)) {
+                if (SameName(child.name, part)) {
                     node = child, found = true;
                     break;
                 }
@@ -91,42 +85,49 @@ public:
                 return DiscEntry{};
             entry.storedPath += (entry.storedPath.empty() ? "" : "/") + node.name;
         }
+        if (!Inside(node.extent))
+            return PastEnd(entry);
         entry.kind = node.folder ? DiscEntry::Kind::Folder : DiscEntry::Kind::File;
-        entry.size = node.size;
-        entry.lsn = node.lsn;
+        entry.size = node.extent.size;
+        entry.lsn = node.extent.lsn;
         return entry;
     }
 
     bool Read(const DiscEntry& file, std::uint64_t cap, std::vector<unsigned char>* bytes, std::string* why) override
     {
         if (file.size > cap) {
-            *why = "is " + std::to_string(file.size) + " bytes, more than " + std::to_string(cap) + " it can be";
+            *why = "is " + Bytes(file.size) + ", more than " + std::to_string(cap) + " it can be";
             return false;
         }
-        const long blocks = static_cast<long>((file.size + kBlock - 1) / kBlock);
         try {
-            bytes->assign(static_cast<std::size_t>(blocks) * kBlock, 0);
+            bytes->assign(static_cast<std::size_t>(file.size), 0);
         } catch (const std::bad_alloc&) {
             *why = "cannot read";
             return false;
         }
-        if (blocks != 0 && iso9660_iso_seek_read(iso_, bytes->data(), static_cast<lsn_t>(file.lsn), blocks) !=
-                               blocks * static_cast<long>(kBlock)) {
+        if (!bytes->empty() && !bytes_->ReadAt(std::uint64_t{file.lsn} * kDiscBlock, bytes->data(), bytes->size())) {
             *why = "cannot read: the image ends inside it";
             return false;
         }
-        bytes->resize(static_cast<std::size_t>(file.size));
         return true;
     }
 
     std::string Label() override { return label_; }
 
-    std::vector<std::string> Remarks() override
+    std::string Unreadable() override { return unreadable_; }
+
+    std::vector<DiscProblem> Remarks() override
     {
-        std::vector<std::string> remarks;
+        std::vector<DiscProblem> remarks = remarks_;
+        if (unreadable_.empty() && bytes_->Size() < volumeBytes_)
+            remarks.push_back({"", "the image is cut short: it holds " + Bytes(bytes_->Size()) + " of the " +
+                                       Bytes(volumeBytes_) + " its volume descriptor gives; copy or master it again", true});
         if (joliet_ && label_ != primaryLabel_)
-            remarks.push_back("the Joliet label " + label_ + " differs from the ISO 9660 label " + primaryLabel_ +
-                              ": Windows shows the Joliet one; master both alike");
+            remarks.push_back({"", "the Joliet label " + label_ + " differs from the ISO 9660 label " + primaryLabel_ +
+                                       ": Windows shows the Joliet one; master both alike", false});
+        for (const std::string& folder : damaged_)
+            remarks.push_back({folder, "a record of this folder is damaged, and Windows sees none of the files after it: "
+                                       "master the image again", true});
         return remarks;
     }
 
@@ -140,58 +141,91 @@ private:
     struct Node {
         std::string name;
         bool folder;
-        std::uint32_t lsn;
-        std::uint32_t size;
+        Extent extent;
     };
 
+    bool Inside(const Extent& extent) const
+    {
+        return std::uint64_t{extent.lsn} * kDiscBlock + extent.size <= bytes_->Size();
+    }
+
+    static DiscEntry PastEnd(DiscEntry entry)
+    {
+        entry.kind = DiscEntry::Kind::PastEnd;
+        return entry;
+    }
+
     // The records of a directory's extent, names as Windows shows them.
-    std::vector<Node> List(const Node& folder)
+    std::vector<Node> List(const std::string& path, const Node& folder)
     {
         std::vector<Node> children;
-        if (folder.size == 0 || folder.size > kLargestDirectory)
+        if (folder.extent.size == 0 || folder.extent.size > kLargestDirectory)
             return children;
-        const long blocks = static_cast<long>((folder.size + kBlock - 1) / kBlock);
-        std::vector<unsigned char> extent(static_cast<std::size_t>(blocks) * kBlock);
-        if (iso9660_iso_seek_read(iso_, extent.data(), static_cast<lsn_t>(folder.lsn), blocks) !=
-            blocks * static_cast<long>(kBlock))
+        std::vector<unsigned char> extent(folder.extent.size);
+        if (!bytes_->ReadAt(std::uint64_t{folder.extent.lsn} * kDiscBlock, extent.data(), extent.size()))
             return children;
-        for (std::size_t at = 0; at < folder.size;) {
-            const auto* record = reinterpret_cast<const iso9660_dir_t*>(&extent[at]);
-            const std::size_t length = iso9660_get_dir_len(record);
-            if (length == 0) {  // records do not cross a block: the rest of this one is padding
-                at = (at / kBlock + 1) * kBlock;
-                continue;
-            }
-            const std::size_t nameLength = extent[at + 32];
-            if (length < 33 + nameLength || at + length > extent.size())
-                break;
-            const unsigned char* name = &extent[at + 33];
-            if (!(nameLength == 1 && name[0] <= 1))  // not "." or ".."
-                children.push_back(Node{WithoutVersion(joliet_ ? FromUcs2(name, nameLength)
-                                                               : std::string(reinterpret_cast<const char*>(name), nameLength)),
-                                        (record->file_flags & ISO_DIRECTORY) != 0, Read32(&extent[at + 2]),
-                                        Read32(&extent[at + 10])});
-            at += length;
-        }
+        std::vector<DirectoryRecord> records;
+        if (!ParseDirectory(extent.data(), extent.size(), joliet_, &records))
+            damaged_.insert(path.empty() ? "/" : path);
+        for (const DirectoryRecord& record : records)
+            children.push_back(Node{record.name, record.folder, record.extent});
         return children;
     }
 
-    iso9660_t* iso_;
+    std::unique_ptr<ImageBytes> bytes_;
     bool joliet_;
-    std::string label_;
     std::string primaryLabel_;
-    Node root_{"", true, 0, 0};
+    std::string label_;
+    std::uint64_t volumeBytes_;
+    std::vector<DiscProblem> remarks_;
+    Node root_{"", true, {}};
+    std::string unreadable_;
+    std::set<std::string> damaged_;
 };
 
 }  // namespace
 
-std::unique_ptr<DiscTree> OpenDiscImage(const std::string& image, std::string* why)
+std::unique_ptr<DiscTree> OpenDiscImage(std::unique_ptr<ImageBytes> bytes, std::string* why)
 {
-    cdio_log_set_handler(Quiet);
-    iso9660_t* iso = iso9660_open_ext(image.c_str(), ISO_EXTENSION_JOLIET);
-    if (iso == nullptr) {
+    // The volume descriptor set, from block 16 to its terminator. Windows
+    // shows the Joliet tree when a supplementary descriptor announces it; a
+    // descriptor without the standard identifier is no descriptor at all.
+    VolumeDescriptor primary;
+    VolumeDescriptor joliet;
+    std::vector<DiscProblem> remarks;
+    unsigned char block[kDiscBlock];
+    for (std::uint32_t n = kFirstVolumeDescriptor; n < kFirstVolumeDescriptor + kMostDescriptors; ++n) {
+        if (!bytes->ReadAt(std::uint64_t{n} * kDiscBlock, block, sizeof block))
+            break;
+        const VolumeDescriptor descriptor = ParseVolumeDescriptor(block);
+        using Kind = VolumeDescriptor::Kind;
+        if (descriptor.kind == Kind::NotOne && primary.kind == Kind::Primary)
+            remarks.push_back({"", "block " + std::to_string(n) + " is no volume descriptor (it lacks CD001): the set ends"
+                                   " there, and no Joliet names announced after it are read; master the image again", false});
+        if (descriptor.kind == Kind::Terminator || descriptor.kind == Kind::NotOne)
+            break;
+        if (descriptor.kind == Kind::Primary && primary.kind == Kind::NotOne)
+            primary = descriptor;
+        else if (descriptor.kind == Kind::Joliet && joliet.kind == Kind::NotOne)
+            joliet = descriptor;
+    }
+    if (primary.kind != VolumeDescriptor::Kind::Primary) {
         *why = "not an ISO 9660 image";
         return nullptr;
     }
-    return std::make_unique<DiscImage>(iso);
+    const bool hasJoliet = joliet.kind == VolumeDescriptor::Kind::Joliet;
+    return std::make_unique<DiscImage>(std::move(bytes), primary, hasJoliet ? &joliet : nullptr, std::move(remarks));
+}
+
+std::unique_ptr<DiscTree> OpenDiscImage(const std::string& image, std::string* why)
+{
+    const int fd = open(image.c_str(), O_RDONLY | O_NONBLOCK);
+    struct stat info;
+    if (fd < 0 || fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
+        *why = fd < 0 ? std::string(std::strerror(errno)) : "not an ISO 9660 image";
+        if (fd >= 0)
+            close(fd);
+        return nullptr;
+    }
+    return OpenDiscImage(std::make_unique<ImageFile>(fd, static_cast<std::uint64_t>(info.st_size)), why);
 }

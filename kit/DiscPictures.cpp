@@ -45,6 +45,11 @@ std::string ArtworkName(const std::string& file)
     return file.substr(0, file.rfind('.')) + ".png";
 }
 
+std::uint64_t PictureSizeCap(int width, int height)
+{
+    return 14 + 124 + 12 + 4 * 256 + 4ull * static_cast<std::uint64_t>(width) * static_cast<std::uint64_t>(height);
+}
+
 std::string SizeText(long long width, long long height)
 {
     return std::to_string(width) + "x" + std::to_string(height);

@@ -1,6 +1,7 @@
 // The pictures of a disc as the launcher reads them: the 37 files of its
 // button table in its load order, each with the size of its place.
 #pragma once
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -21,6 +22,10 @@ std::vector<std::string> LauncherReadOrder();
 
 // "8b1u.bmp" -> "8b1u.png", the name of the publisher's artwork for it.
 std::string ArtworkName(const std::string& file);
+
+// The most bytes a picture for a place of width by height can take and
+// still be drawn: 32 bits per pixel, the largest header, masks and palette.
+std::uint64_t PictureSizeCap(int width, int height);
 
 // "230x30", as the tools' messages write a size.
 std::string SizeText(long long width, long long height);

@@ -1,27 +1,26 @@
 #include "FolderFiles.h"
 
-#include <fstream>
+#include <algorithm>
+#include <cstdio>
+#include <vector>
 
-std::string FolderFiles::HostPath(const std::string& path) const
-{
-    std::string host = root_ + "/" + path;
-    for (char& c : host)
-        if (c == '\\')
-            c = '/';
-    return host;
-}
+#include "DiscPictures.h"
+#include "launcher/ButtonTable.h"
 
 platform::WholeFile FolderFiles::ReadWholeFile(const char* path, std::size_t padding)
 {
     platform::WholeFile whole;
-    std::ifstream file(HostPath(path), std::ios::binary | std::ios::ate);
-    if (!file)
-        return whole;
-    whole.length = static_cast<std::uint64_t>(file.tellg());
-    file.seekg(0);
-    whole.bytes.reset(new std::uint8_t[static_cast<std::size_t>(whole.length) + padding]());
-    file.read(reinterpret_cast<char*>(whole.bytes.get()), static_cast<std::streamsize>(whole.length));
-    whole.received = static_cast<std::uint64_t>(file.gcount());
-    whole.outcome = platform::WholeFile::Outcome::Read;
+    const DiscEntry entry = disc_->Find(path);
+    std::vector<unsigned char> bytes;
+    std::string why = "missing";
+    if (entry.kind == DiscEntry::Kind::File &&
+        disc_->Read(entry, PictureSizeCap(kBackgroundWidth, kBackgroundHeight), &bytes, &why)) {
+        whole.length = whole.received = bytes.size();
+        whole.bytes.reset(new std::uint8_t[bytes.size() + padding]());
+        std::copy(bytes.begin(), bytes.end(), whole.bytes.get());
+        whole.outcome = platform::WholeFile::Outcome::Read;
+    } else if (entry.kind != DiscEntry::Kind::Missing) {
+        std::fprintf(stderr, "%s: not drawn: %s\n", path, entry.kind == DiscEntry::Kind::File ? why.c_str() : "not a regular file");
+    }
     return whole;
 }

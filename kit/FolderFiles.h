@@ -1,16 +1,20 @@
 // A disc folder as the launcher reads its files: paths as the launcher
-// writes them ("bitmaps\\8b1u.bmp"), below a folder of the build machine.
+// writes them ("bitmaps\\8b1u.bmp"), found as Windows finds them on the
+// mastered disc, and read no further than the largest picture can be.
 #pragma once
+#include <memory>
 #include <string>
 
+#include "DiscTree.h"
 #include "platform/WholeFile.h"
 
 class FolderFiles : public platform::WholeFileReader {
 public:
-    explicit FolderFiles(std::string root) : root_(std::move(root)) {}
+    explicit FolderFiles(const std::string& root) : disc_(OpenDiscFolder(root, "")) {}
+    // A file that is missing, a link, a device or too large is not opened,
+    // and said on standard error.
     platform::WholeFile ReadWholeFile(const char* path, std::size_t padding) override;
-    std::string HostPath(const std::string& path) const;
 
 private:
-    std::string root_;
+    std::unique_ptr<DiscTree> disc_;
 };

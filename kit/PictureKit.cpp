@@ -2,18 +2,25 @@
 
 #include <Magick++.h>
 
+#include <fcntl.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <cerrno>
 #include <cstring>
-#include <fstream>
 #include <list>
 #include <map>
 
 #include "Bmp8.h"
 #include "DiscPictures.h"
+#include "OutputFolder.h"
+#include "PngChunks.h"
 
 namespace {
+
+// Artwork of the largest place, 640 by 452 in 16-bit RGBA, takes 2.3 MB
+// uncompressed; the rest leaves room for what painting programs add.
+constexpr std::uint64_t kLargestArtwork = 16 * 1024 * 1024;
 
 // The picture on black, without an alpha channel: the launcher has none.
 Magick::Image Opaque(const Magick::Image& art)
@@ -31,42 +38,38 @@ std::vector<unsigned char> Rgb8(Magick::Image& image)
     return rgb;
 }
 
-// Width and height from a PNG's header, before anything is decoded; false
-// when the file does not start as a PNG does.
-bool PngSize(const std::string& path, std::uint32_t* width, std::uint32_t* height)
+// The artwork file's bytes: a regular file (a link to one will do) of at
+// most cap bytes; "" or what is wrong.
+std::string ReadArtwork(const std::string& path, std::vector<unsigned char>* bytes)
 {
-    static const unsigned char kSignature[8] = {0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n'};
-    unsigned char head[24] = {};
-    std::ifstream in(path, std::ios::binary);
-    in.read(reinterpret_cast<char*>(head), sizeof head);
-    if (in.gcount() != sizeof head || !std::equal(kSignature, kSignature + 8, head) ||
-        !std::equal(head + 12, head + 16, "IHDR"))
-        return false;
-    const auto big32 = [](const unsigned char* p) {
-        return static_cast<std::uint32_t>(p[0]) << 24 | static_cast<std::uint32_t>(p[1] << 16 | p[2] << 8 | p[3]);
-    };
-    *width = big32(head + 16);
-    *height = big32(head + 20);
-    return true;
+    const int fd = open(path.c_str(), O_RDONLY | O_NONBLOCK);
+    if (fd < 0)
+        return errno == ENOENT ? "missing" : std::string("cannot be read: ") + std::strerror(errno);
+    struct stat info;
+    std::string why;
+    if (fstat(fd, &info) != 0 || !S_ISREG(info.st_mode))
+        why = "is not a regular file: put the PNG file itself there";
+    else if (static_cast<std::uint64_t>(info.st_size) > kLargestArtwork)
+        why = "is " + std::to_string(info.st_size) + " bytes, more than " + std::to_string(kLargestArtwork) +
+              " any artwork needs: export it again without metadata";
+    std::size_t done = 0;
+    if (why.empty()) {
+        bytes->resize(static_cast<std::size_t>(info.st_size));
+        while (done < bytes->size()) {
+            const ssize_t got = read(fd, bytes->data() + done, bytes->size() - done);
+            if (got <= 0)
+                break;
+            done += static_cast<std::size_t>(got);
+        }
+        bytes->resize(done);
+    }
+    close(fd);
+    return why;
 }
 
 std::uint32_t Key(const unsigned char* p)
 {
     return static_cast<std::uint32_t>(p[0]) << 16 | static_cast<std::uint32_t>(p[1]) << 8 | p[2];
-}
-
-// The folder and any missing parents; "" or why it cannot be made.
-std::string MakeFolder(const std::string& folder)
-{
-    for (std::size_t at = 1; at <= folder.size(); ++at) {
-        if (at != folder.size() && folder[at] != '/')
-            continue;
-        const std::string part = folder.substr(0, at);
-        if (mkdir(part.c_str(), 0777) != 0 && errno != EEXIST)
-            return std::strerror(errno);
-    }
-    struct stat info;
-    return stat(folder.c_str(), &info) == 0 && S_ISDIR(info.st_mode) ? "" : "a file of that name is in the way";
 }
 
 void LimitDecoding()
@@ -87,20 +90,29 @@ std::vector<KitProblem> MakeDiscPictures(const std::string& artworkFolder, const
     LimitDecoding();
     const std::vector<DiscPicture> pictures = DiscPictures();
     std::vector<KitProblem> problems;
+    std::vector<std::string> names;
+    for (const DiscPicture& picture : pictures)
+        names.push_back(picture.file);
+    for (const OutputProblem& problem : CheckOutputFolder(bitmapsFolder, names))
+        problems.push_back({problem.path, problem.message});
     std::vector<Magick::Image> art;
     for (const DiscPicture& picture : pictures) {
         const std::string name = ArtworkName(picture.file);
         const std::string place = SizeText(picture.width, picture.height);
-        if (!IsFile(artworkFolder + "/" + name)) {
-            problems.push_back({name, "missing: draw it " + place + (picture.exactSize ? "" : " or smaller")});
+        std::vector<unsigned char> file;
+        const std::string unread = ReadArtwork(artworkFolder + "/" + name, &file);
+        if (!unread.empty()) {
+            problems.push_back({name, unread == "missing" ? "missing: draw it " + place + (picture.exactSize ? "" : " or smaller") : unread});
             continue;
         }
-        std::uint32_t width = 0;
-        std::uint32_t height = 0;
-        if (!PngSize(artworkFolder + "/" + name, &width, &height)) {
-            problems.push_back({name, "is not a PNG file: save the artwork as PNG"});
+        PngPicture png;
+        const std::string damaged = PictureChunks(file, &png);
+        if (!damaged.empty()) {
+            problems.push_back({name, damaged});
             continue;
         }
+        const std::uint32_t width = png.width;
+        const std::uint32_t height = png.height;
         if (picture.exactSize ? (width != static_cast<std::uint32_t>(picture.width) || height != static_cast<std::uint32_t>(picture.height))
                               : (width > static_cast<std::uint32_t>(picture.width) || height > static_cast<std::uint32_t>(picture.height))) {
             problems.push_back({name, "is " + SizeText(width, height) + "; its place is " + place +
@@ -109,8 +121,8 @@ std::vector<KitProblem> MakeDiscPictures(const std::string& artworkFolder, const
         }
         Magick::Image image;
         try {
-            // The PNG decoder by name: never one the bytes would choose.
-            image.read("png:" + artworkFolder + "/" + name);
+            // Only PNG bytes reach this point, so no other decoder is chosen.
+            image.read(Magick::Blob(png.bytes.data(), png.bytes.size()));
         } catch (const Magick::Exception& e) {
             problems.push_back({name, std::string("cannot be read as PNG: ") + e.what()});
             continue;
@@ -145,17 +157,15 @@ std::vector<KitProblem> MakeDiscPictures(const std::string& artworkFolder, const
             palette.push_back({pixels[i], pixels[i + 1], pixels[i + 2]});
         }
     }
-    const std::string why = MakeFolder(bitmapsFolder);
-    if (!why.empty())
-        return {{bitmapsFolder, "cannot be made: " + why}};
+    std::vector<OutputFile> files;
     for (std::size_t n = 0; n < pictures.size(); ++n) {
         const std::vector<unsigned char>& pixels = rgb[n];
         std::vector<std::uint8_t> indices(pixels.size() / 3);
         for (std::size_t i = 0; i < indices.size(); ++i)
             indices[i] = index[Key(&pixels[3 * i])];
-        const std::string path = bitmapsFolder + "/" + pictures[n].file;
-        if (!WriteFile(path, Bmp8(static_cast<int>(art[n].columns()), static_cast<int>(art[n].rows()), indices, palette)))
-            problems.push_back({pictures[n].file, "cannot be written to " + bitmapsFolder});
+        files.push_back({pictures[n].file, Bmp8(static_cast<int>(art[n].columns()), static_cast<int>(art[n].rows()), indices, palette)});
     }
+    for (const OutputProblem& problem : WriteOutputFolder(bitmapsFolder, files))
+        problems.push_back({problem.path, problem.message});
     return problems;
 }

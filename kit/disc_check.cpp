@@ -10,50 +10,28 @@
 #include <string>
 
 #include "CheckDisc.h"
+#include "TextOutput.h"
 
 namespace {
 
 const char* kUsage =
-    "usage: disc_check [--json] [--demo] [--label LABEL] DISC-FOLDER | IMAGE.iso\n"
-    "       disc_check [--json] --installed FOLDER\n"
+    "usage: disc_check [--json] [--demo] [--label LABEL] [--] DISC-FOLDER | IMAGE.iso\n"
+    "       disc_check [--json] --installed [--] FOLDER\n"
     "Checks a disc folder before mastering, or its ISO 9660 image, as Windows and\n"
     "the launcher will read it: the pictures, the programs the buttons start, the\n"
     "volume label and autorun.inf. --label gives a folder's label (an image has\n"
     "its own); --demo also checks the demo's game files; --installed checks an\n"
     "installed game's folder instead. Exit code 1 when something is wrong, 2\n"
-    "when the disc cannot be read at all.\n";
+    "when the disc cannot be read at all (with --json, a report with \"error\").\n";
 
-// A JSON string: quotes, backslashes and control characters escaped, and
-// bytes that are not UTF-8 taken as Latin-1, so that any label or path gives
-// valid JSON.
-std::string Json(const std::string& text)
+// Exit code 2: the reason on standard error, and with --json a report that
+// says so on standard output, so that a build system always gets JSON.
+int Refuse(bool json, const std::string& disc, const std::string& reason, bool usage)
 {
-    std::string out = "\"";
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        const auto c = static_cast<unsigned char>(text[i]);
-        std::size_t follow = c >= 0xF0 && c < 0xF5 ? 3 : c >= 0xE0 ? 2 : c >= 0xC2 ? 1 : 0;
-        bool utf8 = c >= 0x80 && follow != 0 && i + follow < text.size();
-        for (std::size_t k = 1; utf8 && k <= follow; ++k)
-            utf8 = (static_cast<unsigned char>(text[i + k]) & 0xC0) == 0x80;
-        char escaped[8];
-        if (c == '"' || c == '\\') {
-            out += '\\', out += static_cast<char>(c);
-        } else if (c < 0x20 || c == 0x7F || (c >= 0x80 && !utf8)) {
-            std::snprintf(escaped, sizeof escaped, "\\u%04x", c);
-            out += escaped;
-        } else if (utf8) {
-            out.append(text, i, follow + 1);
-            i += follow;
-        } else {
-            out += static_cast<char>(c);
-        }
-    }
-    return out + "\"";
-}
-
-int Usage(const char* problem)
-{
-    std::fprintf(stderr, "disc_check: %s\n%s", problem, kUsage);
+    std::fprintf(stderr, "%s%s\n%s", disc.empty() ? "disc_check: " : (Printable(disc) + ": ").c_str(),
+                 Printable(reason).c_str(), usage ? kUsage : "");
+    if (json)
+        std::printf("{\"disc\": %s, \"ok\": false, \"error\": %s}\n", JsonString(disc).c_str(), JsonString(reason).c_str());
     return 2;
 }
 
@@ -65,71 +43,69 @@ int main(int argc, char** argv)
     DiscKind kind = DiscKind::Publisher;
     std::string label;
     std::string disc;
+    std::string wrong;
+    bool options = true;
     for (int i = 1; i < argc; ++i) {
         const std::string arg = argv[i];
-        if (arg == "--help" || arg == "-h") {
+        if (options && (arg == "--help" || arg == "-h")) {
             std::fputs(kUsage, stdout);
             return 0;
         }
-        if (arg == "--json")
+        if (options && arg == "--")
+            options = false;
+        else if (options && arg == "--json")
             json = true;
-        else if (arg == "--demo")
+        else if (options && arg == "--demo")
             kind = DiscKind::Demo;
-        else if (arg == "--installed")
+        else if (options && arg == "--installed")
             kind = DiscKind::Installed;
-        else if (arg == "--label" && i + 1 < argc)
+        else if (options && arg == "--label" && i + 1 < argc)
             label = argv[++i];
-        else if (!arg.empty() && arg[0] == '-')
-            return Usage(("unknown option " + arg).c_str());
+        else if (options && !arg.empty() && arg[0] == '-')
+            wrong = wrong.empty() ? "unknown option " + arg : wrong;
         else if (disc.empty())
             disc = arg;
         else
-            return Usage("one disc at a time");
+            wrong = wrong.empty() ? "one disc at a time" : wrong;
     }
-    if (disc.empty())
-        return Usage("no disc given");
+    if (disc.empty() && wrong.empty())
+        wrong = "no disc given";
+    if (!wrong.empty())
+        return Refuse(json, "", wrong, true);
     struct stat info;
-    if (stat(disc.c_str(), &info) != 0) {
-        std::fprintf(stderr, "%s: cannot be read: %s\n", disc.c_str(), std::strerror(errno));
-        return 2;
-    }
+    if (stat(disc.c_str(), &info) != 0)
+        return Refuse(json, disc, std::string("cannot be read: ") + std::strerror(errno), false);
     std::unique_ptr<DiscTree> tree;
     const bool imageName = disc.size() > 4 && (disc.compare(disc.size() - 4, 4, ".iso") == 0 ||
                                                disc.compare(disc.size() - 4, 4, ".ISO") == 0);
-    if (S_ISDIR(info.st_mode) && imageName && kind != DiscKind::Installed) {
-        std::fprintf(stderr, "%s: a folder, not an ISO 9660 image\n", disc.c_str());
-        return 2;
-    }
+    if (S_ISDIR(info.st_mode) && imageName && kind != DiscKind::Installed)
+        return Refuse(json, disc, "a folder, not an ISO 9660 image", false);
     if (S_ISDIR(info.st_mode)) {
         tree = OpenDiscFolder(disc, label);
     } else if (S_ISREG(info.st_mode) && kind != DiscKind::Installed) {
         std::string why;
         tree = OpenDiscImage(disc, &why);
-        if (!tree) {
-            std::fprintf(stderr, "%s: %s\n", disc.c_str(), why.c_str());
-            return 2;
-        }
+        if (!tree)
+            return Refuse(json, disc, why, false);
     } else {
-        std::fprintf(stderr, "%s: %s\n", disc.c_str(),
-                     kind == DiscKind::Installed ? "not a folder" : "neither a disc folder nor an image file");
-        return 2;
+        return Refuse(json, disc, kind == DiscKind::Installed ? "not a folder" : "neither a disc folder nor an image file", false);
     }
     const std::vector<DiscProblem> problems = CheckDisc(*tree, kind);
     bool failed = false;
     for (const DiscProblem& p : problems)
         failed = failed || p.error;
     if (json) {
-        std::printf("{\"disc\": %s, \"label\": %s, \"ok\": %s, \"problems\": [", Json(disc).c_str(),
-                    Json(kind == DiscKind::Installed ? "" : tree->Label()).c_str(), failed ? "false" : "true");
+        std::printf("{\"disc\": %s, \"label\": %s, \"ok\": %s, \"problems\": [", JsonString(disc).c_str(),
+                    JsonString(kind == DiscKind::Installed ? "" : tree->Label()).c_str(), failed ? "false" : "true");
         for (std::size_t i = 0; i < problems.size(); ++i)
             std::printf("%s\n  {\"file\": %s, \"severity\": \"%s\", \"message\": %s}", i == 0 ? "" : ",",
-                        Json(problems[i].file).c_str(), problems[i].error ? "error" : "warning",
-                        Json(problems[i].message).c_str());
+                        JsonString(problems[i].file).c_str(), problems[i].error ? "error" : "warning",
+                        JsonString(problems[i].message).c_str());
         std::printf("]}\n");
     } else {
         for (const DiscProblem& p : problems)
-            std::printf("%s: %s%s\n", p.error ? "error" : "warning", p.file.empty() ? "" : (p.file + ": ").c_str(),
-                        p.message.c_str());
+            std::printf("%s: %s%s\n", p.error ? "error" : "warning", p.file.empty() ? "" : (Printable(p.file) + ": ").c_str(),
+                        Printable(p.message).c_str());
     }
     return failed ? 1 : 0;
 }
