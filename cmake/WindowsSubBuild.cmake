@@ -46,9 +46,12 @@ add_windows_tree(windows i686 ${WINDOWS_BINARY_DIR} ${DEMO_ISO})
 # What Wine runs here (scripts/wine-arch.sh): the disc itself, or, on a
 # kernel without 32-bit user code, the same sources built for x86_64.
 execute_process(COMMAND ${PROJECT_SOURCE_DIR}/scripts/wine-arch.sh
-  OUTPUT_VARIABLE WINE_ARCH OUTPUT_STRIP_TRAILING_WHITESPACE)
+  OUTPUT_VARIABLE WINE_MACHINE OUTPUT_STRIP_TRAILING_WHITESPACE)
+separate_arguments(WINE_MACHINE)
+list(GET WINE_MACHINE 0 WINE_ARCH)  # i686 or x86_64
+list(GET WINE_MACHINE 1 WINE32)     # native, emulated or none
 if(WINE_ARCH STREQUAL "x86_64")
-  message(STATUS "This machine runs no 32-bit programs: the Wine tests use an x86_64 build")
+  message(STATUS "32-bit Wine is ${WINE32} here: the fast Wine tests use an x86_64 build")
   set(WINE_BINARY_DIR ${CMAKE_BINARY_DIR}/windows-x86_64)
   set(WINE_DEMO_ISO ${CMAKE_BINARY_DIR}/IronmarchDemo-x86_64.iso)
   add_windows_tree(windows_x86_64 x86_64 ${WINE_BINARY_DIR} ${WINE_DEMO_ISO})

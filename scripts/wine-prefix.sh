@@ -11,6 +11,15 @@ make_wine_prefix() {
     wineserver -w
 }
 
+# Direct3D drawn by GDI rather than OpenGL. Under qemu-user a 32-bit
+# process cannot take the page faults that OpenGL drawing and write watches
+# raise (the signal comes with no trap number, which Wine needs), so a
+# DirectDraw primary surface would end the program.
+draw_direct3d_with_gdi() {
+    wine reg add 'HKCU\Software\Wine\Direct3D' /v renderer /d gdi /f >/dev/null 2>&1
+    wineserver -w
+}
+
 # A folder as a CD-ROM drive with its volume label: map_cdrom LETTER FOLDER LABEL
 map_cdrom() {
     mkdir -p "$2"

@@ -1,11 +1,15 @@
 # The player's whole journey with the demo disc's image in drive D: (files
-# and label taken from the image): the disc menu and a web page, Install,
-# the installed menu, the registration button, Play, a second start from the
-# disc, Readme and Uninstall. Each stage is checked on the screen, and the
-# uninstall in the registry and files too; a second launcher started while
-# the launcher (minimised), the installer or the game is open brings that
-# window forward and starts nothing. A launcher of another prefix on the
-# machine (here a stand-in process of that name) is not counted.
+# and label taken from the image): the disc menu, a screen reader's names
+# and a web page, Install from the keyboard, the installed menu read from
+# the registry view the installer wrote, the registration button, Play, a
+# second start from the disc, Readme, Uninstall and the disc menu again.
+# Each stage is checked on the screen, and the uninstall in the registry and
+# files too; a second launcher started while the launcher (minimised), the
+# installer or the game is open brings that window forward and starts
+# nothing. A launcher of another prefix on the machine (here a stand-in
+# process of that name) is not counted. The disc tier runs it with the
+# disc's i686 programs and also compares their screen with the x86_64
+# launcher's; each stage prints when it ends.
 cd_folder=$SCRATCH/cd
 mkdir -p "$cd_folder"
 xorriso -osirrox on -indev "$DEMO_ISO" -extract / "$cd_folder" >/dev/null 2>&1 || fail "cannot extract $DEMO_ISO"
@@ -26,6 +30,9 @@ OTHER_PIDS="$OTHER_PIDS $!"
 open_launcher disc1 drive:d
 expect_region 0 0 "$P/disc-menu.png" "the disc menu"
 save_stage 1-disc-menu
+# A screen reader of the programs' own architecture names the buttons.
+names=$(wine "$WINDOWS_BUILD/tests/windows/accclient.exe" "$LAUNCHER_TITLE" 2>/dev/null | tr -d '\r' | cut -f1 | head -n 3 | tr '\n' ,)
+[ "$names" = "Install,Readme,Install DirectX," ] || fail "a screen reader's names: $names"
 # A second launcher restores the minimised first one and brings it forward.
 wininfo minimize "$LAUNCHER_TITLE"
 launch second drive:d
@@ -37,8 +44,8 @@ click_client 150 80
 within 20 "no browser started" test -s "$SCRATCH/browser.log"
 [ "$(cat "$SCRATCH/browser.log")" = "http://www.example.com/games/ironmarch/" ] || fail "the browser got $(cat "$SCRATCH/browser.log")"
 
-# 2. Install: setup runs, the launcher closes.
-click_client 500 55
+# 2. Install from the keyboard (Home, Enter): setup runs, the launcher closes.
+xdotool key Home Return
 expect_exit disc1 "Install"
 setup=$(wait_window "Ironmarch Setup")
 
@@ -56,6 +63,12 @@ wait_window "$LAUNCHER_TITLE" >/dev/null
 point_at 10 300
 expect_region 0 0 "$P/installed-menu-without-registration.png" "the installed menu"
 save_stage 3-installed-menu
+# Setup wrote the view the launcher reads and not the other: a 32-bit
+# program's is WOW6432Node. (The Uninstall key is redirected; Wine keeps App
+# Paths as one key for both views.)
+reg_has "$UNINSTALL_KEY" || fail "no $UNINSTALL_KEY in the view $REG_VIEW"
+! wine reg query "$UNINSTALL_KEY" "$([ "$REG_VIEW" = /reg:32 ] && echo /reg:64 || echo /reg:32)" >/dev/null 2>&1 ||
+    fail "setup wrote $UNINSTALL_KEY in the other registry view than $REG_VIEW"
 
 # 4. With the registration program there, its button appears and the column moves down.
 xdotool key Escape
@@ -121,3 +134,16 @@ click_client 500 215
 wait_no_window "$LAUNCHER_TITLE"
 uninstalled() { DETAIL=$(ls -R "$installed" 2>&1 | head -5); ! [ -e "$installed" ] && ! reg_has "$APP_PATHS_KEY" && ! reg_has "$UNINSTALL_KEY"; }
 within 30 "after Uninstall" uninstalled
+step uninstalled
+
+# 8. The disc menu again; in the disc tier, the same pixels as the x86_64 launcher's.
+open_launcher disc3 drive:d
+expect_region 0 0 "$P/disc-menu.png" "the disc menu after Uninstall"
+cp "$SCRATCH/region.png" "$SCRATCH/disc-menu.png"
+close_launcher disc3
+step "the disc menu again"
+if [ -n "${IRONMARCH_X86_64_DISC:-}" ]; then
+    open_launcher x86_64 "$IRONMARCH_X86_64_DISC"
+    expect_region 0 0 "$SCRATCH/disc-menu.png" "the x86_64 launcher's screen against the i686 one's"
+    close_launcher x86_64
+fi

@@ -1,5 +1,5 @@
 # Helpers of the Wine tests. The caller has set WINEPREFIX, WINDOWS_BUILD,
-# DISC and SCRATCH, and runs under Xvfb.
+# DISC, HELPERS, REG_VIEW, SLOW and SCRATCH, and runs under Xvfb.
 
 # A text of the launcher's, as core/Names.h spells it in C.
 launcher_name() {
@@ -62,9 +62,11 @@ launch() {
 open_launcher() { launch "$@"; wait_window "$LAUNCHER_TITLE" >/dev/null; point_at 10 300; }
 
 # Retries a condition until it holds: within SECONDS WHAT-IF-NOT COMMAND [ARGS]
-# (the failure text may name $DETAIL, which a condition can fill in).
+# (the failure text may name $DETAIL, which a condition can fill in). Where
+# every Windows process starts slowly (32-bit Wine emulated), SLOW scales
+# the limit.
 within() {
-    local seconds=$1 what=$2 deadline=$((SECONDS + $1))
+    local seconds=$1 what=$2 deadline=$((SECONDS + $1 * SLOW))
     shift 2
     DETAIL=""
     until "$@"; do
@@ -100,7 +102,7 @@ geometry() {
 # Clicks inside a window that is not the launcher (the stand-ins close on a click).
 click_window() { local at; at=($(geometry "$1")); xdotool mousemove --sync $((at[0] + 100)) $((at[1] + 60)) click 1; }
 
-wininfo() { wine "$WINDOWS_BUILD/tests/windows/wininfo.exe" "$@" 2>/dev/null | tr -d '\r'; }
+wininfo() { wine "$HELPERS/tests/windows/wininfo.exe" "$@" 2>/dev/null | tr -d '\r'; }
 
 # The processes of this test's own prefix whose command line matches a
 # pattern ("pid command line" per line): other prefixes on the machine, such
@@ -114,15 +116,18 @@ own_processes() {
     done
     return 0
 }
-# Launchers themselves, not a "start" that waits for one.
-launcher_processes() { own_processes '^([^ ]*[\\/])?IronmarchLauncher\.exe( |$)' | wc -l; }
+# Launchers themselves, not a "start" that waits for one. Emulated, the
+# command line is qemu's, with the Windows one after it.
+launcher_processes() { own_processes '^([^ ]*qemu-i386 [^ ]*wine )?([^ ]*[\\/])?IronmarchLauncher\.exe( |$)' | wc -l; }
 launchers_are() { DETAIL="$(launcher_processes) running"; [ "$(launcher_processes)" -eq "$1" ]; }
 
-reg_set() { wine reg add "$1" /v "$2" /d "$3" /f >/dev/null 2>&1 || fail "could not set $1 $2"; }
-reg_has() { wine reg query "$1" >/dev/null 2>&1; }
+# The installation's values in the registry view the launcher under test
+# reads: a 32-bit program's is WOW6432Node, a 64-bit one's the other.
+reg_set() { wine reg add "$1" /v "$2" /d "$3" /f "$REG_VIEW" >/dev/null 2>&1 || fail "could not set $1 $2"; }
+reg_has() { wine reg query "$1" "$REG_VIEW" >/dev/null 2>&1; }
 forget_installation() {
-    wine reg delete "$APP_PATHS_KEY" /f >/dev/null 2>&1 || true
-    wine reg delete "$UNINSTALL_KEY" /f >/dev/null 2>&1 || true
+    wine reg delete "$APP_PATHS_KEY" /f "$REG_VIEW" >/dev/null 2>&1 || true
+    wine reg delete "$UNINSTALL_KEY" /f "$REG_VIEW" >/dev/null 2>&1 || true
 }
 
 winpath() { winepath -w "$1" 2>/dev/null; }
@@ -188,8 +193,12 @@ expect_start() {
     [ "$got" = "$2"$'\t'"$3"$'\t'"$4" ] || fail "start $1: \"$got\", expected \"$2	$3	$4\""
 }
 
-# Saves a screenshot of a stage when IRONMARCH_SCREENS names a folder.
+# When a stage of a test ended, in seconds since the test began.
+step() { echo "[$SECONDS s] $1"; }
+
+# A stage's time, and its screenshot when IRONMARCH_SCREENS names a folder.
 save_stage() {
+    step "$1"
     [ -n "${IRONMARCH_SCREENS:-}" ] || return 0
     mkdir -p "$IRONMARCH_SCREENS"
     import -window root "$IRONMARCH_SCREENS/$1.png" 2>/dev/null && echo "stage \"$1\": $IRONMARCH_SCREENS/$1.png"
