@@ -13,7 +13,7 @@
 int main(int argc, char** argv)
 {
     const char* usage =
-        "usage: disc_order DISC-FOLDER > ORDER\n"
+        "usage: disc_order [--] DISC-FOLDER > ORDER\n"
         "then:  xorriso -as mkisofs -J -r -V IRM_1 --sort-weight-list ORDER -o DISC.iso DISC-FOLDER\n";
     if (const int stop = CheckArguments(argc, argv, 1, usage); stop >= 0)
         return stop;

@@ -71,7 +71,7 @@ void Save(Magick::Image image, const std::string& path, const std::string& label
 int main(int argc, char** argv)
 {
     const char* usage =
-        "usage: disc_preview DISC-FOLDER OUTPUT-FOLDER\n"
+        "usage: disc_preview [--] DISC-FOLDER OUTPUT-FOLDER\n"
         "Draws what a player will see, with the launcher's own layout and painting:\n"
         "the disc menu and the installed menu, with and without the registration\n"
         "program, and every button's focus and down pictures, as PNG files and on\n"

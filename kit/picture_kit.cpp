@@ -11,7 +11,7 @@
 int main(int argc, char** argv)
 {
     const char* usage =
-        "usage: picture_kit ARTWORK-FOLDER BITMAPS-FOLDER\n"
+        "usage: picture_kit [--] ARTWORK-FOLDER BITMAPS-FOLDER\n"
         "Reads the launcher's 37 pictures as PNG artwork (8bg1.png, 8b1u.png, ...) and\n"
         "writes them as 8-bit bitmaps with one shared palette into BITMAPS-FOLDER,\n"
         "which it makes. Nothing is written when a picture is missing, is not a PNG\n"

@@ -137,6 +137,8 @@ cp "$iso" "$work/stdio:named.iso"
 for input in text.iso empty.iso; do expect "$input" 2 "$input: not an ISO 9660 image" "$check" "$work/$input"; done
 expect "a folder named .iso" 2 "folder.iso: a folder, not an ISO 9660 image" "$check" "$work/folder.iso"
 expect "a name that looks like an xorriso drive" 0 "" "$check" "$work/stdio:named.iso"
+cp "$iso" "$work/-named.iso"
+expect "a name that looks like an option, after --" 0 "" bash -c "cd '$work' && '$(readlink -f "$check")' -- -named.iso"
 expect "no disc" 2 "cannot be read" "$check" "$work/nothing"
 expect "the demo disc's image" 0 "" "$check" --demo "$iso"
 # Labels of a hostile image without Joliet names: any bytes in its ISO 9660
@@ -180,7 +182,7 @@ check "the image's first files" in_read_order
 # The previews read no more of a picture than the checker does.
 while IFS='^' read -r change message; do
     fresh_disc "$change"
-    expect "preview: $change" 0 "$message" "$build/kit/disc_preview" "$work/disc" "$work/previews"
+    expect "preview: $change" 0 "$message" "$build/kit/disc_preview" -- "$work/disc" "$work/previews"
 done <<EOF
 rm bitmaps/8b1u.bmp && mkfifo bitmaps/8b1u.bmp^bitmaps\8b1u.bmp: not drawn: not a regular file
 truncate -s 6G bitmaps/8b1f.bmp^bitmaps\8b1f.bmp: not drawn: is 6442450944 bytes
@@ -205,7 +207,7 @@ while IFS='^' read -r change output status message; do
     rm -rf "$work/kit" && mkdir -p "$work/kit" && cp -r "$build/assets/artwork" "$work/kit/art"
     (cd "$work/kit" && eval "$change")
     before=$(listing)
-    expect "picture_kit after $change" "$status" "$message" "$build/kit/picture_kit" "$work/kit/art" "${output:+$work/kit/$output}"
+    expect "picture_kit after $change" "$status" "$message" "$build/kit/picture_kit" -- "$work/kit/art" "${output:+$work/kit/$output}"
     if [ "$status" != 0 ]; then
         check "nothing written after $change" test "$before" = "$(listing)"
     else
