@@ -44,6 +44,11 @@ const ButtonId kHitTestOrder[12] = {kInstallButton,     kPlayButton,       kUnin
 const ButtonId kBitmapLoadOrder[12] = {kInstallButton,   kDirectXButton,   kReadmeButton,      kRegistrationButton,
                                        kProductPageButton, kSiteHomeButton, kPlayButton,       kQuitButton,
                                        kUninstallButton, kSecondSiteButton, kThirdSiteButton, kOnlineServiceButton};
+// Install and Play share a place, as Registration and Uninstall may; the
+// column never changes this order, it only leaves gaps.
+const ButtonId kReadingOrder[12] = {kInstallButton,     kPlayButton,        kReadmeButton,   kDirectXButton,
+                                    kRegistrationButton, kUninstallButton,  kQuitButton,     kProductPageButton,
+                                    kOnlineServiceButton, kSiteHomeButton,  kSecondSiteButton, kThirdSiteButton};
 
 namespace {
 

@@ -57,10 +57,14 @@ struct ButtonRow {
 // Indexed by ButtonId; row 0 stands for no button.
 extern const ButtonRow kButtonRows[kButtonCount + 1];
 
-// The orders of painting, hit-testing (a later button wins) and loading.
+// The orders of painting, hit-testing (a later button wins), loading, and
+// reading: the right-hand column from top to bottom, then the product
+// picture, then the bottom row from left to right. The keys move the focus
+// and screen readers walk the buttons in reading order.
 extern const ButtonId kPaintOrder[12];
 extern const ButtonId kHitTestOrder[12];
 extern const ButtonId kBitmapLoadOrder[12];
+extern const ButtonId kReadingOrder[12];
 
 constexpr const char* kBackgroundBitmap = "bitmaps\\8bg1.bmp";
 // The background fills the window's client area.

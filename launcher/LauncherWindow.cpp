@@ -15,18 +15,6 @@ bool Contains(const platform::Rect& r, int x, int y)
     return r.left < x && x < r.right && r.top < y && y < r.bottom;
 }
 
-// Reading order: the right-hand column (the quit button's left edge) first,
-// top to bottom; then the rest by rows of buttons whose heights overlap,
-// top row first, left to right within a row.
-bool ReadsBefore(const platform::Rect& a, const platform::Rect& b)
-{
-    const int column = kButtonRows[kQuitButton].place.left;
-    if ((a.left == column) != (b.left == column))
-        return a.left == column;
-    const bool sameRow = a.left != column && a.top < b.bottom && b.top < a.bottom;
-    return sameRow ? a.left < b.left : a.top < b.top;
-}
-
 }  // namespace
 
 void LauncherWindow::InitButtonTable()
@@ -152,12 +140,10 @@ bool LauncherWindow::Selectable(int id) const
 std::vector<int> LauncherWindow::ReadingOrder() const
 {
     std::vector<int> order;
-    for (const ButtonRow& row : kButtonRows) {
-        if (IsShown(row, state_))
-            order.push_back(row.id);
+    for (int id : kReadingOrder) {
+        if (IsShown(kButtonRows[id], state_))
+            order.push_back(id);
     }
-    std::stable_sort(order.begin(), order.end(),
-                     [this](int a, int b) { return ReadsBefore(buttons_[a].hotRect, buttons_[b].hotRect); });
     return order;
 }
 
@@ -237,8 +223,10 @@ platform::AccessibleChild LauncherWindow::Child(int child)
     if (child < 1 || child > static_cast<int>(order.size()))
         return platform::AccessibleChild{"", platform::Rect{}, false, true};
     const int id = order[static_cast<std::size_t>(child - 1)];
-    return platform::AccessibleChild{kButtonRows[id].spokenName, buttons_[id].hotRect, id == focusButton_,
-                                     buttons_[id].inactive};
+    // The points the hit test gives the button: inside every edge.
+    const platform::Rect& place = buttons_[id].hotRect;
+    const platform::Rect inside{place.left + 1, place.top + 1, place.right, place.bottom};
+    return platform::AccessibleChild{kButtonRows[id].spokenName, inside, id == focusButton_, buttons_[id].inactive};
 }
 
 int LauncherWindow::FocusedChild()

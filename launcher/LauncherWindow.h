@@ -69,8 +69,7 @@ public:
     // The button under a client point, or 0; sets hitButton.
     int HitTest(int x, int y);
 
-    // The shown buttons in reading order: the right-hand column from top to
-    // bottom, then the others row by row, left to right. The focus moves
+    // The shown buttons in reading order (kReadingOrder); the focus moves
     // along those of them that can be selected.
     std::vector<int> ReadingOrder() const;
     std::vector<int> FocusOrder() const;

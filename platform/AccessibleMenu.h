@@ -7,7 +7,7 @@ namespace platform {
 
 struct AccessibleChild {
     const char* name;
-    Rect place;  // client coordinates
+    Rect place;  // client coordinates: the points from left and top to right and bottom, those excluded
     bool focused;
     bool unavailable;
 };

@@ -20,16 +20,16 @@ expect_region 400 80 "$B/8b4u.bmp" "Readme's up picture after Up"
 
 # A screen reader's view, with Install focused: name, role (push button),
 # state (focusable, focused), and the place on the screen.
-expected="Install	43	0x100004	592 198 230 30
-Readme	43	0x100000	592 238 230 30
-Install DirectX	43	0x100000	592 278 230 30
-Register	43	0x100000	592 318 230 30
-Quit	43	0x100000	592 358 230 30
-Ironmarch's page on the web	43	0x100000	248 166 240 150
-Online play on the web	43	0x100000	217 537 120 60
-The publisher's home page on the web	43	0x100000	338 532 120 70
-The fan site on the web	43	0x100000	487 511 75 90
-The studio's web site	43	0x100000	591 542 230 55"
+expected="Install	43	0x100004	593 199 229 29
+Readme	43	0x100000	593 239 229 29
+Install DirectX	43	0x100000	593 279 229 29
+Register	43	0x100000	593 319 229 29
+Quit	43	0x100000	593 359 229 29
+Ironmarch's page on the web	43	0x100000	249 167 239 149
+Online play on the web	43	0x100000	218 538 119 59
+The publisher's home page on the web	43	0x100000	339 533 119 69
+The fan site on the web	43	0x100000	488 512 74 89
+The studio's web site	43	0x100000	592 543 229 54"
 seen=$(accclient)
 [ "$seen" = "$expected" ] || fail "the screen reader's view:
 $seen"

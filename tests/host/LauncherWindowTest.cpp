@@ -122,17 +122,23 @@ TEST_F(Window, PaintDrawsTheBackgroundTheShownButtonsAndTheFocusInOneBracket)
         EXPECT_EQ(Face(id).substr(Face(id).rfind(' ')), " 230x30") << id;  // the column's buttons are all of one size
 }
 
-// A button takes the points inside its place, not its right and bottom
-// edges; hidden buttons and the background take none.
-TEST_F(Window, HitTestExcludesEveryEdge)
+// A button takes the points inside its place, none of its edges, and a
+// screen reader is told exactly those points (from its left and top, as wide
+// and high as they reach); hidden buttons and the background take none.
+TEST_F(Window, HitTestExcludesEveryEdgeAsScreenReadersAreTold)
 {
     StartUp();
-    for (int id : window.ReadingOrder()) {
+    const std::vector<int> reading = window.ReadingOrder();
+    for (int child = 1; child <= static_cast<int>(reading.size()); ++child) {
+        const int id = reading[static_cast<std::size_t>(child - 1)];
         const platform::Rect& r = window.buttons()[id].hotRect;
         for (const auto& [x, y, inside] : {std::tuple{r.left, r.top, false}, {r.left + 1, r.top + 1, true},
                                            {r.right - 1, r.bottom - 1, true}, {r.right, r.top + 1, false},
                                            {r.left + 1, r.bottom, false}})
             EXPECT_EQ(window.HitTest(x, y), inside ? id : 0) << id << " at " << x << "," << y;
+        const platform::Rect told = window.Child(child).place;
+        EXPECT_TRUE(told == (platform::Rect{r.left + 1, r.top + 1, r.right, r.bottom})) << id;
+        EXPECT_EQ(window.ChildAt(told.left, told.top), child) << id;
     }
     EXPECT_EQ(window.HitTest(500, 215), 0);  // uninstall's place, hidden on the disc menu
     EXPECT_EQ(window.HitTest(10, 10), 0);
