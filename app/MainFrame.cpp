@@ -55,7 +55,7 @@ const MessageEntry<CMainFrame> CMainFrame::kMessageTable[] = {
     on::Activate<&CMainFrame::OnActivate>(),
     on::EraseBkgnd<&CMainFrame::OnEraseBkgnd>(),
     on::GetObject<&CMainFrame::OnGetObject>(),
-    on::Plain<win32::kPressChildMessage, &CMainFrame::OnPressChild>(),
+    on::Plain<win32::kPressButtonMessage, &CMainFrame::OnPressButton>(),
 };
 
 CMainFrame::CMainFrame()
@@ -169,10 +169,10 @@ LRESULT CMainFrame::OnGetObject(const Message& message)
     return answer != 0 ? answer : Default(message);
 }
 
-LRESULT CMainFrame::OnPressChild(const Message& message)
+LRESULT CMainFrame::OnPressButton(const Message& message)
 {
     win32::WindowSurface surface(m_hWnd);
-    window_.PressChild(surface, static_cast<int>(message.wParam));
+    window_.PressAccessibleButton(surface, static_cast<int>(message.wParam));
     return 0;
 }
 

@@ -27,7 +27,7 @@ private:
     LRESULT OnActivate(const Message&);
     LRESULT OnEraseBkgnd(const Message&);
     LRESULT OnGetObject(const Message&);
-    LRESULT OnPressChild(const Message&);
+    LRESULT OnPressButton(const Message&);
 
     static const MessageEntry<CMainFrame> kMessageTable[];  // sized by its definition
 

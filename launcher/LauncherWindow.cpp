@@ -205,11 +205,9 @@ void LauncherWindow::PressButton(platform::WindowSurface& surface, int id)
         surface.WakeMessageLoop();
 }
 
-void LauncherWindow::PressChild(platform::WindowSurface& surface, int child)
+void LauncherWindow::PressAccessibleButton(platform::WindowSurface& surface, int id)
 {
-    const std::vector<int> order = ReadingOrder();
-    if (child >= 1 && child <= static_cast<int>(order.size()))
-        PressButton(surface, order[static_cast<std::size_t>(child - 1)]);
+    PressButton(surface, id);
 }
 
 int LauncherWindow::ChildCount()
@@ -221,12 +219,12 @@ platform::AccessibleChild LauncherWindow::Child(int child)
 {
     const std::vector<int> order = ReadingOrder();
     if (child < 1 || child > static_cast<int>(order.size()))
-        return platform::AccessibleChild{"", platform::Rect{}, false, true};
+        return platform::AccessibleChild{"", platform::Rect{}, false, true, 0};
     const int id = order[static_cast<std::size_t>(child - 1)];
     // The points the hit test gives the button: inside every edge.
     const platform::Rect& place = buttons_[id].hotRect;
     const platform::Rect inside{place.left + 1, place.top + 1, place.right, place.bottom};
-    return platform::AccessibleChild{kButtonRows[id].spokenName, inside, id == focusButton_, buttons_[id].inactive};
+    return platform::AccessibleChild{kButtonRows[id].spokenName, inside, id == focusButton_, buttons_[id].inactive, id};
 }
 
 int LauncherWindow::FocusedChild()

@@ -74,8 +74,9 @@ public:
     std::vector<int> ReadingOrder() const;
     std::vector<int> FocusOrder() const;
 
-    // Presses a child of the accessible object as Enter presses a button.
-    void PressChild(platform::WindowSurface& surface, int child);
+    // Presses a button for a screen reader as Enter presses the focused one,
+    // if it can still be selected.
+    void PressAccessibleButton(platform::WindowSurface& surface, int id);
 
     int ChildCount() override;
     platform::AccessibleChild Child(int child) override;

@@ -10,6 +10,7 @@ struct AccessibleChild {
     Rect place;  // client coordinates: the points from left and top to right and bottom, those excluded
     bool focused;
     bool unavailable;
+    int button;  // what pressing it presses, whatever the layout is by the time the press arrives
 };
 
 class AccessibleMenu {

@@ -2,6 +2,9 @@
 
 #include <oleacc.h>
 
+#include <initializer_list>
+#include <type_traits>
+
 #include "platform/win32/SystemFunction.h"
 
 namespace win32 {
@@ -80,159 +83,175 @@ public:
     }
 
     // IDispatch: not offered; screen readers call IAccessible directly.
-    HRESULT STDMETHODCALLTYPE GetTypeInfoCount(UINT* count) override { return *count = 0, S_OK; }
-    HRESULT STDMETHODCALLTYPE GetTypeInfo(UINT, LCID, ITypeInfo**) override { return E_NOTIMPL; }
+    HRESULT STDMETHODCALLTYPE GetTypeInfoCount(UINT* count) override { return count == nullptr ? E_POINTER : (*count = 0, S_OK); }
+    HRESULT STDMETHODCALLTYPE GetTypeInfo(UINT, LCID, ITypeInfo** info) override { return Cleared(info), E_NOTIMPL; }
     HRESULT STDMETHODCALLTYPE GetIDsOfNames(REFIID, LPOLESTR*, UINT, LCID, DISPID*) override { return E_NOTIMPL; }
     HRESULT STDMETHODCALLTYPE Invoke(DISPID, REFIID, LCID, WORD, DISPPARAMS*, VARIANT*, EXCEPINFO*, UINT*) override
     {
         return E_NOTIMPL;
     }
 
-    // IAccessible
+    // IAccessible. Each method checks its out-pointers before anything
+    // else, empties them on every path, and keeps C++ exceptions (the menu
+    // allocates) on this side of the COM boundary.
     HRESULT STDMETHODCALLTYPE get_accParent(IDispatch** parent) override
     {
-        *parent = nullptr;
-        const auto fromWindow = SystemFunction<AccessibleObjectFromWindowFunction>("oleacc.dll", "AccessibleObjectFromWindow");
-        if (menu_ == nullptr)
-            return kDisconnected;
-        return fromWindow != nullptr ? fromWindow(window_, static_cast<DWORD>(OBJID_WINDOW), kIidDispatch,
-                                                  reinterpret_cast<void**>(parent))
-                                     : S_FALSE;
+        return Guarded([&] {
+            const auto fromWindow = SystemFunction<AccessibleObjectFromWindowFunction>("oleacc.dll", "AccessibleObjectFromWindow");
+            return fromWindow != nullptr ? fromWindow(window_, static_cast<DWORD>(OBJID_WINDOW), kIidDispatch,
+                                                      reinterpret_cast<void**>(parent))
+                                         : S_FALSE;
+        }, parent);
     }
     HRESULT STDMETHODCALLTYPE get_accChildCount(LONG* count) override
     {
-        if (menu_ == nullptr)
-            return kDisconnected;
-        *count = menu_->ChildCount();
-        return S_OK;
+        return Guarded([&] { return *count = menu_->ChildCount(), S_OK; }, count);
     }
-    HRESULT STDMETHODCALLTYPE get_accChild(VARIANT, IDispatch** child) override
+    HRESULT STDMETHODCALLTYPE get_accChild(VARIANT child, IDispatch** object) override
     {
-        *child = nullptr;  // the buttons are simple elements, not objects of their own
-        return menu_ == nullptr ? kDisconnected : S_FALSE;
+        // The buttons are simple elements, not objects of their own.
+        return Guarded([&] { return Valid(child) ? S_FALSE : E_INVALIDARG; }, object);
     }
     HRESULT STDMETHODCALLTYPE get_accName(VARIANT child, BSTR* name) override
     {
-        *name = NULL;
-        const HRESULT valid = Check(child);
-        if (valid != S_OK)
-            return valid;
-        *name = Text(child.lVal == CHILDID_SELF ? "Ironmarch Launcher" : menu_->Child(child.lVal).name);
-        return *name != NULL ? S_OK : E_OUTOFMEMORY;
+        return Guarded([&] {
+            if (!Valid(child))
+                return E_INVALIDARG;
+            *name = Text(child.lVal == CHILDID_SELF ? "Ironmarch Launcher" : menu_->Child(child.lVal).name);
+            return *name != NULL ? S_OK : E_OUTOFMEMORY;
+        }, name);
     }
-    HRESULT STDMETHODCALLTYPE get_accValue(VARIANT, BSTR* value) override { return *value = NULL, S_FALSE; }
-    HRESULT STDMETHODCALLTYPE get_accDescription(VARIANT, BSTR* text) override { return *text = NULL, S_FALSE; }
+    HRESULT STDMETHODCALLTYPE get_accValue(VARIANT, BSTR* value) override { return Nothing(value); }
+    HRESULT STDMETHODCALLTYPE get_accDescription(VARIANT, BSTR* text) override { return Nothing(text); }
     HRESULT STDMETHODCALLTYPE get_accRole(VARIANT child, VARIANT* role) override
     {
-        const HRESULT valid = Check(child);
-        if (valid == S_OK)
+        return Guarded([&] {
+            if (!Valid(child))
+                return E_INVALIDARG;
             SetChild(role, child.lVal == CHILDID_SELF ? ROLE_SYSTEM_CLIENT : ROLE_SYSTEM_PUSHBUTTON);
-        return valid;
+            return S_OK;
+        }, role);
     }
     HRESULT STDMETHODCALLTYPE get_accState(VARIANT child, VARIANT* state) override
     {
-        const HRESULT valid = Check(child);
-        if (valid != S_OK)
-            return valid;
-        LONG flags = STATE_SYSTEM_FOCUSABLE;
-        if (child.lVal == CHILDID_SELF) {
-            flags |= GetFocus() == window_ ? STATE_SYSTEM_FOCUSED : 0;
-        } else {
-            const platform::AccessibleChild button = menu_->Child(child.lVal);
-            flags |= (button.focused ? STATE_SYSTEM_FOCUSED : 0) | (button.unavailable ? STATE_SYSTEM_UNAVAILABLE : 0);
-        }
-        SetChild(state, flags);
-        return S_OK;
+        return Guarded([&] {
+            if (!Valid(child))
+                return E_INVALIDARG;
+            LONG flags = STATE_SYSTEM_FOCUSABLE;
+            if (child.lVal == CHILDID_SELF) {
+                flags |= GetFocus() == window_ ? STATE_SYSTEM_FOCUSED : 0;
+            } else {
+                const platform::AccessibleChild button = menu_->Child(child.lVal);
+                flags |= (button.focused ? STATE_SYSTEM_FOCUSED : 0) | (button.unavailable ? STATE_SYSTEM_UNAVAILABLE : 0);
+            }
+            SetChild(state, flags);
+            return S_OK;
+        }, state);
     }
-    HRESULT STDMETHODCALLTYPE get_accHelp(VARIANT, BSTR* help) override { return *help = NULL, S_FALSE; }
+    HRESULT STDMETHODCALLTYPE get_accHelp(VARIANT, BSTR* help) override { return Nothing(help); }
     HRESULT STDMETHODCALLTYPE get_accHelpTopic(BSTR* file, VARIANT, LONG* topic) override
     {
-        return *file = NULL, *topic = 0, S_FALSE;
+        if (topic != nullptr)
+            *topic = 0;
+        return topic == nullptr ? (Cleared(file), E_POINTER) : Nothing(file);
     }
-    HRESULT STDMETHODCALLTYPE get_accKeyboardShortcut(VARIANT, BSTR* keys) override { return *keys = NULL, S_FALSE; }
+    HRESULT STDMETHODCALLTYPE get_accKeyboardShortcut(VARIANT, BSTR* keys) override { return Nothing(keys); }
     HRESULT STDMETHODCALLTYPE get_accFocus(VARIANT* focus) override
     {
-        if (menu_ == nullptr)
-            return kDisconnected;
-        focus->vt = VT_EMPTY;
-        if (GetFocus() != window_)
-            return S_FALSE;
-        SetChild(focus, menu_->FocusedChild());
-        return S_OK;
+        return Guarded([&] {
+            if (GetFocus() != window_)
+                return S_FALSE;
+            SetChild(focus, menu_->FocusedChild());
+            return S_OK;
+        }, focus);
     }
-    HRESULT STDMETHODCALLTYPE get_accSelection(VARIANT* selection) override { return selection->vt = VT_EMPTY, S_FALSE; }
+    HRESULT STDMETHODCALLTYPE get_accSelection(VARIANT* selection) override { return Nothing(selection); }
     HRESULT STDMETHODCALLTYPE get_accDefaultAction(VARIANT child, BSTR* action) override
     {
-        *action = NULL;
-        const HRESULT valid = Check(child);
-        if (valid != S_OK || child.lVal == CHILDID_SELF)
-            return valid != S_OK ? valid : S_FALSE;
-        *action = Text("Press");
-        return *action != NULL ? S_OK : E_OUTOFMEMORY;
+        return Guarded([&] {
+            if (!Valid(child))
+                return E_INVALIDARG;
+            if (child.lVal == CHILDID_SELF)
+                return S_FALSE;
+            *action = Text("Press");
+            return *action != NULL ? S_OK : E_OUTOFMEMORY;
+        }, action);
     }
     HRESULT STDMETHODCALLTYPE accSelect(LONG, VARIANT) override { return DISP_E_MEMBERNOTFOUND; }
     HRESULT STDMETHODCALLTYPE accLocation(LONG* left, LONG* top, LONG* width, LONG* height, VARIANT child) override
     {
-        const HRESULT valid = Check(child);
-        if (valid != S_OK)
-            return valid;
-        RECT place;
-        if (child.lVal == CHILDID_SELF) {
-            GetClientRect(window_, &place);
-        } else {
-            const platform::Rect button = menu_->Child(child.lVal).place;
-            place = RECT{button.left, button.top, button.right, button.bottom};
+        for (LONG* out : {left, top, width, height}) {
+            if (out != nullptr)
+                *out = 0;
         }
-        POINT corner = {place.left, place.top};
-        if (!MapPoint(window_, NULL, &corner))
-            return E_FAIL;
-        *left = corner.x, *top = corner.y;
-        *width = place.right - place.left, *height = place.bottom - place.top;
-        return S_OK;
+        if (left == nullptr || top == nullptr || width == nullptr || height == nullptr)
+            return E_POINTER;
+        return Guarded([&] {
+            if (!Valid(child))
+                return E_INVALIDARG;
+            RECT place;
+            if (child.lVal == CHILDID_SELF) {
+                GetClientRect(window_, &place);
+            } else {
+                const platform::Rect button = menu_->Child(child.lVal).place;
+                place = RECT{button.left, button.top, button.right, button.bottom};
+            }
+            POINT corner = {place.left, place.top};
+            if (!MapPoint(window_, NULL, &corner))
+                return E_FAIL;
+            *left = corner.x, *top = corner.y;
+            *width = place.right - place.left, *height = place.bottom - place.top;
+            return S_OK;
+        });
     }
     HRESULT STDMETHODCALLTYPE accNavigate(LONG direction, VARIANT start, VARIANT* end) override
     {
-        end->vt = VT_EMPTY;
-        const HRESULT valid = Check(start);
-        if (valid != S_OK)
-            return valid;
-        const LONG count = menu_->ChildCount();
-        LONG to = 0;
-        if (start.lVal == CHILDID_SELF)
-            to = direction == NAVDIR_FIRSTCHILD ? 1 : direction == NAVDIR_LASTCHILD ? count : 0;
-        else if (direction == NAVDIR_NEXT || direction == NAVDIR_DOWN || direction == NAVDIR_RIGHT)
-            to = start.lVal < count ? start.lVal + 1 : 0;
-        else if (direction == NAVDIR_PREVIOUS || direction == NAVDIR_UP || direction == NAVDIR_LEFT)
-            to = start.lVal - 1;
-        if (to < 1 || to > count)
-            return S_FALSE;
-        SetChild(end, to);
-        return S_OK;
+        return Guarded([&] {
+            if (!Valid(start))
+                return E_INVALIDARG;
+            const LONG count = menu_->ChildCount();
+            LONG to = 0;
+            if (start.lVal == CHILDID_SELF)
+                to = direction == NAVDIR_FIRSTCHILD ? 1 : direction == NAVDIR_LASTCHILD ? count : 0;
+            else if (direction == NAVDIR_NEXT || direction == NAVDIR_DOWN || direction == NAVDIR_RIGHT)
+                to = start.lVal < count ? start.lVal + 1 : 0;
+            else if (direction == NAVDIR_PREVIOUS || direction == NAVDIR_UP || direction == NAVDIR_LEFT)
+                to = start.lVal - 1;
+            if (to < 1 || to > count)
+                return S_FALSE;
+            SetChild(end, to);
+            return S_OK;
+        }, end);
     }
     HRESULT STDMETHODCALLTYPE accHitTest(LONG x, LONG y, VARIANT* child) override
     {
-        child->vt = VT_EMPTY;
-        if (menu_ == nullptr)
-            return kDisconnected;
-        POINT point = {x, y};
-        if (!MapPoint(NULL, window_, &point))
-            return E_FAIL;
-        RECT client;
-        GetClientRect(window_, &client);
-        if (point.x < client.left || point.x >= client.right || point.y < client.top || point.y >= client.bottom)
-            return S_FALSE;
-        SetChild(child, menu_->ChildAt(point.x, point.y));
-        return S_OK;
+        return Guarded([&] {
+            POINT point = {x, y};
+            if (!MapPoint(NULL, window_, &point))
+                return E_FAIL;
+            RECT client;
+            GetClientRect(window_, &client);
+            if (point.x < client.left || point.x >= client.right || point.y < client.top || point.y >= client.bottom)
+                return S_FALSE;
+            SetChild(child, menu_->ChildAt(point.x, point.y));
+            return S_OK;
+        }, child);
     }
     HRESULT STDMETHODCALLTYPE accDoDefaultAction(VARIANT child) override
     {
-        const HRESULT valid = Check(child);
-        if (valid != S_OK || child.lVal == CHILDID_SELF)
-            return valid != S_OK ? valid : DISP_E_MEMBERNOTFOUND;
-        if (menu_->Child(child.lVal).unavailable)
-            return E_FAIL;
-        PostMessageA(window_, kPressChildMessage, static_cast<WPARAM>(child.lVal), 0);
-        return S_OK;
+        return Guarded([&] {
+            if (!Valid(child))
+                return E_INVALIDARG;
+            if (child.lVal == CHILDID_SELF)
+                return static_cast<HRESULT>(DISP_E_MEMBERNOTFOUND);
+            const platform::AccessibleChild button = menu_->Child(child.lVal);
+            if (button.unavailable)
+                return E_FAIL;
+            // The button itself, not its position: the layout may change
+            // before the posted press arrives.
+            PostMessageA(window_, kPressButtonMessage, static_cast<WPARAM>(button.button), 0);
+            return S_OK;
+        });
     }
     HRESULT STDMETHODCALLTYPE put_accName(VARIANT, BSTR) override { return E_NOTIMPL; }
     HRESULT STDMETHODCALLTYPE put_accValue(VARIANT, BSTR) override { return E_NOTIMPL; }
@@ -240,14 +259,43 @@ public:
 private:
     ~AccessibleClient() = default;
 
-    // S_OK for the client itself or one of its children.
-    HRESULT Check(const VARIANT& child) const
+    static void Cleared(BSTR* out) { if (out != nullptr) *out = NULL; }
+    static void Cleared(VARIANT* out) { if (out != nullptr) out->vt = VT_EMPTY; }
+    static void Cleared(LONG* out) { if (out != nullptr) *out = 0; }
+    template <class Interface>
+    static void Cleared(Interface** out) { if (out != nullptr) *out = nullptr; }
+
+    // A property the buttons do not have.
+    template <class Out>
+    static HRESULT Nothing(Out* out)
     {
+        Cleared(out);
+        return out == nullptr ? E_POINTER : S_FALSE;
+    }
+
+    // Runs a method's work once its out-pointer is there and emptied, and
+    // the window is still there; no exception leaves it.
+    template <class Work, class Out = void>
+    HRESULT Guarded(Work work, Out* out = nullptr)
+    {
+        if constexpr (!std::is_void_v<Out>) {
+            Cleared(out);
+            if (out == nullptr)
+                return E_POINTER;
+        }
         if (menu_ == nullptr)
             return kDisconnected;
-        if (child.vt != VT_I4 || child.lVal < 0 || child.lVal > menu_->ChildCount())
-            return E_INVALIDARG;
-        return S_OK;
+        try {
+            return work();
+        } catch (...) {
+            return E_OUTOFMEMORY;
+        }
+    }
+
+    // The client itself or one of its children.
+    bool Valid(const VARIANT& child) const
+    {
+        return child.vt == VT_I4 && child.lVal >= 0 && child.lVal <= menu_->ChildCount();
     }
 
     HWND window_;
@@ -267,6 +315,11 @@ LRESULT AnswerGetObject(AccessibleClient* client, WPARAM flags)
         return 0;
     const LRESULT result = fromObject(kIidAccessible, flags, static_cast<IAccessible*>(client));
     return result > 0 ? result : 0;  // a failure's HRESULT is no answer
+}
+
+IAccessible* AsAccessible(AccessibleClient* client)
+{
+    return client;
 }
 
 void ReleaseAccessibleClient(AccessibleClient* client)

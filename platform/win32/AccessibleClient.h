@@ -6,13 +6,15 @@
 #pragma once
 #include <windows.h>
 
+#include <oleacc.h>
+
 #include "platform/AccessibleMenu.h"
 
 namespace win32 {
 
 // Posted by accDoDefaultAction so that the press runs from the message
-// loop, not inside the screen reader's call; wParam is the child.
-constexpr UINT kPressChildMessage = WM_APP + 1;
+// loop, not inside the screen reader's call; wParam is the button.
+constexpr UINT kPressButtonMessage = WM_APP + 1;
 
 class AccessibleClient;
 
@@ -22,6 +24,9 @@ AccessibleClient* CreateAccessibleClient(HWND window, platform::AccessibleMenu& 
 
 // WM_GETOBJECT's answer for OBJID_CLIENT; 0 where Windows cannot give one.
 LRESULT AnswerGetObject(AccessibleClient* client, WPARAM flags);
+
+// The object as screen readers see it, for the tests.
+IAccessible* AsAccessible(AccessibleClient* client);
 
 // When the window goes: later calls from screen readers that still hold the
 // object are refused, and the last reference frees it.

@@ -306,13 +306,17 @@ TEST_F(Window, EnterPressesTheFocusedButtonWhichThePointerAndTheLayoutMayMove)
     window.OnKeyDown(system, 0x0D, false);
     EXPECT_EQ(Drawn(), (Names{"2 down", "2 focus"}));
     EXPECT_EQ(ran, std::vector<int>{kDirectXButton});
-    // Installed meanwhile: Play takes Install's place and its focus.
+    // Installed meanwhile: Play takes Install's place and its focus. A
+    // screen reader's press of Install, posted before, presses nothing now.
     window.OnKeyDown(system, 0x24, false);
     Drawn();
+    const int install = window.Child(1).button;
     system.InstallGame("C:\\Games\\Ironmarch");
     window.OnActivateApp(system, true);
     EXPECT_EQ(window.focusButton(), kPlayButton);
     EXPECT_EQ(Drawn(), Names{"8 focus"});
+    window.PressAccessibleButton(system, install);
+    EXPECT_EQ(ran, std::vector<int>{kDirectXButton});
     // The registration program gone: its button is hidden, and nothing takes its place.
     window.OnKeyDown(system, 0x28, false), window.OnKeyDown(system, 0x28, false), window.OnKeyDown(system, 0x28, false);
     EXPECT_EQ(window.focusButton(), kRegistrationButton);
