@@ -54,7 +54,7 @@ const MessageEntry<CMainFrame> CMainFrame::kMessageTable[] = {
     on::LButtonUp<&CMainFrame::OnLButtonUp>(),
     on::Activate<&CMainFrame::OnActivate>(),
     on::EraseBkgnd<&CMainFrame::OnEraseBkgnd>(),
-    on::GetObject<&CMainFrame::OnGetObject>(),
+    on::AccessibleObject<&CMainFrame::OnGetObject>(),
     on::Plain<win32::kPressButtonMessage, &CMainFrame::OnPressButton>(),
 };
 

@@ -78,6 +78,10 @@ constexpr auto Plain() { return Entry<Id, F>(crack::Plain<WindowOfHandler<F>, F>
 
 template <auto F>
 constexpr auto Paint() { return Plain<WM_PAINT, F>(); }
+// The press and the release take no point: the launcher acts on the button
+// that the last WM_MOUSEMOVE found, as its buttons always have. Windows
+// moves the pointer before a click, a touch or a screen reader's click, and
+// tells a window that appears under a still pointer with a WM_MOUSEMOVE.
 template <auto F>
 constexpr auto LButtonDown() { return Plain<WM_LBUTTONDOWN, F>(); }
 template <auto F>
@@ -86,8 +90,9 @@ template <auto F>
 constexpr auto Activate() { return Plain<WM_ACTIVATE, F>(); }
 template <auto F>
 constexpr auto EraseBkgnd() { return Plain<WM_ERASEBKGND, F>(); }
+// Not "GetObject": wingdi.h makes that name GetObjectA.
 template <auto F>
-constexpr auto GetObject() { return Plain<WM_GETOBJECT, F>(); }
+constexpr auto AccessibleObject() { return Plain<WM_GETOBJECT, F>(); }
 template <auto F>
 constexpr auto MouseMove() { return Entry<WM_MOUSEMOVE, F>(crack::Point<WindowOfHandler<F>, F>); }
 template <auto F>
