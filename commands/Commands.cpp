@@ -13,9 +13,6 @@
 namespace {
 
 using namespace win32values;
-constexpr const char* kSetupProgram = "setup.exe";
-constexpr const char* kLocalDirectXSetup = "DirectX\\dxsetup.exe";
-constexpr const char* kDiscDirectXSetup = "dxsetup.exe";
 
 }  // namespace
 
@@ -29,14 +26,14 @@ void LauncherCommands::InstallGame()
         platform_.dialogs.ShowMessageBox(state_.DebugSpew, "Warning", kMbOk | kMbIconExclamation);
         return;
     }
-    StartProgram(platform_.processes, platform_.files, nullptr, kSetupProgram, nullptr);
+    StartProgram(platform_.processes, platform_.files, nullptr, names::kSetupProgram, nullptr);
     state_.quitPending = true;
 }
 
 void LauncherCommands::InstallDirectX()
 {
-    if (FileExists(platform_.files, kLocalDirectXSetup)) {
-        StartProgram(platform_.processes, platform_.files, nullptr, kLocalDirectXSetup, nullptr);
+    if (FileExists(platform_.files, names::kDirectXSetupPath)) {
+        StartProgram(platform_.processes, platform_.files, nullptr, names::kDirectXSetupPath, nullptr);
         state_.quitPending = true;
         return;
     }
@@ -47,9 +44,9 @@ void LauncherCommands::InstallDirectX()
         letter = state_.discDrive[0];
     }
     char directory[16];
-    FormatText(directory, sizeof directory, "%c:\\DirectX", letter);
+    FormatText(directory, sizeof directory, "%c:\\%s", letter, names::kDirectXFolder);
     platform_.files.ChangeDirectory(directory);
-    StartProgram(platform_.processes, platform_.files, kDiscDirectXSetup, nullptr, directory);
+    StartProgram(platform_.processes, platform_.files, names::kDirectXSetupProgram, nullptr, directory);
     state_.quitPending = true;
 }
 
@@ -58,8 +55,8 @@ bool ComposeReadmeCommandLine(const char* windowsDirectory, const char* currentD
 {
     // A drive root such as D:\ already ends in its separator.
     const char* separator = std::strlen(currentDirectory) >= 4 ? "\\" : "";
-    return FormatText(line, size, "\"%s\\notepad.exe\" \"%s%sreadme.txt\"", windowsDirectory, currentDirectory,
-                      separator);
+    return FormatText(line, size, "\"%s\\notepad.exe\" \"%s%s%s\"", windowsDirectory, currentDirectory, separator,
+                      names::kReadmeFile);
 }
 
 void LauncherCommands::ShowReadme()

@@ -12,6 +12,16 @@ constexpr const char* kLauncherWindowTitle = "Ironmarch Launcher";
 constexpr const char* kSetupWindowTitle = "Ironmarch Setup";
 constexpr const char* kGameWindowTitle = "Ironmarch (TM)";
 constexpr const char* kDiscLabel = "IRM_1";
+// What the buttons start or open beside the launcher: the game's installer,
+// the DirectX installer in its folder (on the disc, or copied beside the
+// launcher), and the readme.
+constexpr const char* kSetupProgram = "setup.exe";
+constexpr const char* kDirectXFolder = "DirectX";
+constexpr const char* kDirectXSetupProgram = "dxsetup.exe";
+constexpr const char* kDirectXSetupPath = "DirectX\\dxsetup.exe";
+constexpr const char* kReadmeFile = "readme.txt";
+// The game's uninstaller, which the demo installs beside the game.
+constexpr const char* kUninstallProgram = "uninstall.exe";
 // The registration program, in its folder below the launcher's.
 constexpr const char* kRegistrationFolder = "ereg";
 constexpr const char* kRegistrationProgram = "reg32.exe";
@@ -37,5 +47,6 @@ constexpr bool EndsWith(const char* text, const char* end)
 // Windows finds the game's folder under the game program's own name.
 static_assert(EndsWith(kAppPathsKey, kGameProgram), "the App Paths key names the game program");
 static_assert(EndsWith(kUninstallKey, kGameTitle), "the Uninstall key names the game");
+static_assert(EndsWith(kDirectXSetupPath, kDirectXSetupProgram), "the DirectX installer's path ends in its name");
 
 }  // namespace names

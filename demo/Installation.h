@@ -8,10 +8,11 @@ namespace installation {
 
 // Files copied by name from the disc (or, for the game and its uninstaller,
 // from the disc's "game" folder) into the installation directory.
-constexpr const char* kDiscFiles[] = {"IronmarchLauncher.exe", "readme.txt"};
-constexpr const char* kGameFiles[] = {"VXR.exe", "uninstall.exe"};
+constexpr const char* kDiscFiles[] = {names::kLauncherProgram, names::kReadmeFile};
+constexpr const char* kGameFiles[] = {names::kGameProgram, names::kUninstallProgram};
 // Everything the uninstaller may remove, besides the pictures.
 // The registration program (names::kRegistrationFolder) and the pictures go too.
-constexpr const char* kInstalledFiles[] = {"IronmarchLauncher.exe", "readme.txt", "VXR.exe", "uninstall.exe"};
+constexpr const char* kInstalledFiles[] = {names::kLauncherProgram, names::kReadmeFile, names::kGameProgram,
+                                           names::kUninstallProgram};
 
 }  // namespace installation

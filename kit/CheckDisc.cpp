@@ -218,11 +218,11 @@ std::vector<DiscProblem> CheckDisc(DiscTree& disc, DiscKind kind)
         return {{"", unreadable, true}};
     std::vector<DiscProblem> problems;
     CheckPictures(disc, problems);
-    std::vector<std::string> files = {names::kLauncherProgram, "readme.txt"};
+    std::vector<std::string> files = {names::kLauncherProgram, names::kReadmeFile};
     if (kind == DiscKind::Installed) {
         files.push_back(names::kGameProgram);
     } else {
-        files.insert(files.end(), {"setup.exe", "DirectX/dxsetup.exe"});
+        files.insert(files.end(), {names::kSetupProgram, std::string(names::kDirectXFolder) + "/" + names::kDirectXSetupProgram});
         if (kind == DiscKind::Demo)
             for (const char* file : installation::kGameFiles)
                 files.push_back(std::string("game/") + file);
