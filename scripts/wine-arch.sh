@@ -28,10 +28,11 @@ i386_binfmt_entry() {
 }
 
 # qemu's default address space has no room for Wine's shared user data at
-# 0x7ffe0000 ("failed to map the shared user data"). 2 GB and 64 MB hold it
-# and the Unix libraries a 32-bit Wine process maps above it; every 1 GB
-# more costs each process start about 15 s here (qemu 7.2 looks through the
-# whole reserved space for each mapping), and 2 GB alone is too little.
+# 0x7ffe0000 ("failed to map the shared user data"). 2.25 GB holds it and
+# leaves 256 MB for the Unix libraries a 32-bit Wine process maps above
+# 2 GB; 2 GB alone is too little, and every 1 GB more costs each process
+# start about 15 s here (qemu 7.2 looks through the whole reserved space
+# for each mapping).
 export QEMU_RESERVED_VA=0x90000000
 if ! /usr/lib/wine/wine --version >/dev/null 2>&1; then
     WINE32=none
