@@ -50,31 +50,33 @@ bool SamePalette(const std::vector<platform::PaletteColor>& a, const std::vector
     return true;
 }
 
-// A file the disc must hold: its entry, or false with the problem noted.
-bool Present(DiscTree& disc, const std::string& file, const std::string& missing, std::vector<DiscProblem>& problems,
-             DiscEntry* entry)
+// A file (or folder) the disc must hold: its entry, or false with the
+// problem noted.
+bool Present(DiscTree& disc, const std::string& path, const std::string& missing, std::vector<DiscProblem>& problems,
+             DiscEntry* entry, DiscEntry::Kind wanted = DiscEntry::Kind::File)
 {
-    *entry = disc.Find(file);
-    switch (entry->kind) {
-    case DiscEntry::Kind::File:
+    *entry = disc.Find(path);
+    if (entry->kind == wanted)
         return true;
+    const std::string what = wanted == DiscEntry::Kind::Folder ? "folder" : "file";
+    switch (entry->kind) {
     case DiscEntry::Kind::Missing: {
-        const std::string hint = disc.MissingHint(file);
-        problems.push_back({file, "missing: " + (hint.empty() ? missing : hint), true});
+        const std::string hint = disc.MissingHint(path);
+        problems.push_back({path, "missing: " + (hint.empty() ? missing : hint), true});
         break;
     }
     case DiscEntry::Kind::Link:
-        problems.push_back({file, "a link: mastering stores it as a link, which Windows does not see; copy the file in", true});
+        problems.push_back({path, "a link: mastering stores it as a link, which Windows does not see; copy the " + what + " in", true});
         break;
     case DiscEntry::Kind::PastEnd:
-        problems.push_back({file, "lies past the end of the image: copy or master the image again", true});
+        problems.push_back({path, "lies past the end of the image: copy or master the image again", true});
         break;
     case DiscEntry::Kind::Twin:
         problems.push_back({entry->storedPath, "has a twin, " + entry->twin + ", whose name differs only in case: Windows "
                                                "cannot tell the two apart and opens either; keep one", true});
         break;
     default:
-        problems.push_back({file, "not a file: put the file itself there", true});
+        problems.push_back({path, "not a " + what + ": put the " + what + " itself there", true});
         break;
     }
     return false;
@@ -102,27 +104,9 @@ void CheckPicture(const DibImage& image, const DiscPicture& picture, const std::
 // the one problem, not each picture missing.
 bool PicturesFolder(DiscTree& disc, std::vector<DiscProblem>& problems)
 {
-    const DiscEntry folder = disc.Find(kPicturesFolder);
-    switch (folder.kind) {
-    case DiscEntry::Kind::Folder:
-        return true;
-    case DiscEntry::Kind::Missing:
-        problems.push_back({kPicturesFolder, "missing: the launcher shows no pictures; add the folder with all of them", true});
-        break;
-    case DiscEntry::Kind::Link:
-        problems.push_back({kPicturesFolder, "a link: mastering stores it as a link, which Windows does not see; copy the folder in", true});
-        break;
-    case DiscEntry::Kind::PastEnd:
-    case DiscEntry::Kind::Twin: {
-        DiscEntry entry;
-        Present(disc, kPicturesFolder, "", problems, &entry);
-        break;
-    }
-    default:
-        problems.push_back({kPicturesFolder, "not a folder: put the folder of pictures there", true});
-        break;
-    }
-    return false;
+    DiscEntry folder;
+    return Present(disc, kPicturesFolder, "the launcher shows no pictures; add the folder with all of them", problems,
+                   &folder, DiscEntry::Kind::Folder);
 }
 
 void CheckPictures(DiscTree& disc, std::vector<DiscProblem>& problems)
