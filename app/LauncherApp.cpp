@@ -2,7 +2,7 @@
 
 #include "core/LauncherState.h"
 #include "app/MainFrame.h"
-#include "app/SingleInstance.h"
+#include "startup/SingleInstance.h"
 #include "app/LauncherPlatform.h"
 #include "platform/win32/SystemFunction.h"
 

@@ -3,10 +3,9 @@
 #include <mmsystem.h>
 
 
-#include "app/GetPaths.h"
-#include "app/Restart.h"
-#include "app/SingleInstance.h"
-#include "app/WindowPlacement.h"
+#include "startup/Restart.h"
+#include "startup/SingleInstance.h"
+#include "launcher/WindowPlacement.h"
 #include "core/BoundedText.h"
 #include "core/LauncherState.h"
 #include "core/Names.h"
@@ -61,7 +60,7 @@ const MessageEntry<CMainFrame> CMainFrame::kMessageTable[] = {
 CMainFrame::CMainFrame()
     : images_(ThePlatform().wholeFiles, ThePlatform().graphics),
       commands_(TheLauncherState(), ThePlatform().commandServices),
-      window_(TheLauncherState(), installation_, images_, rowCommands_)
+      window_(TheLauncherState(), ThePlatform().registry, ThePlatform().files, images_, rowCommands_)
 {
     LauncherState& state = TheLauncherState();
     LauncherPlatform& system = ThePlatform();
@@ -99,11 +98,6 @@ CMainFrame::CMainFrame()
     PlayStartupSound("IDR_WAVE1");
     win32::WindowSurface surface(m_hWnd);
     window_.RealizeWindowPalette(surface);
-}
-
-void CMainFrame::SystemInstallation::ReadInstallation()
-{
-    ::ReadInstallation(TheLauncherState(), ThePlatform().registry, ThePlatform().files);
 }
 
 CMainFrame::~CMainFrame()

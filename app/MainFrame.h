@@ -31,14 +31,9 @@ private:
 
     static const MessageEntry<CMainFrame> kMessageTable[];  // sized by its definition
 
-    struct SystemInstallation : InstallationReader {
-        void ReadInstallation() override;
-    };
-
     DibImages images_;
     LauncherCommands commands_;
     RowCommands rowCommands_{commands_};
-    SystemInstallation installation_;
     LauncherWindow window_;
     win32::AccessibleClient* accessible_ = nullptr;  // made when a screen reader first asks
 };

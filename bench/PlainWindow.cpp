@@ -3,7 +3,7 @@
 // colour, with the ordinary GetMessage loop. Escape closes it.
 #include <windows.h>
 
-#include "app/WindowPlacement.h"
+#include "launcher/WindowPlacement.h"
 
 namespace {
 

@@ -4,7 +4,7 @@
 // entries and starts the installed launcher, as installers of the time did.
 #include <string>
 
-#include "Installation.h"
+#include "core/Installation.h"
 #include "StandIn.h"
 
 namespace {
@@ -67,7 +67,7 @@ void Install()
     for (const char* file : installation::kDiscFiles)
         ok = CopyFromDisc(disc + "\\" + file, target + "\\" + file) && ok;
     for (const char* file : installation::kGameFiles)
-        ok = CopyFromDisc(disc + "\\game\\" + file, target + "\\" + file) && ok;
+        ok = CopyFromDisc(disc + "\\" + installation::kGameFolder + "\\" + file, target + "\\" + file) && ok;
     ok = CopyAll(disc + "\\bitmaps", target + "\\bitmaps", "*.bmp") && ok;
     ok = WriteKey(names::kAppPathsKey, "", target + "\\" + names::kGameProgram, names::kInstallDirValue, target) && ok;
     ok = WriteKey(names::kUninstallKey, "DisplayName", names::kGameTitle, names::kUninstallValue,

@@ -7,7 +7,7 @@
 #include <cstring>
 #include <string>
 
-#include "Installation.h"
+#include "core/Installation.h"
 #include "StandIn.h"
 
 namespace {

@@ -5,7 +5,7 @@
 #include "DiscPictures.h"
 #include "FrameGraphics.h"
 #include "core/Names.h"
-#include "demo/Installation.h"
+#include "core/Installation.h"
 #include "image/DibHeader.h"
 #include "image/DibImage.h"
 
@@ -209,7 +209,7 @@ std::vector<DiscProblem> CheckDisc(DiscTree& disc, DiscKind kind)
         files.insert(files.end(), {names::kSetupProgram, std::string(names::kDirectXFolder) + "/" + names::kDirectXSetupProgram});
         if (kind == DiscKind::Demo)
             for (const char* file : installation::kGameFiles)
-                files.push_back(std::string("game/") + file);
+                files.push_back(std::string(installation::kGameFolder) + "/" + file);
     }
     for (const std::string& file : files) {
         DiscEntry entry;

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cstring>
 
-#include "app/GetPaths.h"
+#include "startup/GetPaths.h"
 #include "core/Names.h"
 
 namespace {

@@ -15,7 +15,6 @@
 #include "FrameGraphics.h"
 #include "PreviewWorld.h"
 #include "Usage.h"
-#include "app/GetPaths.h"
 #include "core/LauncherState.h"
 #include "launcher/LauncherWindow.h"
 
@@ -34,13 +33,6 @@ const Menu kMenus[] = {
     {"disc-menu-without-registration", false, false},
     {"installed-menu", true, true},
     {"installed-menu-without-registration", true, false},
-};
-
-struct ChosenInstallation : InstallationReader {
-    ChosenInstallation(LauncherState& s, ChosenWorld& w) : state(s), world(w) {}
-    void ReadInstallation() override { ::ReadInstallation(state, world, world); }
-    LauncherState& state;
-    ChosenWorld& world;
 };
 
 struct NoCommands : ButtonCommands {
@@ -95,8 +87,7 @@ int main(int argc, char** argv)
             LauncherState state;
             NoCommands commands;
             DibImages images(files, frame);
-            ChosenInstallation installation(state, world);
-            LauncherWindow window(state, installation, images, commands);
+            LauncherWindow window(state, world, world, images, commands);
             window.InitButtonTable();
             window.LoadButtonBitmaps();
             window.OnActivateApp(surface, true);  // as when the window first shows

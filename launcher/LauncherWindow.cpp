@@ -5,6 +5,7 @@
 #include "core/LauncherState.h"
 #include "core/Names.h"
 #include "platform/Win32Values.h"
+#include "startup/GetPaths.h"
 
 namespace {
 
@@ -19,7 +20,7 @@ bool Contains(const platform::Rect& r, int x, int y)
 
 void LauncherWindow::InitButtonTable()
 {
-    installation_.ReadInstallation();
+    ReadInstallation(state_, registry_, files_);
     LayoutButtonColumn();
     focusButton_ = hitButton_ = pressedButton_ = 0;
     images_.ClearWindowPalette();
@@ -101,7 +102,7 @@ void LauncherWindow::OnActivateApp(platform::WindowSurface& surface, bool active
         return;
     RealizeWindowPalette(surface);
     const int focused = focusButton_;
-    installation_.ReadInstallation();
+    ReadInstallation(state_, registry_, files_);
     LayoutButtonColumn();
     if (focused == 0 || Selectable(focused))
         return;

@@ -10,17 +10,10 @@
 #include "platform/WindowSurface.h"
 
 struct LauncherState;
-
-// Reads whether and where the game is installed and whether the
-// registration program is there, into LauncherState. The reading (GetPaths)
-// belongs to app/, above this layer, which hands it down through this.
-class InstallationReader {
-public:
-    virtual void ReadInstallation() = 0;
-
-protected:
-    ~InstallationReader() = default;
-};
+namespace platform {
+class Files;
+class Registry;
+}  // namespace platform
 
 // Runs the command of a button's row; the release handler calls it. The
 // host tests put a recorder here, so that the pointer and keyboard tables
@@ -45,8 +38,11 @@ private:
 
 class LauncherWindow : public platform::AccessibleMenu {
 public:
-    LauncherWindow(LauncherState& state, InstallationReader& installation, DibImages& images, ButtonCommands& commands)
-        : state_(state), installation_(installation), images_(images), commands_(commands)
+    // The registry and the files are where the window reads, at start-up
+    // and on every activation, whether and where the game is installed.
+    LauncherWindow(LauncherState& state, platform::Registry& registry, platform::Files& files, DibImages& images,
+                   ButtonCommands& commands)
+        : state_(state), registry_(registry), files_(files), images_(images), commands_(commands)
     {
     }
 
@@ -100,7 +96,8 @@ private:
     void PressButton(platform::WindowSurface& surface, int id);
 
     LauncherState& state_;
-    InstallationReader& installation_;
+    platform::Registry& registry_;
+    platform::Files& files_;
     DibImages& images_;
     ButtonCommands& commands_;
     ButtonTable buttons_;

@@ -4,10 +4,10 @@
 #include <stdio_ext.h>
 
 #include "FakeSystem.h"
-#include "app/GetPaths.h"
-#include "app/Restart.h"
-#include "app/SingleInstance.h"
-#include "app/WindowPlacement.h"
+#include "startup/GetPaths.h"
+#include "startup/Restart.h"
+#include "startup/SingleInstance.h"
+#include "launcher/WindowPlacement.h"
 #include "core/BoundedText.h"
 #include "core/LauncherState.h"
 #include "core/Names.h"

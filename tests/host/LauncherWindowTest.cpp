@@ -7,7 +7,6 @@
 
 #include "BitmapBuilder.h"
 #include "FakeSystem.h"
-#include "app/GetPaths.h"
 #include "core/LauncherState.h"
 #include "launcher/LauncherWindow.h"
 
@@ -16,16 +15,15 @@ namespace {
 using Names = std::vector<std::string>;
 constexpr int kBackgroundFill = 250;  // every picture's pixels tell which it is: id * 3 + picture
 
-struct Window : testing::Test, ButtonCommands, InstallationReader {
+struct Window : testing::Test, ButtonCommands {
     fake::System system;
     LauncherState state;
     DibImages images{system, system};
-    LauncherWindow window{state, *this, images, *this};
+    LauncherWindow window{state, system, system, images, *this};
     std::vector<int> ran;
     bool quitOnRun = false;
 
     void Run(const ButtonRow& row) override { ran.push_back(row.id), state.quitPending = quitOnRun; }
-    void ReadInstallation() override { ::ReadInstallation(state, system, system); }
     void SetUp() override
     {
         system.AddDirectory("D:\\");

@@ -1,4 +1,4 @@
-#include "app/WindowPlacement.h"
+#include "launcher/WindowPlacement.h"
 
 platform::Rect MainWindowRect(int screenWidth, int screenHeight)
 {

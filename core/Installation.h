@@ -1,4 +1,5 @@
-// Where the demo installs the game, and what it puts there.
+// What the demo disc's installer copies and its uninstaller removes; the
+// kit's checker reads the same lists when it checks a demo disc.
 #pragma once
 #include <string>
 
@@ -7,7 +8,8 @@
 namespace installation {
 
 // Files copied by name from the disc (or, for the game and its uninstaller,
-// from the disc's "game" folder) into the installation directory.
+// from the disc's kGameFolder) into the installation directory.
+constexpr const char* kGameFolder = "game";
 constexpr const char* kDiscFiles[] = {names::kLauncherProgram, names::kReadmeFile};
 constexpr const char* kGameFiles[] = {names::kGameProgram, names::kUninstallProgram};
 // Everything the uninstaller may remove, besides the pictures.

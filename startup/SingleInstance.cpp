@@ -1,4 +1,4 @@
-#include "app/SingleInstance.h"
+#include "startup/SingleInstance.h"
 
 #include "core/LauncherState.h"
 #include "core/Names.h"

@@ -1,7 +1,7 @@
-#include "app/Restart.h"
+#include "startup/Restart.h"
 
-#include "app/GetPaths.h"
-#include "app/SingleInstance.h"
+#include "startup/GetPaths.h"
+#include "startup/SingleInstance.h"
 #include "core/BoundedText.h"
 #include "core/LauncherState.h"
 #include "commands/ProgramStarter.h"

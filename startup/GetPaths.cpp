@@ -1,4 +1,4 @@
-#include "app/GetPaths.h"
+#include "startup/GetPaths.h"
 
 #include "core/BoundedText.h"
 #include "core/LauncherState.h"
