@@ -12,6 +12,7 @@
 #include "platform/win32/SystemFunction.h"
 #include "app/LauncherPlatform.h"
 #include "resources/resource.h"
+#include "base/TextSizes.h"
 
 namespace {
 
@@ -74,7 +75,7 @@ CMainFrame::CMainFrame()
 
     const platform::Rect rect = MainWindowRect(system.facts.ScreenWidth(), system.facts.ScreenHeight());
 
-    char currentDirectory[1024];
+    char currentDirectory[kLongTextSize];
     const std::uint32_t length = system.files.CurrentDirectory(currentDirectory, sizeof currentDirectory);
     if (length == 0 || length >= sizeof currentDirectory)
         currentDirectory[0] = '\0';

@@ -9,6 +9,7 @@
 #include "commands/ProgramStarter.h"
 #include "disc/DiscLocator.h"
 #include "platform/Win32Values.h"
+#include "base/TextSizes.h"
 
 namespace {
 
@@ -61,13 +62,13 @@ bool ComposeReadmeCommandLine(const char* windowsDirectory, const char* currentD
 
 void LauncherCommands::ShowReadme()
 {
-    char current[260];
-    char windows[261];
+    char current[kPathSize];
+    char windows[kWindowsDirectorySize];
     const std::uint32_t currentLength = platform_.files.CurrentDirectory(current, sizeof current);
     const std::uint32_t windowsLength = platform_.files.WindowsDirectory(windows, sizeof windows);
     if (currentLength == 0 || currentLength >= sizeof current || windowsLength == 0 || windowsLength >= sizeof windows)
         return;
-    char line[264];
+    char line[kComposedPathSize];
     // A line that does not fit is not started cut short.
     if (!ComposeReadmeCommandLine(windows, current, line, sizeof line))
         return;

@@ -10,6 +10,7 @@
 #include "platform/Dialogs.h"
 #include "platform/Files.h"
 #include "platform/Win32Values.h"
+#include "base/TextSizes.h"
 
 namespace {
 
@@ -57,7 +58,7 @@ bool HasExtension(const std::string& path)
 // A directory of the platform's, "" when it cannot say or it does not fit.
 std::string DirectoryText(std::uint32_t (platform::Files::*query)(char*, std::uint32_t), platform::Files& files)
 {
-    char buffer[260];
+    char buffer[kPathSize];
     const std::uint32_t length = (files.*query)(buffer, sizeof buffer);
     return length != 0 && length < sizeof buffer ? std::string(buffer, length) : std::string();
 }
@@ -95,12 +96,12 @@ std::string FindProgram(platform::Files& files, const std::string& name)
 
 // Enters the registration directory, saving the current directory in saved;
 // false (and nothing changed) when the current directory cannot be saved whole.
-bool EnterRegistrationDirectory(platform::Files& files, char (&saved)[260])
+bool EnterRegistrationDirectory(platform::Files& files, char (&saved)[kPathSize])
 {
     const std::uint32_t length = files.CurrentDirectory(saved, sizeof saved);
     if (length == 0 || length >= sizeof saved)
         return false;
-    char registration[264];
+    char registration[kComposedPathSize];
     if (!FormatText(registration, sizeof registration, "%s\\%s", saved, names::kRegistrationFolder))
         return false;
     files.ChangeDirectory(registration);
@@ -108,7 +109,7 @@ bool EnterRegistrationDirectory(platform::Files& files, char (&saved)[260])
 }
 
 // The saved directory, entered again when the probe or start is over.
-auto ScopedRegistrationDirectory(platform::Files& files, char (&saved)[260])
+auto ScopedRegistrationDirectory(platform::Files& files, char (&saved)[kPathSize])
 {
     const char* entered = EnterRegistrationDirectory(files, saved) ? saved : nullptr;
     return Scoped(entered, [&files](const char* previous) { files.ChangeDirectory(previous); });
@@ -181,14 +182,14 @@ bool FileExists(platform::Files& files, const char* path)
 // directory is briefly the registration folder.
 void ProbeRegistrationTool(LauncherState& state, platform::Files& files)
 {
-    char saved[260] = {};
+    char saved[kPathSize] = {};
     const auto directory = ScopedRegistrationDirectory(files, saved);
     state.registrationToolPresent = directory && FileExists(files, names::kRegistrationProgram);
 }
 
 void LaunchRegistrationTool(platform::Files& files, platform::Processes& processes, bool wait)
 {
-    char saved[260] = {};
+    char saved[kPathSize] = {};
     const auto directory = ScopedRegistrationDirectory(files, saved);
     if (!directory)
         return;

@@ -4,14 +4,15 @@
 #include <string>
 
 #include "platform/Types.h"
+#include "base/TextSizes.h"
 
 struct LauncherState {
-    char installDir[1024] = {};
-    char uninstallCommand[1024] = {};
+    char installDir[kLongTextSize] = {};
+    char uninstallCommand[kLongTextSize] = {};
     bool gameInstalled = false;
     bool registrationToolPresent = false;
     std::string discLabel;  // set by the button table, emptied at the main window's teardown
-    char discDrive[260] = {};
+    char discDrive[kPathSize] = {};
     platform::MutexHandle instanceMutex;
     platform::WindowHandle mainWindow;
     bool quitPending = false;

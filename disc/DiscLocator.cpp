@@ -7,6 +7,7 @@
 #include "platform/Drives.h"
 #include "platform/Win32Values.h"
 #include "resources/resource.h"
+#include "base/TextSizes.h"
 
 namespace {
 
@@ -113,7 +114,7 @@ char FindDiscDrive(LauncherState& state, platform::Drives& drives, const char* w
         RootOf(letter, root);
         if (drives.DriveType(root) != kDriveCdrom)
             continue;
-        char label[260];
+        char label[kPathSize];
         // The drive text names its drive directly; no scan, so discDrive and
         // the trace stay as they are.
         if (ReadVolumeLabel(state, drives, root, label, sizeof label) && LabelMatches(label, wantedLabel))
@@ -124,7 +125,7 @@ char FindDiscDrive(LauncherState& state, platform::Drives& drives, const char* w
 
 bool AskForDisc(LauncherState& state, platform::Drives& drives, platform::Dialogs& dialogs, const char* wantedLabel)
 {
-    char label[260];
+    char label[kPathSize];
     if (ReadVolumeLabel(state, drives, nullptr, label, sizeof label) && LabelMatches(label, wantedLabel))
         return true;
     // Only OK counts: a dialog that could not be shown (-1) has not found

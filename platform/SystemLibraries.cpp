@@ -3,6 +3,7 @@
 #include <cstring>
 
 #include "platform/Win32Values.h"
+#include "base/TextSizes.h"
 
 namespace platform {
 
@@ -16,7 +17,7 @@ void SystemLibraries::RestrictSearch()
 
 ModuleHandle SystemLibraries::Load(const char* fileName)
 {
-    char path[260];
+    char path[kPathSize];
     const std::uint32_t length = loader_.SystemDirectory(path, sizeof path);
     if (length == 0 || length >= sizeof path)
         return ModuleHandle();

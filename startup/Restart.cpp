@@ -8,13 +8,14 @@
 #include "platform/Files.h"
 #include "platform/Instances.h"
 #include "platform/SystemFacts.h"
+#include "base/TextSizes.h"
 
 namespace {
 
 bool NameSameDirectory(platform::Files& files, const char* a, const char* b)
 {
-    char longA[1024];
-    char longB[1024];
+    char longA[kLongTextSize];
+    char longB[kLongTextSize];
     return files.CanonicalDirectory(a, longA, sizeof longA) && files.CanonicalDirectory(b, longB, sizeof longB) &&
            SameDirectoryText(longA, longB);
 }
