@@ -8,14 +8,7 @@
 #include "core/OsKind.h"
 #include "commands/ProgramStarter.h"
 #include "disc/DiscLocator.h"
-#include "platform/Win32Values.h"
 #include "base/TextSizes.h"
-
-namespace {
-
-using namespace win32values;
-
-}  // namespace
 
 void LauncherCommands::InstallGame()
 {
@@ -24,7 +17,7 @@ void LauncherCommands::InstallGame()
     state_.setupLaunchStarted = true;
     if (GetOsKind(platform_.system) == OsKind::WindowsNt4) {
         FormatText(state_.DebugSpew, sizeof state_.DebugSpew, "%s will not run under Windows NT.", names::kGameTitle);
-        platform_.dialogs.ShowMessageBox(state_.DebugSpew, "Warning", kMbOk | kMbIconExclamation);
+        platform_.dialogs.ShowMessageBox(state_.DebugSpew, "Warning", platform::MessageKind::Warning);
         return;
     }
     StartProgram(platform_.processes, platform_.files, nullptr, names::kSetupProgram, nullptr);
@@ -129,7 +122,8 @@ void LauncherCommands::PlayGame()
     if (question != nullptr) {
         char text[512];
         FormatText(text, sizeof text, question, names::kGameTitle, "install");
-        if (platform_.dialogs.ShowMessageBox(text, "Install DirectX 8.0a?", kMbYesNo | kMbIconQuestion) == kIdYes)
+        if (platform_.dialogs.ShowMessageBox(text, "Install DirectX 8.0a?", platform::MessageKind::YesNoQuestion) ==
+            platform::Answer::Yes)
             InstallDirectX();
         UnloadDirectXLibraries(directX_, platform_.directX);
         return;
@@ -145,7 +139,7 @@ void LauncherCommands::PlayGame()
         const std::string text = SystemErrorText(platform_.processes, started.error);
         // The caption is "Setup.exe" although Play starts VXR.exe: one of the
         // launcher's fixed texts, kept as it stands.
-        platform_.dialogs.ShowMessageBox(text.c_str(), "Setup.exe", kMbOk | kMbIconInformation);
+        platform_.dialogs.ShowMessageBox(text.c_str(), "Setup.exe", platform::MessageKind::Information);
     }
     state_.quitPending = true;
 }

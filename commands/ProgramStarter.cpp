@@ -236,5 +236,5 @@ void OpenWebPage(platform::Processes& processes, platform::Dialogs& dialogs, con
     const std::intptr_t result = processes.OpenDocument(address);
     if (result > 32)
         return;
-    dialogs.AppMessageBox(WebPageErrorText(result), win32values::kMbOk | win32values::kMbIconHand);
+    dialogs.AppMessageBox(WebPageErrorText(result), platform::MessageKind::Error);
 }

@@ -12,9 +12,6 @@
 namespace {
 
 using win32values::kDriveCdrom;
-using win32values::kIdCancel;
-using win32values::kIdOk;
-constexpr unsigned kMbOkIconHand = win32values::kMbOk | win32values::kMbIconHand;
 
 void RootOf(char letter, char (&root)[4])
 {
@@ -130,10 +127,10 @@ bool AskForDisc(LauncherState& state, platform::Drives& drives, platform::Dialog
         return true;
     // Only OK counts: a dialog that could not be shown (-1) has not found
     // the disc any more than a cancelled one.
-    return dialogs.RunInsertDiscDialog() == kIdOk;
+    return dialogs.RunInsertDiscDialog() == platform::Answer::Ok;
 }
 
-void ShowStringMessage(platform::Dialogs& dialogs, unsigned textId, unsigned captionId, unsigned style)
+void ShowStringMessage(platform::Dialogs& dialogs, unsigned textId, unsigned captionId, platform::MessageKind kind)
 {
     // LoadString is given one byte less than the buffer holds: the texts
     // stay terminated inside it whatever the call leaves in the last byte.
@@ -141,7 +138,7 @@ void ShowStringMessage(platform::Dialogs& dialogs, unsigned textId, unsigned cap
     char caption[512] = {};
     dialogs.LoadResourceString(textId, text, sizeof text - 1);
     dialogs.LoadResourceString(captionId, caption, sizeof caption - 1);
-    dialogs.ShowMessageBox(text, caption, style);
+    dialogs.ShowMessageBox(text, caption, kind);
 }
 
 void InitInsertDiscTexts(platform::Drives& drives, InsertDiscTexts* texts)
@@ -151,7 +148,7 @@ void InitInsertDiscTexts(platform::Drives& drives, InsertDiscTexts* texts)
     FormatText(texts->drive, sizeof texts->drive, "%c:", FirstCdDriveLetter(drives));
 }
 
-int ConfirmInsertDisc(LauncherState& state, platform::Drives& drives, platform::Dialogs& dialogs,
+bool ConfirmInsertDisc(LauncherState& state, platform::Drives& drives, platform::Dialogs& dialogs,
                       const char* typedDrive)
 {
     char typed[3];
@@ -160,16 +157,16 @@ int ConfirmInsertDisc(LauncherState& state, platform::Drives& drives, platform::
     // a label that does not fit fails the read, and it cannot be IRM_1.
     char label[24];
     if (!ReadVolumeLabel(state, drives, typed, label, sizeof label))
-        ShowStringMessage(dialogs, IDS_DISC_UNREADABLE, IDS_WARNING, kMbOkIconHand);
+        ShowStringMessage(dialogs, IDS_DISC_UNREADABLE, IDS_WARNING, platform::MessageKind::Error);
     // The second read decides: the player may have inserted the disc while
     // the first message was up.
     if (!ReadVolumeLabel(state, drives, typed, label, sizeof label)) {
         label[0] = '\0';
     }
     if (!LabelMatches(label, state.discLabel.c_str())) {
-        ShowStringMessage(dialogs, IDS_WRONG_DISC, IDS_WARNING, kMbOkIconHand);
-        return kIdCancel;
+        ShowStringMessage(dialogs, IDS_WRONG_DISC, IDS_WARNING, platform::MessageKind::Error);
+        return false;
     }
     CopyText(state.discDrive, typed);
-    return kIdOk;
+    return true;
 }

@@ -34,9 +34,9 @@ struct InsertDiscTexts {
 };
 void InitInsertDiscTexts(platform::Drives& drives, InsertDiscTexts* texts);
 
-// OK pressed with the drive box's text (already limited to two characters);
-// returns IDOK (1) or IDCANCEL (2).
-int ConfirmInsertDisc(LauncherState& state, platform::Drives& drives, platform::Dialogs& dialogs,
+// OK pressed with the drive box's text (already limited to two characters).
+// True when that drive holds the disc: the dialog ends as OK, else as Cancel.
+bool ConfirmInsertDisc(LauncherState& state, platform::Drives& drives, platform::Dialogs& dialogs,
                       const char* typedDrive);
 
 // "E:" from "E:", "E:\" or "e:x": the letter and colon that a typed text names.

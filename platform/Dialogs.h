@@ -4,21 +4,27 @@
 
 namespace platform {
 
+// What a message box offers and the icon it shows: OK under a warning, an
+// error or a notice, or Yes and No under a question.
+enum class MessageKind { Warning, Error, Information, YesNoQuestion };
+
+// How a box or dialog ended. NotShown: the system could not show it.
+enum class Answer { Ok, Cancel, Yes, No, NotShown };
+
 class Dialogs {
 public:
     // MessageBoxA owned by the launcher's main window.
-    virtual int ShowMessageBox(const char* text, const char* caption, unsigned style) = 0;
+    virtual Answer ShowMessageBox(const char* text, const char* caption, MessageKind kind) = 0;
 
     // The framework's application message box: the caption is the
     // executable's file name without directory and extension.
-    virtual int AppMessageBox(const char* text, unsigned style) = 0;
+    virtual Answer AppMessageBox(const char* text, MessageKind kind) = 0;
 
     // LoadStringA from the launcher's own string table.
     virtual int LoadResourceString(unsigned id, char* buffer, int size) = 0;
 
-    // Runs the Insert Disc dialog modally; returns IDOK, IDCANCEL or -1 when
-    // the dialog could not be shown.
-    virtual int RunInsertDiscDialog() = 0;
+    // Runs the Insert Disc dialog modally: Ok, Cancel or NotShown.
+    virtual Answer RunInsertDiscDialog() = 0;
 
 protected:
     ~Dialogs() = default;

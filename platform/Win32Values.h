@@ -5,17 +5,6 @@
 
 namespace win32values {
 
-// MessageBox styles and answers.
-constexpr unsigned kMbOk = 0x0;                 // MB_OK
-constexpr unsigned kMbYesNo = 0x4;              // MB_YESNO
-constexpr unsigned kMbIconHand = 0x10;          // MB_ICONHAND, also named MB_ICONERROR
-constexpr unsigned kMbIconQuestion = 0x20;      // MB_ICONQUESTION
-constexpr unsigned kMbIconExclamation = 0x30;   // MB_ICONEXCLAMATION
-constexpr unsigned kMbIconInformation = 0x40;   // MB_ICONINFORMATION
-constexpr int kIdOk = 1;                        // IDOK
-constexpr int kIdCancel = 2;                    // IDCANCEL
-constexpr int kIdYes = 6;                       // IDYES
-
 // GetDriveType.
 constexpr unsigned kDriveCdrom = 5;  // DRIVE_CDROM
 

@@ -37,11 +37,11 @@ void InsertDiscDialog::OnOK()
     // The warnings belong to the dialog: while one is up, the dialog's OK
     // and Cancel cannot be pressed again, nor the main window's buttons.
     SystemDialogs warnings(state_, drives_, m_hWnd);
-    EndDialog(ConfirmInsertDisc(state_, drives_, warnings, typed));
+    EndDialog(ConfirmInsertDisc(state_, drives_, warnings, typed) ? IDOK : IDCANCEL);
 }
 
-int SystemDialogs::RunInsertDiscDialog()
+platform::Answer SystemDialogs::RunInsertDiscDialog()
 {
     InsertDiscDialog dialog(state_, drives_);
-    return static_cast<int>(dialog.DoModal());
+    return win32::AnswerOf(dialog.DoModal());
 }

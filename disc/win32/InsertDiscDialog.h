@@ -32,7 +32,7 @@ public:
         : win32::Dialogs(owner), state_(state), drives_(drives)
     {
     }
-    int RunInsertDiscDialog() override;
+    platform::Answer RunInsertDiscDialog() override;
 
 private:
     LauncherState& state_;

@@ -3,14 +3,49 @@
 
 namespace win32 {
 
-int Dialogs::ShowMessageBox(const char* text, const char* caption, unsigned style)
+namespace {
+
+UINT StyleOf(platform::MessageKind kind)
 {
-    return MessageBoxA(owner_, text, caption, style);
+    switch (kind) {
+    case platform::MessageKind::Warning:
+        return MB_OK | MB_ICONEXCLAMATION;
+    case platform::MessageKind::Error:
+        return MB_OK | MB_ICONHAND;
+    case platform::MessageKind::Information:
+        return MB_OK | MB_ICONINFORMATION;
+    case platform::MessageKind::YesNoQuestion:
+        return MB_YESNO | MB_ICONQUESTION;
+    }
+    return MB_OK;
 }
 
-int Dialogs::AppMessageBox(const char* text, unsigned style)
+}  // namespace
+
+platform::Answer AnswerOf(INT_PTR result)
 {
-    return AfxMessageBox(text, style);
+    switch (result) {
+    case IDOK:
+        return platform::Answer::Ok;
+    case IDCANCEL:
+        return platform::Answer::Cancel;
+    case IDYES:
+        return platform::Answer::Yes;
+    case IDNO:
+        return platform::Answer::No;
+    default:
+        return platform::Answer::NotShown;
+    }
+}
+
+platform::Answer Dialogs::ShowMessageBox(const char* text, const char* caption, platform::MessageKind kind)
+{
+    return AnswerOf(MessageBoxA(owner_, text, caption, StyleOf(kind)));
+}
+
+platform::Answer Dialogs::AppMessageBox(const char* text, platform::MessageKind kind)
+{
+    return AnswerOf(AfxMessageBox(text, StyleOf(kind)));
 }
 
 int Dialogs::LoadResourceString(unsigned id, char* buffer, int size)

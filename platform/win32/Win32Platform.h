@@ -82,6 +82,10 @@ public:
     void SetEnvironmentText(const char* name, const char* value) override;
 };
 
+// A box's or a dialog's result (IDOK, IDCANCEL, IDYES, IDNO; 0 or -1 when
+// it could not be shown) in the decisions' words.
+platform::Answer AnswerOf(INT_PTR result);
+
 // Message boxes and strings. The Insert Disc dialog is the disc code's
 // (SystemDialogs), which derives from this.
 class Dialogs : public platform::Dialogs {
@@ -90,8 +94,8 @@ public:
     // one, or a dialog whose warnings must keep it from being used meanwhile.
     explicit Dialogs(HWND owner = NULL) : owner_(owner) {}
     void SetOwner(HWND owner) { owner_ = owner; }
-    int ShowMessageBox(const char* text, const char* caption, unsigned style) override;
-    int AppMessageBox(const char* text, unsigned style) override;
+    platform::Answer ShowMessageBox(const char* text, const char* caption, platform::MessageKind kind) override;
+    platform::Answer AppMessageBox(const char* text, platform::MessageKind kind) override;
     int LoadResourceString(unsigned id, char* buffer, int size) override;
 
 private:

@@ -4,11 +4,6 @@
 #include "platform/Win32Values.h"
 
 namespace v = win32values;
-static_assert(v::kMbOk == MB_OK && v::kMbYesNo == MB_YESNO && v::kMbIconHand == MB_ICONHAND &&
-                  v::kMbIconHand == MB_ICONERROR && v::kMbIconQuestion == MB_ICONQUESTION &&
-                  v::kMbIconExclamation == MB_ICONEXCLAMATION && v::kMbIconInformation == MB_ICONINFORMATION,
-              "message box styles");
-static_assert(v::kIdOk == IDOK && v::kIdCancel == IDCANCEL && v::kIdYes == IDYES, "message box answers");
 static_assert(v::kOsVersionInfoSize == sizeof(OSVERSIONINFOA) && v::kOsVersionInfoExSize == sizeof(OSVERSIONINFOEXA),
               "version records");
 static_assert(v::kDriveCdrom == DRIVE_CDROM, "drive types");

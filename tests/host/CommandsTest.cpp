@@ -107,7 +107,7 @@ TEST_F(Commands, PlayAsksForDirectXBelowSevenAndStartsTheGameFromSevenOn)
         world.absent = {c.first};
         world.AddDirectory("C:\\Games\\Ironmarch");
         world.AddFile("D:\\DirectX\\dxsetup.exe");
-        world.answers = {7, 6};  // No, then Yes
+        world.answers = {platform::Answer::No, platform::Answer::Yes};
         play.PlayGame();
         EXPECT_TRUE(world.loadedModules.empty()) << c.first;
         if (c.second == nullptr) {
@@ -117,7 +117,7 @@ TEST_F(Commands, PlayAsksForDirectXBelowSevenAndStartsTheGameFromSevenOn)
         }
         const std::string question = std::string("Install DirectX 8.0a?: ") + c.second +
                                      "  You must have at least DirectX 7 installed in order to play Ironmarch.  "
-                                     "Would you like to install DirectX 8.0a now? [36]";
+                                     "Would you like to install DirectX 8.0a now? [question]";
         EXPECT_EQ(world.Calls("MessageBox "), fake::Log{question});
         EXPECT_FALSE(fresh.gameLaunchStarted || fresh.quitPending || world.Count("CreateProcess") || !fresh.instanceMutex);
         play.PlayGame();  // Yes: the DirectX setup runs and the launcher closes
@@ -137,7 +137,7 @@ TEST_F(Commands, InstallWarnsOnWindowsNtAndStartsSetupElsewhereOnlyOnce)
         install.InstallGame();
         install.InstallGame();
         const std::string warning = "Ironmarch will not run under Windows NT.";
-        EXPECT_EQ(world.Calls("MessageBox "), major == 4 ? fake::Log{"Warning: " + warning + " [48]"} : fake::Log{});
+        EXPECT_EQ(world.Calls("MessageBox "), major == 4 ? fake::Log{"Warning: " + warning + " [warning]"} : fake::Log{});
         EXPECT_EQ(world.Calls("CreateProcess "), major == 4 ? fake::Log{} : fake::Log{"(null) | setup.exe | (null) @D:\\"});
         EXPECT_EQ(fresh.quitPending, major != 4);
     }
@@ -148,15 +148,16 @@ TEST_F(Commands, DirectXSetupBesideTheLauncherOrFromTheDisc)
     const struct {
         std::map<char, fake::Drive> drives;
         bool local;
-        int dialog;  // the Insert Disc dialog's answer, 0 when it must not be shown
+        bool asked;  // whether the Insert Disc dialog must be shown, and its answer
+        platform::Answer dialog;
         fake::Log starts;
     } cases[] = {
-        {{}, true, 0, {"(null) | DirectX\\dxsetup.exe | (null) @D:\\"}},
-        {{{'D', {5, true, "AUDIO_CD"}}, {'Z', {5, true, "IRM_1"}}}, false, 0,  // up to the last letter
+        {{}, true, false, {}, {"(null) | DirectX\\dxsetup.exe | (null) @D:\\"}},
+        {{{'D', {5, true, "AUDIO_CD"}}, {'Z', {5, true, "IRM_1"}}}, false, false, {},  // up to the last letter
          {"dxsetup.exe | (null) | Z:\\DirectX @Z:\\DirectX"}},
-        {{{'D', {5, false, ""}}}, false, 1, {"dxsetup.exe | (null) | f:\\DirectX @f:\\DirectX"}},
-        {{{'D', {5, false, ""}}}, false, 2, {}},
-        {{{'D', {5, false, ""}}}, false, -1, {}},  // the dialog could not be shown
+        {{{'D', {5, false, ""}}}, false, true, platform::Answer::Ok, {"dxsetup.exe | (null) | f:\\DirectX @f:\\DirectX"}},
+        {{{'D', {5, false, ""}}}, false, true, platform::Answer::Cancel, {}},
+        {{{'D', {5, false, ""}}}, false, true, platform::Answer::NotShown, {}},
     };
     for (const auto& c : cases) {
         fake::System world;
@@ -169,7 +170,7 @@ TEST_F(Commands, DirectXSetupBesideTheLauncherOrFromTheDisc)
         world.insertDiscDialog = [&] { return CopyText(fresh.discDrive, "f:"), c.dialog; };
         commands.InstallDirectX();
         EXPECT_EQ(world.Calls("CreateProcess "), c.starts);
-        EXPECT_EQ(world.Count("InsertDiscDialog"), c.dialog != 0 ? 1u : 0u);
+        EXPECT_EQ(world.Count("InsertDiscDialog"), c.asked ? 1u : 0u);
         EXPECT_EQ(world.Count("DriveType") == 0, c.local);
         EXPECT_EQ(fresh.quitPending, !c.starts.empty());
     }

@@ -13,17 +13,17 @@ constexpr unsigned kCdrom = 5;
 TEST(DiscLocator, ConfirmInsertDiscWarnsAboutAnUnreadableOrWrongDisc)
 {
     // By string id, and the room LoadString had: one byte less than the buffer.
-    const std::string unreadable = "string 2/511: string 1/511 [16]", wrong = "string 2/511: string 3/511 [16]";
+    const std::string unreadable = "string 2/511: string 1/511 [error]", wrong = "string 2/511: string 3/511 [error]";
     const struct {
         fake::Drive drive;
         bool insertedMeanwhile;
-        int result;
+        bool found;
         fake::Log warnings;
     } cases[] = {
-        {{kCdrom, true, "irm_1"}, false, 1, {}},
-        {{kCdrom, false, ""}, false, 2, {unreadable, wrong}},
-        {{kCdrom, false, ""}, true, 1, {unreadable}},
-        {{kCdrom, true, "SOMETHING_ELSE"}, false, 2, {wrong}},
+        {{kCdrom, true, "irm_1"}, false, true, {}},
+        {{kCdrom, false, ""}, false, false, {unreadable, wrong}},
+        {{kCdrom, false, ""}, true, true, {unreadable}},
+        {{kCdrom, true, "SOMETHING_ELSE"}, false, false, {wrong}},
     };
     for (const auto& c : cases) {
         fake::System system;
@@ -33,8 +33,8 @@ TEST(DiscLocator, ConfirmInsertDiscWarnsAboutAnUnreadableOrWrongDisc)
         LauncherState state;
         state.discLabel = "IRM_1";
         CopyText(state.discDrive, "E:\\");
-        EXPECT_EQ(ConfirmInsertDisc(state, system, system, "e:\\"), c.result);
-        EXPECT_STREQ(state.discDrive, c.result == 1 ? "e:" : "E:\\");
+        EXPECT_EQ(ConfirmInsertDisc(state, system, system, "e:\\"), c.found);
+        EXPECT_STREQ(state.discDrive, c.found ? "e:" : "E:\\");
         EXPECT_EQ(system.Calls("MessageBox "), c.warnings);
     }
 }

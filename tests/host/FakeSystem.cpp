@@ -87,11 +87,12 @@ bool System::CanonicalDirectory(const char* path, char* buffer, std::uint32_t si
     return CopyOut(full, buffer, size) == full.size();
 }
 
-int System::ShowMessageBox(const char* text, const char* caption, unsigned style)
+platform::Answer System::ShowMessageBox(const char* text, const char* caption, platform::MessageKind kind)
 {
-    Note(std::string("MessageBox ") + caption + ": " + text + " [" + std::to_string(style) + "]");
+    static const char* kinds[] = {"warning", "error", "information", "question"};
+    Note(std::string("MessageBox ") + caption + ": " + text + " [" + kinds[static_cast<int>(kind)] + "]");
     whileBoxShown();
-    const int answer = answers.empty() ? 1 : answers.front();
+    const platform::Answer answer = answers.empty() ? platform::Answer::Ok : answers.front();
     answers.erase(answers.begin(), answers.begin() + (answers.empty() ? 0 : 1));
     return answer;
 }

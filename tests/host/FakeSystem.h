@@ -51,9 +51,9 @@ public:
     platform::VersionInfo version{2, 5, 1};
     std::set<std::uint32_t> versionRecordsAnswered{156, 148};
     std::map<std::string, std::string> environment;
-    std::vector<int> answers;  // the message boxes', in turn; IDOK once they run out
+    std::vector<platform::Answer> answers;  // the message boxes', in turn; Ok once they run out
     std::function<void()> whileBoxShown = [] {};
-    std::function<int()> insertDiscDialog = [] { return 2; };
+    std::function<platform::Answer()> insertDiscDialog = [] { return platform::Answer::Cancel; };
     std::map<char, Drive> drives;                                // by upper-case letter
     std::map<std::string, std::vector<unsigned char>> pictures;  // lower case
     bool hasFocus = true;
@@ -114,14 +114,17 @@ public:
         Note(std::string("SetEnvironment ") + name + "=" + Show(value));
         value != nullptr ? void(environment[name] = value) : void(environment.erase(name));
     }
-    int ShowMessageBox(const char* text, const char* caption, unsigned style) override;
-    int AppMessageBox(const char* text, unsigned style) override { return ShowMessageBox(text, "IronmarchLauncher", style); }
+    platform::Answer ShowMessageBox(const char* text, const char* caption, platform::MessageKind kind) override;
+    platform::Answer AppMessageBox(const char* text, platform::MessageKind kind) override
+    {
+        return ShowMessageBox(text, "IronmarchLauncher", kind);
+    }
     int LoadResourceString(unsigned id, char* buffer, int size) override  // "string ID/SIZE"
     {
         const std::string text = "string " + std::to_string(id) + "/" + std::to_string(size);
         return text.size() < static_cast<std::size_t>(size) ? static_cast<int>(CopyOut(text, buffer, size)) : 0;
     }
-    int RunInsertDiscDialog() override { return Note("InsertDiscDialog"), insertDiscDialog(); }
+    platform::Answer RunInsertDiscDialog() override { return Note("InsertDiscDialog"), insertDiscDialog(); }
     unsigned DriveType(const char* root) override;
     bool GetVolumeLabel(const char* drive, char* label, std::uint32_t size) override;
     platform::WholeFile ReadWholeFile(const char* path, std::size_t padding) override;

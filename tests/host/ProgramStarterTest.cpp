@@ -112,7 +112,7 @@ TEST(OpenWebPage, EachDocumentedErrorHasItsOwnText)
         OpenWebPage(system, system, "http://www.example.com/");
         const bool documented = result == 0 || (result >= 2 && result != 4 && result <= 32 && (result <= 11 || result >= 26));
         const std::string text = result > 32 ? "" : WebPageErrorText(result);
-        EXPECT_EQ(system.Calls("MessageBox IronmarchLauncher: "), result > 32 ? fake::Log{} : fake::Log{text + " [16]"}) << result;
+        EXPECT_EQ(system.Calls("MessageBox IronmarchLauncher: "), result > 32 ? fake::Log{} : fake::Log{text + " [error]"}) << result;
         EXPECT_EQ(documented, result <= 32 && text != general && texts.insert(text).second) << result;
     }
 }
