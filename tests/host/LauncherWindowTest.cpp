@@ -9,9 +9,11 @@
 #include "FakeSystem.h"
 #include "core/LauncherState.h"
 #include "launcher/LauncherWindow.h"
+#include "platform/Win32Values.h"
 
 namespace {
 
+using namespace win32values;
 using Names = std::vector<std::string>;
 constexpr int kBackgroundFill = 250;  // every picture's pixels tell which it is: id * 3 + picture
 
@@ -200,10 +202,11 @@ INSTANTIATE_TEST_SUITE_P(Scripts, PointerStateTable, testing::ValuesIn(kScripts)
 TEST_F(Window, EscapeSpaceAndAClosingCommandWakeTheLoop)
 {
     StartUp();
-    for (unsigned key : {13u, 65u, 0x70u, 9u})
+    constexpr unsigned kLetterA = 0x41, kF1 = 0x70;  // VK_F1
+    for (unsigned key : {kVirtualKeyReturn, kLetterA, kF1, kVirtualKeyTab})
         window.OnKeyDown(system, key, false);
     EXPECT_FALSE(state.quitPending);
-    for (unsigned key : {27u, 32u}) {
+    for (unsigned key : {kVirtualKeyEscape, kVirtualKeySpace}) {
         state.quitPending = false;
         window.OnKeyDown(system, key, false);
         EXPECT_TRUE(state.quitPending) << key;
@@ -261,20 +264,21 @@ TEST_P(FocusOrderTable, KeysFollowTheReadingOrderAndWrap)
     EXPECT_EQ(window.ReadingOrder(), order);
     std::vector<int> visited;
     for (std::size_t n = 0; n <= order.size(); ++n) {
-        window.OnKeyDown(system, 0x09, false);  // Tab
+        window.OnKeyDown(system, kVirtualKeyTab, false);
         visited.push_back(window.focusButton());
     }
     std::vector<int> expected = order;
     expected.push_back(order.front());
     EXPECT_EQ(visited, expected);
     system.log.clear();
-    window.OnKeyDown(system, 0x09, true);  // Shift+Tab from the first: the last
+    window.OnKeyDown(system, kVirtualKeyTab, true);  // Shift+Tab from the first: the last
     EXPECT_EQ(window.focusButton(), order.back());
     EXPECT_EQ(Drawn(), (Names{std::to_string(order.back()) + " focus", std::to_string(order.front()) + " up"}));
     EXPECT_EQ(system.log, (fake::Log{}));
-    const std::pair<unsigned, int> keys[] = {{0x24, order.front()}, {0x25, order.back()}, {0x27, order.front()},
-                                             {0x28, order[1]}, {0x26, order.front()}, {0x23, order.back()}};
-    for (const auto& key : keys) {  // Home, Left, Right, Down, Up, End
+    const std::pair<unsigned, int> keys[] = {{kVirtualKeyHome, order.front()}, {kVirtualKeyLeft, order.back()},
+                                             {kVirtualKeyRight, order.front()}, {kVirtualKeyDown, order[1]},
+                                             {kVirtualKeyUp, order.front()},    {kVirtualKeyEnd, order.back()}};
+    for (const auto& key : keys) {
         window.OnKeyDown(system, key.first, false);
         EXPECT_EQ(window.focusButton(), key.second) << key.first;
     }
@@ -294,19 +298,19 @@ TEST_F(Window, EnterPressesTheFocusedButtonWhichThePointerAndTheLayoutMayMove)
 {
     RegistrationTool();
     StartUp();
-    window.OnKeyDown(system, 0x0D, false);  // Enter with nothing focused
+    window.OnKeyDown(system, kVirtualKeyReturn, false);  // Enter with nothing focused
     EXPECT_TRUE(Drawn().empty() && ran.empty());
-    window.OnKeyDown(system, 0x09, false);
+    window.OnKeyDown(system, kVirtualKeyTab, false);
     Pointer('m', 500, 95);  // the pointer takes the focus over; a key moves on from there
-    window.OnKeyDown(system, 0x28, false);
+    window.OnKeyDown(system, kVirtualKeyDown, false);
     EXPECT_EQ(window.focusButton(), kDirectXButton);
     Drawn();
-    window.OnKeyDown(system, 0x0D, false);
+    window.OnKeyDown(system, kVirtualKeyReturn, false);
     EXPECT_EQ(Drawn(), (Names{"2 down", "2 focus"}));
     EXPECT_EQ(ran, std::vector<int>{kDirectXButton});
     // Installed meanwhile: Play takes Install's place and its focus. A
     // screen reader's press of Install, posted before, presses nothing now.
-    window.OnKeyDown(system, 0x24, false);
+    window.OnKeyDown(system, kVirtualKeyHome, false);
     Drawn();
     const int install = window.Child(1).button;
     system.InstallGame("C:\\Games\\Ironmarch");
@@ -316,7 +320,8 @@ TEST_F(Window, EnterPressesTheFocusedButtonWhichThePointerAndTheLayoutMayMove)
     window.PressAccessibleButton(system, install);
     EXPECT_EQ(ran, std::vector<int>{kDirectXButton});
     // The registration program gone: its button is hidden, and nothing takes its place.
-    window.OnKeyDown(system, 0x28, false), window.OnKeyDown(system, 0x28, false), window.OnKeyDown(system, 0x28, false);
+    for (int n = 0; n < 3; ++n)
+        window.OnKeyDown(system, kVirtualKeyDown, false);
     EXPECT_EQ(window.focusButton(), kRegistrationButton);
     system.files.erase("d:\\\\ereg\\reg32.exe");
     window.OnActivateApp(system, true);
@@ -335,7 +340,7 @@ TEST_F(Window, AButtonShownButNotSelectableIsReadButNeverFocused)
     EXPECT_TRUE(window.Child(static_cast<int>(at - reading.begin()) + 1).unavailable);
     EXPECT_EQ(window.FocusOrder().size(), reading.size() - 1);
     for (std::size_t n = 0; n < reading.size(); ++n) {
-        window.OnKeyDown(system, 0x09, false);
+        window.OnKeyDown(system, kVirtualKeyTab, false);
         EXPECT_NE(window.focusButton(), kRegistrationButton);
     }
 }
