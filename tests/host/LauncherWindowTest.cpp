@@ -301,6 +301,10 @@ TEST_F(Window, EnterPressesTheFocusedButtonWhichThePointerAndTheLayoutMayMove)
     window.OnKeyDown(system, kVirtualKeyReturn, false);  // Enter with nothing focused
     EXPECT_TRUE(Drawn().empty() && ran.empty());
     window.OnKeyDown(system, kVirtualKeyTab, false);
+    // A click acts on the last move's hit, never on the keyboard's focus:
+    // with no move yet it presses nothing.
+    Pointer('p'), Pointer('r');
+    EXPECT_TRUE(Drawn() == Names{"1 focus"} && ran.empty());
     Pointer('m', 500, 95);  // the pointer takes the focus over; a key moves on from there
     window.OnKeyDown(system, kVirtualKeyDown, false);
     EXPECT_EQ(window.focusButton(), kDirectXButton);
