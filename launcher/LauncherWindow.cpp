@@ -211,36 +211,27 @@ void LauncherWindow::PressAccessibleButton(platform::WindowSurface& surface, int
     PressButton(surface, id);
 }
 
-int LauncherWindow::ChildCount()
+platform::AccessibleChild LauncherWindow::Child(int id)
 {
-    return static_cast<int>(ReadingOrder().size());
-}
-
-platform::AccessibleChild LauncherWindow::Child(int child)
-{
-    const std::vector<int> order = ReadingOrder();
-    if (child < 1 || child > static_cast<int>(order.size()))
-        return platform::AccessibleChild{"", platform::Rect{}, false, true, 0};
-    const int id = order[static_cast<std::size_t>(child - 1)];
+    if (!IsButtonId(id))
+        return platform::AccessibleChild{"", platform::Rect{}, false, true};
     // The points the hit test gives the button: inside every edge.
     const platform::Rect& place = buttons_[id].hotRect;
     const platform::Rect inside{place.left + 1, place.top + 1, place.right, place.bottom};
-    return platform::AccessibleChild{kButtonRows[id].spokenName, inside, id == focusButton_, buttons_[id].inactive, id};
+    return platform::AccessibleChild{kButtonRows[id].spokenName, inside, id == focusButton_, buttons_[id].inactive};
 }
 
 int LauncherWindow::FocusedChild()
 {
     const std::vector<int> order = ReadingOrder();
-    const auto at = std::find(order.begin(), order.end(), focusButton_);
-    return at == order.end() ? 0 : static_cast<int>(at - order.begin()) + 1;
+    return std::find(order.begin(), order.end(), focusButton_) != order.end() ? focusButton_ : 0;
 }
 
 int LauncherWindow::ChildAt(int x, int y)
 {
     const int under = ButtonUnder(x, y);
     const std::vector<int> order = ReadingOrder();
-    const auto at = std::find(order.begin(), order.end(), under);
-    return under == 0 || at == order.end() ? 0 : static_cast<int>(at - order.begin()) + 1;
+    return std::find(order.begin(), order.end(), under) != order.end() ? under : 0;
 }
 
 void LauncherWindow::OnMouseMove(platform::WindowSurface& surface, int x, int y)

@@ -74,7 +74,7 @@ public:
     // if it can still be selected.
     void PressAccessibleButton(platform::WindowSurface& surface, int id);
 
-    int ChildCount() override;
+    std::vector<int> Children() override { return ReadingOrder(); }
     platform::AccessibleChild Child(int child) override;
     int FocusedChild() override;
     int ChildAt(int x, int y) override;

@@ -2,8 +2,11 @@
 
 #include <oleacc.h>
 
+#include <algorithm>
 #include <initializer_list>
+#include <new>
 #include <type_traits>
+#include <vector>
 
 #include "platform/win32/SystemFunction.h"
 
@@ -15,6 +18,7 @@ namespace {
 const GUID kIidAccessible = {0x618736e0, 0x3c3d, 0x11cf, {0x81, 0x0c, 0x00, 0xaa, 0x00, 0x38, 0x9b, 0x71}};
 const GUID kIidDispatch = {0x00020400, 0x0000, 0x0000, {0xc0, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x46}};
 const GUID kIidUnknown = {0x00000000, 0x0000, 0x0000, {0xc0, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x46}};
+const GUID kIidEnumVariant = {0x00020404, 0x0000, 0x0000, {0xc0, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x46}};
 constexpr HRESULT kDisconnected = static_cast<HRESULT>(0x80010108L);  // RPC_E_DISCONNECTED
 
 typedef LRESULT(WINAPI* LresultFromObjectFunction)(REFIID, WPARAM, LPUNKNOWN);
@@ -50,6 +54,73 @@ BSTR Text(const char* text)
     return allocate(wide);
 }
 
+// The children's ids as they were when a client asked for them, handed out
+// in turn (AccessibleChildren asks for this): a client that enumerates gets
+// the ids of the buttons themselves, in reading order, and keeps them valid
+// whatever the window does meanwhile.
+class ChildEnumerator final : public IEnumVARIANT {
+public:
+    explicit ChildEnumerator(std::vector<int> children, std::size_t next = 0)
+        : children_(std::move(children)), next_(next)
+    {
+    }
+    ChildEnumerator(const ChildEnumerator&) = delete;
+    ChildEnumerator& operator=(const ChildEnumerator&) = delete;
+
+    HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** object) override
+    {
+        if (object == nullptr)
+            return E_POINTER;
+        *object = IsEqualGUID(iid, kIidEnumVariant) || IsEqualGUID(iid, kIidUnknown) ? this : nullptr;
+        if (*object == nullptr)
+            return E_NOINTERFACE;
+        AddRef();
+        return S_OK;
+    }
+    ULONG STDMETHODCALLTYPE AddRef() override { return static_cast<ULONG>(InterlockedIncrement(&references_)); }
+    ULONG STDMETHODCALLTYPE Release() override
+    {
+        const LONG left = InterlockedDecrement(&references_);
+        if (left == 0)
+            delete this;
+        return static_cast<ULONG>(left);
+    }
+    HRESULT STDMETHODCALLTYPE Next(ULONG wanted, VARIANT* out, ULONG* fetched) override
+    {
+        if (fetched != nullptr)
+            *fetched = 0;
+        if (out == nullptr || (wanted > 1 && fetched == nullptr))
+            return E_POINTER;
+        ULONG given = 0;
+        for (; given < wanted && next_ < children_.size(); ++given)
+            SetChild(&out[given], children_[next_++]);
+        if (fetched != nullptr)
+            *fetched = given;
+        return given == wanted ? S_OK : S_FALSE;
+    }
+    HRESULT STDMETHODCALLTYPE Skip(ULONG count) override
+    {
+        const std::size_t left = children_.size() - next_;
+        next_ += std::min<std::size_t>(count, left);
+        return count <= left ? S_OK : S_FALSE;
+    }
+    HRESULT STDMETHODCALLTYPE Reset() override { return next_ = 0, S_OK; }
+    HRESULT STDMETHODCALLTYPE Clone(IEnumVARIANT** copy) override
+    {
+        if (copy == nullptr)
+            return E_POINTER;
+        *copy = new (std::nothrow) ChildEnumerator(children_, next_);
+        return *copy != nullptr ? S_OK : E_OUTOFMEMORY;
+    }
+
+private:
+    ~ChildEnumerator() = default;
+
+    const std::vector<int> children_;
+    std::size_t next_;
+    LONG references_ = 1;
+};
+
 }  // namespace
 
 class AccessibleClient final : public IAccessible {
@@ -65,9 +136,20 @@ public:
     {
         if (object == nullptr)
             return E_POINTER;
-        *object = IsEqualGUID(iid, kIidAccessible) || IsEqualGUID(iid, kIidDispatch) || IsEqualGUID(iid, kIidUnknown)
-                      ? static_cast<IAccessible*>(this)
-                      : nullptr;
+        *object = nullptr;
+        if (IsEqualGUID(iid, kIidEnumVariant)) {
+            // A new enumerator each time, over the children as they are now.
+            if (menu_ == nullptr)
+                return kDisconnected;
+            try {
+                *object = static_cast<IEnumVARIANT*>(new ChildEnumerator(menu_->Children()));
+                return S_OK;
+            } catch (...) {
+                return E_OUTOFMEMORY;
+            }
+        }
+        if (IsEqualGUID(iid, kIidAccessible) || IsEqualGUID(iid, kIidDispatch) || IsEqualGUID(iid, kIidUnknown))
+            *object = static_cast<IAccessible*>(this);
         if (*object == nullptr)
             return E_NOINTERFACE;
         AddRef();
@@ -105,7 +187,7 @@ public:
     }
     HRESULT STDMETHODCALLTYPE get_accChildCount(LONG* count) override
     {
-        return Guarded([&] { return *count = menu_->ChildCount(), S_OK; }, count);
+        return Guarded([&] { return *count = static_cast<LONG>(menu_->Children().size()), S_OK; }, count);
     }
     HRESULT STDMETHODCALLTYPE get_accChild(VARIANT child, IDispatch** object) override
     {
@@ -209,17 +291,21 @@ public:
         return Guarded([&] {
             if (!Valid(start))
                 return E_INVALIDARG;
-            const LONG count = menu_->ChildCount();
-            LONG to = 0;
+            // Positions in the reading order, from 1; 0 and count + 1 lie outside it.
+            const std::vector<int> children = menu_->Children();
+            const std::size_t count = children.size();
+            const std::size_t at = static_cast<std::size_t>(
+                std::find(children.begin(), children.end(), start.lVal) - children.begin() + 1);
+            std::size_t to = 0;
             if (start.lVal == CHILDID_SELF)
                 to = direction == NAVDIR_FIRSTCHILD ? 1 : direction == NAVDIR_LASTCHILD ? count : 0;
             else if (direction == NAVDIR_NEXT || direction == NAVDIR_DOWN || direction == NAVDIR_RIGHT)
-                to = start.lVal < count ? start.lVal + 1 : 0;
+                to = at + 1;
             else if (direction == NAVDIR_PREVIOUS || direction == NAVDIR_UP || direction == NAVDIR_LEFT)
-                to = start.lVal - 1;
+                to = at - 1;
             if (to < 1 || to > count)
                 return S_FALSE;
-            SetChild(end, to);
+            SetChild(end, children[to - 1]);
             return S_OK;
         }, end);
     }
@@ -244,12 +330,9 @@ public:
                 return E_INVALIDARG;
             if (child.lVal == CHILDID_SELF)
                 return static_cast<HRESULT>(DISP_E_MEMBERNOTFOUND);
-            const platform::AccessibleChild button = menu_->Child(child.lVal);
-            if (button.unavailable)
+            if (menu_->Child(child.lVal).unavailable)
                 return E_FAIL;
-            // The button itself, not its position: the layout may change
-            // before the posted press arrives.
-            PostMessageA(window_, kPressButtonMessage, static_cast<WPARAM>(button.button), 0);
+            PostMessageA(window_, kPressButtonMessage, static_cast<WPARAM>(child.lVal), 0);
             return S_OK;
         });
     }
@@ -292,10 +375,13 @@ private:
         }
     }
 
-    // The client itself or one of its children.
+    // The client itself or one of its children as they are now.
     bool Valid(const VARIANT& child) const
     {
-        return child.vt == VT_I4 && child.lVal >= 0 && child.lVal <= menu_->ChildCount();
+        if (child.vt != VT_I4)
+            return false;
+        const std::vector<int> children = menu_->Children();
+        return child.lVal == CHILDID_SELF || std::find(children.begin(), children.end(), child.lVal) != children.end();
     }
 
     HWND window_;

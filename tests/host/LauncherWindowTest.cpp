@@ -128,17 +128,15 @@ TEST_F(Window, PaintDrawsTheBackgroundTheShownButtonsAndTheFocusInOneBracket)
 TEST_F(Window, HitTestExcludesEveryEdgeAsScreenReadersAreTold)
 {
     StartUp();
-    const std::vector<int> reading = window.ReadingOrder();
-    for (int child = 1; child <= static_cast<int>(reading.size()); ++child) {
-        const int id = reading[static_cast<std::size_t>(child - 1)];
+    for (int id : window.Children()) {
         const platform::Rect& r = window.buttons()[id].hotRect;
         for (const auto& [x, y, inside] : {std::tuple{r.left, r.top, false}, {r.left + 1, r.top + 1, true},
                                            {r.right - 1, r.bottom - 1, true}, {r.right, r.top + 1, false},
                                            {r.left + 1, r.bottom, false}})
             EXPECT_EQ(window.HitTest(x, y), inside ? id : 0) << id << " at " << x << "," << y;
-        const platform::Rect told = window.Child(child).place;
+        const platform::Rect told = window.Child(id).place;
         EXPECT_TRUE(told == (platform::Rect{r.left + 1, r.top + 1, r.right, r.bottom})) << id;
-        EXPECT_EQ(window.ChildAt(told.left, told.top), child) << id;
+        EXPECT_EQ(window.ChildAt(told.left, told.top), id);
     }
     EXPECT_EQ(window.HitTest(500, 215), 0);  // uninstall's place, hidden on the disc menu
     EXPECT_EQ(window.HitTest(10, 10), 0);
@@ -282,7 +280,7 @@ TEST_P(FocusOrderTable, KeysFollowTheReadingOrderAndWrap)
         window.OnKeyDown(system, key.first, false);
         EXPECT_EQ(window.focusButton(), key.second) << key.first;
     }
-    EXPECT_EQ(system.Calls("AnnounceFocus ").back(), std::to_string(order.size()));
+    EXPECT_EQ(system.Calls("AnnounceFocus ").back(), std::to_string(order.back()));
     Drawn();
     window.OnActivateApp(system, true);  // the focus stays, undrawn
     EXPECT_TRUE(Drawn().empty() && window.focusButton() == order.back());
@@ -316,13 +314,15 @@ TEST_F(Window, EnterPressesTheFocusedButtonWhichThePointerAndTheLayoutMayMove)
     // screen reader's press of Install, posted before, presses nothing now.
     window.OnKeyDown(system, kVirtualKeyHome, false);
     Drawn();
-    const int install = window.Child(1).button;
+    const int install = window.Children().front();
     system.InstallGame("C:\\Games\\Ironmarch");
     window.OnActivateApp(system, true);
     EXPECT_EQ(window.focusButton(), kPlayButton);
     EXPECT_EQ(Drawn(), Names{"8 focus"});
     window.PressAccessibleButton(system, install);
     EXPECT_EQ(ran, std::vector<int>{kDirectXButton});
+    const std::vector<int> now = window.Children();  // nor does the reader's id name Play
+    EXPECT_TRUE(now.front() == kPlayButton && std::find(now.begin(), now.end(), install) == now.end());
     // The registration program gone: its button is hidden, and nothing takes its place.
     for (int n = 0; n < 3; ++n)
         window.OnKeyDown(system, kVirtualKeyDown, false);
@@ -341,7 +341,7 @@ TEST_F(Window, AButtonShownButNotSelectableIsReadButNeverFocused)
     const std::vector<int> reading = window.ReadingOrder();
     const auto at = std::find(reading.begin(), reading.end(), kRegistrationButton);
     ASSERT_NE(at, reading.end());
-    EXPECT_TRUE(window.Child(static_cast<int>(at - reading.begin()) + 1).unavailable);
+    EXPECT_TRUE(window.Child(kRegistrationButton).unavailable);
     EXPECT_EQ(window.FocusOrder().size(), reading.size() - 1);
     for (std::size_t n = 0; n < reading.size(); ++n) {
         window.OnKeyDown(system, kVirtualKeyTab, false);

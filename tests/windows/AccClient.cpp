@@ -25,12 +25,17 @@ int main(int argc, char** argv)
         std::printf("no accessible client\n");
         return 1;
     }
+    // As screen readers list children: AccessibleChildren takes the object's
+    // own enumeration where it has one, and counts 1 and up where it has not.
     LONG count = 0;
+    VARIANT children[64];
     client->get_accChildCount(&count);
-    for (LONG i = 1; i <= count; ++i) {
-        VARIANT child;
-        child.vt = VT_I4;
-        child.lVal = i;
+    if (count < 0 || count > 64 || FAILED(AccessibleChildren(client, 0, count, children, &count))) {
+        std::printf("children not listed\n");
+        return 1;
+    }
+    for (LONG i = 0; i < count; ++i) {
+        const VARIANT child = children[i];
         BSTR name = NULL;
         VARIANT role, state;
         LONG left = 0, top = 0, width = 0, height = 0;

@@ -1,6 +1,6 @@
 // The launcher's screen-reader object against callers that misuse it: null
-// out-pointers, children that are not there, a menu that throws, and calls
-// after the window has gone.
+// out-pointers, children that are not there, a menu that throws, ids held
+// across a re-layout, and calls after the window has gone.
 #include <gtest/gtest.h>
 
 #include <new>
@@ -9,14 +9,18 @@
 
 namespace {
 
-// Two buttons; the second cannot be pressed, and asking where a point lies throws.
+const GUID kIidEnumVariant = {0x00020404, 0x0000, 0x0000, {0xc0, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x46}};
+
+// Buttons 10 and 20 in that order; 20 cannot be pressed, and asking where a
+// point lies throws. A re-layout replaces 10 by 30.
 struct TwoButtons : platform::AccessibleMenu {
-    int ChildCount() override { return 2; }
+    int first = 10;
+    std::vector<int> Children() override { return {first, 20}; }
     platform::AccessibleChild Child(int child) override
     {
-        return {child == 1 ? "One" : "Two", platform::Rect{10, 10, 20, 20}, child == 1, child == 2, child * 10};
+        return {child == 20 ? "Two" : "One", platform::Rect{10, 10, 20, 20}, child != 20, child == 20};
     }
-    int FocusedChild() override { return 1; }
+    int FocusedChild() override { return first; }
     int ChildAt(int, int) override { throw std::bad_alloc(); }
 };
 
@@ -35,14 +39,14 @@ TEST(AccessibleClient, NoCallerCanMakeItWriteThroughNullOrLeaveAnAnswerUnset)
     win32::AccessibleClient* client = win32::CreateAccessibleClient(window, menu);
     IAccessible* object = win32::AsAccessible(client);
     LONG count = 0;
-    EXPECT_EQ(object->get_accName(Child(1), nullptr), E_POINTER);
-    EXPECT_EQ(object->get_accRole(Child(1), nullptr), E_POINTER);
-    EXPECT_EQ(object->get_accState(Child(1), nullptr), E_POINTER);
+    EXPECT_EQ(object->get_accName(Child(10), nullptr), E_POINTER);
+    EXPECT_EQ(object->get_accRole(Child(10), nullptr), E_POINTER);
+    EXPECT_EQ(object->get_accState(Child(10), nullptr), E_POINTER);
     EXPECT_EQ(object->get_accChildCount(nullptr), E_POINTER);
     EXPECT_EQ(object->get_accParent(nullptr), E_POINTER);
     EXPECT_EQ(object->get_accFocus(nullptr), E_POINTER);
-    EXPECT_EQ(object->accLocation(&count, nullptr, nullptr, nullptr, Child(1)), E_POINTER);
-    EXPECT_EQ(object->accNavigate(NAVDIR_NEXT, Child(1), nullptr), E_POINTER);
+    EXPECT_EQ(object->accLocation(&count, nullptr, nullptr, nullptr, Child(10)), E_POINTER);
+    EXPECT_EQ(object->accNavigate(NAVDIR_NEXT, Child(10), nullptr), E_POINTER);
     EXPECT_EQ(object->accHitTest(5, 5, nullptr), E_POINTER);
 
     // Every out-VARIANT answers, VT_EMPTY where there is nothing to say.
@@ -52,13 +56,14 @@ TEST(AccessibleClient, NoCallerCanMakeItWriteThroughNullOrLeaveAnAnswerUnset)
         HRESULT result;
         LONG value;  // -1: VT_EMPTY
     } calls[] = {
-        {"role of a third child", [](IAccessible* a, VARIANT* v) { return a->get_accRole(Child(3), v); }, E_INVALIDARG, -1},
+        {"role of a child that is not there", [](IAccessible* a, VARIANT* v) { return a->get_accRole(Child(2), v); }, E_INVALIDARG, -1},
         {"state of child -1", [](IAccessible* a, VARIANT* v) { return a->get_accState(Child(-1), v); }, E_INVALIDARG, -1},
-        {"state of the unavailable one", [](IAccessible* a, VARIANT* v) { return a->get_accState(Child(2), v); }, S_OK,
+        {"state of the unavailable one", [](IAccessible* a, VARIANT* v) { return a->get_accState(Child(20), v); }, S_OK,
          STATE_SYSTEM_FOCUSABLE | STATE_SYSTEM_UNAVAILABLE},
-        {"next after the first", [](IAccessible* a, VARIANT* v) { return a->accNavigate(NAVDIR_NEXT, Child(1), v); }, S_OK, 2},
-        {"next after the last", [](IAccessible* a, VARIANT* v) { return a->accNavigate(NAVDIR_NEXT, Child(2), v); }, S_FALSE, -1},
-        {"first child", [](IAccessible* a, VARIANT* v) { return a->accNavigate(NAVDIR_FIRSTCHILD, Child(0), v); }, S_OK, 1},
+        {"next after the first", [](IAccessible* a, VARIANT* v) { return a->accNavigate(NAVDIR_NEXT, Child(10), v); }, S_OK, 20},
+        {"before the first", [](IAccessible* a, VARIANT* v) { return a->accNavigate(NAVDIR_PREVIOUS, Child(10), v); }, S_FALSE, -1},
+        {"next after the last", [](IAccessible* a, VARIANT* v) { return a->accNavigate(NAVDIR_NEXT, Child(20), v); }, S_FALSE, -1},
+        {"last child", [](IAccessible* a, VARIANT* v) { return a->accNavigate(NAVDIR_LASTCHILD, Child(0), v); }, S_OK, 20},
         {"focus while another window has it", [](IAccessible* a, VARIANT* v) { return a->get_accFocus(v); }, S_FALSE, -1},
         {"a hit test the menu throws in", [](IAccessible* a, VARIANT* v) { return a->accHitTest(5, 5, v); }, E_OUTOFMEMORY, -1},
     };
@@ -69,21 +74,41 @@ TEST(AccessibleClient, NoCallerCanMakeItWriteThroughNullOrLeaveAnAnswerUnset)
         if (c.value >= 0)
             EXPECT_EQ(answer.lVal, c.value) << c.call;
     }
+    IDispatch* parent = nullptr;
+    EXPECT_EQ(object->get_accParent(&parent), S_OK);  // the window's own object
+    ASSERT_NE(parent, static_cast<IDispatch*>(nullptr));
+    parent->Release();
+
+    // An enumerating client gets the buttons' ids, and keeps them through a re-layout.
+    IEnumVARIANT* children = nullptr;
+    ASSERT_EQ(object->QueryInterface(kIidEnumVariant, reinterpret_cast<void**>(&children)), S_OK);
+    menu.first = 30;
+    VARIANT listed[3] = {Child(77), Child(77), Child(77)};
+    ULONG fetched = 9;
+    EXPECT_EQ(children->Next(3, listed, &fetched), S_FALSE);
+    EXPECT_EQ(fetched, 2u);
+    EXPECT_TRUE(listed[0].lVal == 10 && listed[1].lVal == 20 && listed[2].lVal == 77);
+    EXPECT_EQ(children->Next(2, listed, nullptr), E_POINTER);
+    children->Release();
+    BSTR name = SysAllocString(L"stale");
+    const BSTR stale = name;
+    EXPECT_EQ(object->get_accName(Child(10), &name), E_INVALIDARG);  // not the button now in its place
+    EXPECT_EQ(name, static_cast<BSTR>(NULL));
 
     // A press names the button, not its place in the reading order.
-    EXPECT_EQ(object->accDoDefaultAction(Child(2)), E_FAIL);
-    EXPECT_EQ(object->accDoDefaultAction(Child(1)), S_OK);
+    EXPECT_EQ(object->accDoDefaultAction(Child(20)), E_FAIL);
+    EXPECT_EQ(object->accDoDefaultAction(Child(30)), S_OK);
     MSG press = {};
     EXPECT_TRUE(PeekMessageA(&press, window, win32::kPressButtonMessage, win32::kPressButtonMessage, PM_REMOVE));
-    EXPECT_EQ(press.wParam, 10u);
+    EXPECT_EQ(press.wParam, 30u);
 
     // The window gone, a screen reader that still holds the object is refused.
     object->AddRef();
     win32::ReleaseAccessibleClient(client);
-    BSTR name = SysAllocString(L"stale");
-    const BSTR stale = name;
+    name = stale;
     EXPECT_EQ(object->get_accChildCount(&count), static_cast<HRESULT>(0x80010108L));  // RPC_E_DISCONNECTED
-    EXPECT_EQ(object->get_accName(Child(1), &name), static_cast<HRESULT>(0x80010108L));
+    EXPECT_EQ(object->get_accName(Child(10), &name), static_cast<HRESULT>(0x80010108L));
+    EXPECT_EQ(object->QueryInterface(kIidEnumVariant, reinterpret_cast<void**>(&children)), static_cast<HRESULT>(0x80010108L));
     EXPECT_EQ(name, static_cast<BSTR>(NULL));
     SysFreeString(stale);
     object->Release();
