@@ -48,6 +48,22 @@ private:
     std::uint64_t size_;
 };
 
+class MemoryImage : public ImageBytes {
+public:
+    explicit MemoryImage(std::vector<unsigned char> bytes) : bytes_(std::move(bytes)) {}
+    std::uint64_t Size() const override { return bytes_.size(); }
+    bool ReadAt(std::uint64_t offset, unsigned char* buffer, std::size_t bytes) override
+    {
+        if (offset > bytes_.size() || bytes > bytes_.size() - offset)
+            return false;
+        std::memcpy(buffer, bytes_.data() + offset, bytes);
+        return true;
+    }
+
+private:
+    std::vector<unsigned char> bytes_;
+};
+
 class DiscImage : public DiscTree {
 public:
     DiscImage(std::unique_ptr<ImageBytes> bytes, const VolumeDescriptor& primary, const VolumeDescriptor* joliet,
@@ -128,6 +144,10 @@ public:
         for (const std::string& folder : damaged_)
             remarks.push_back({folder, "a record of this folder is damaged, and Windows sees none of the files after it: "
                                        "master the image again", true});
+        for (const std::string& folder : oversized_)
+            remarks.push_back({folder, "its records take more than " + Bytes(kLargestDirectory) +
+                                       ", more than this check reads: a damaged record, or far more files than a disc menu needs",
+                               true});
         return remarks;
     }
 
@@ -159,6 +179,8 @@ private:
     std::vector<Node> List(const std::string& path, const Node& folder)
     {
         std::vector<Node> children;
+        if (folder.extent.size > kLargestDirectory)
+            oversized_.insert(path.empty() ? "/" : path);
         if (folder.extent.size == 0 || folder.extent.size > kLargestDirectory)
             return children;
         std::vector<unsigned char> extent(folder.extent.size);
@@ -181,6 +203,7 @@ private:
     Node root_{"", true, {}};
     std::string unreadable_;
     std::set<std::string> damaged_;
+    std::set<std::string> oversized_;
 };
 
 }  // namespace
@@ -215,6 +238,11 @@ std::unique_ptr<DiscTree> OpenDiscImage(std::unique_ptr<ImageBytes> bytes, std::
     }
     const bool hasJoliet = joliet.kind == VolumeDescriptor::Kind::Joliet;
     return std::make_unique<DiscImage>(std::move(bytes), primary, hasJoliet ? &joliet : nullptr, std::move(remarks));
+}
+
+std::unique_ptr<DiscTree> OpenDiscImage(std::vector<unsigned char> image, std::string* why)
+{
+    return OpenDiscImage(std::make_unique<MemoryImage>(std::move(image)), why);
 }
 
 std::unique_ptr<DiscTree> OpenDiscImage(const std::string& image, std::string* why)

@@ -78,6 +78,7 @@ public:
 // with the reason when the bytes are no ISO 9660 image.
 std::unique_ptr<DiscTree> OpenDiscImage(std::unique_ptr<ImageBytes> bytes, std::string* why);
 std::unique_ptr<DiscTree> OpenDiscImage(const std::string& image, std::string* why);
+std::unique_ptr<DiscTree> OpenDiscImage(std::vector<unsigned char> image, std::string* why);
 
 // "a/b/c" -> {"a", "b", "c"}; backslashes count as separators too.
 std::vector<std::string> PathParts(const std::string& path);

@@ -124,9 +124,7 @@ true^d[17 * 2048 + 156] = 0^1^=error: the root folder cannot be read: its record
 true^d[17 * 2048 + 1] = ord('X')^1^warning: block 17 is no volume descriptor (it lacks CD001)
 true^d[17 * 2048 + 1] = ord('X')^1^error: bitmaps/8bgamespyu.bmp: missing: $level1
 mv readme.txt readme.txtXX^d[name('readme.txtXX') + 21] = 0^1^error: readme.txt: missing
-true^d[17 * 2048 + 40:17 * 2048 + 42] = b'\xd8\x00'^1^error: volume label �RM_1
 true^d[17 * 2048 + 40:17 * 2048 + 50] = 'IRM_9'.encode('utf-16-be')^1^warning: the Joliet label IRM_9 differs from the ISO 9660 label IRM_1
-true^r = rec('8veltau.bmp'); d[r] = r // 2048 * 2048 + 2045 - r; d[r + d[r]] = 0x22^1^error: bitmaps: a record of this folder is damaged
 true^r = rec('8veltau.bmp'); d[r] = r // 2048 * 2048 + 2058 - r^1^error: bitmaps: a record of this folder is damaged
 true^d[rec('readme.txt') + 32] = 200^1^error: /: a record of this folder is damaged
 EOF
