@@ -54,11 +54,38 @@ BSTR Text(const char* text)
     return allocate(wide);
 }
 
+// COM's reference count for an object of one interface: the last Release
+// deletes it.
+template <class Derived, class Interface>
+class Counted : public Interface {
+public:
+    ULONG STDMETHODCALLTYPE AddRef() override { return static_cast<ULONG>(InterlockedIncrement(&references_)); }
+    ULONG STDMETHODCALLTYPE Release() override
+    {
+        const LONG left = InterlockedDecrement(&references_);
+        if (left == 0)
+            delete static_cast<Derived*>(this);
+        return static_cast<ULONG>(left);
+    }
+
+protected:
+    // QueryInterface's answer: this object, counted, when it offers the
+    // interface asked for.
+    HRESULT Offer(bool offered, void** object)
+    {
+        *object = offered ? static_cast<Interface*>(this) : nullptr;
+        return offered ? (AddRef(), S_OK) : E_NOINTERFACE;
+    }
+
+private:
+    LONG references_ = 1;
+};
+
 // The children's ids as they were when a client asked for them, handed out
 // in turn (AccessibleChildren asks for this): a client that enumerates gets
 // the ids of the buttons themselves, in reading order, and keeps them valid
 // whatever the window does meanwhile.
-class ChildEnumerator final : public IEnumVARIANT {
+class ChildEnumerator final : public Counted<ChildEnumerator, IEnumVARIANT> {
 public:
     explicit ChildEnumerator(std::vector<int> children, std::size_t next = 0)
         : children_(std::move(children)), next_(next)
@@ -69,21 +96,7 @@ public:
 
     HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** object) override
     {
-        if (object == nullptr)
-            return E_POINTER;
-        *object = IsEqualGUID(iid, kIidEnumVariant) || IsEqualGUID(iid, kIidUnknown) ? this : nullptr;
-        if (*object == nullptr)
-            return E_NOINTERFACE;
-        AddRef();
-        return S_OK;
-    }
-    ULONG STDMETHODCALLTYPE AddRef() override { return static_cast<ULONG>(InterlockedIncrement(&references_)); }
-    ULONG STDMETHODCALLTYPE Release() override
-    {
-        const LONG left = InterlockedDecrement(&references_);
-        if (left == 0)
-            delete this;
-        return static_cast<ULONG>(left);
+        return object == nullptr ? E_POINTER : Offer(IsEqualGUID(iid, kIidEnumVariant) || IsEqualGUID(iid, kIidUnknown), object);
     }
     HRESULT STDMETHODCALLTYPE Next(ULONG wanted, VARIANT* out, ULONG* fetched) override
     {
@@ -114,16 +127,16 @@ public:
     }
 
 private:
+    friend class Counted<ChildEnumerator, IEnumVARIANT>;
     ~ChildEnumerator() = default;
 
     const std::vector<int> children_;
     std::size_t next_;
-    LONG references_ = 1;
 };
 
 }  // namespace
 
-class AccessibleClient final : public IAccessible {
+class AccessibleClient final : public Counted<AccessibleClient, IAccessible> {
 public:
     AccessibleClient(HWND window, platform::AccessibleMenu& menu) : window_(window), menu_(&menu) {}
     AccessibleClient(const AccessibleClient&) = delete;
@@ -148,20 +161,8 @@ public:
                 return E_OUTOFMEMORY;
             }
         }
-        if (IsEqualGUID(iid, kIidAccessible) || IsEqualGUID(iid, kIidDispatch) || IsEqualGUID(iid, kIidUnknown))
-            *object = static_cast<IAccessible*>(this);
-        if (*object == nullptr)
-            return E_NOINTERFACE;
-        AddRef();
-        return S_OK;
-    }
-    ULONG STDMETHODCALLTYPE AddRef() override { return static_cast<ULONG>(InterlockedIncrement(&references_)); }
-    ULONG STDMETHODCALLTYPE Release() override
-    {
-        const LONG left = InterlockedDecrement(&references_);
-        if (left == 0)
-            delete this;
-        return static_cast<ULONG>(left);
+        return Offer(IsEqualGUID(iid, kIidAccessible) || IsEqualGUID(iid, kIidDispatch) || IsEqualGUID(iid, kIidUnknown),
+                     object);
     }
 
     // IDispatch: not offered; screen readers call IAccessible directly.
@@ -340,6 +341,7 @@ public:
     HRESULT STDMETHODCALLTYPE put_accValue(VARIANT, BSTR) override { return E_NOTIMPL; }
 
 private:
+    friend class Counted<AccessibleClient, IAccessible>;
     ~AccessibleClient() = default;
 
     static void Cleared(BSTR* out) { if (out != nullptr) *out = NULL; }
@@ -386,7 +388,6 @@ private:
 
     HWND window_;
     platform::AccessibleMenu* menu_;
-    LONG references_ = 1;
 };
 
 AccessibleClient* CreateAccessibleClient(HWND window, platform::AccessibleMenu& menu)
