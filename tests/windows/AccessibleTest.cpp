@@ -74,7 +74,31 @@ TEST(AccessibleClient, NoCallerCanMakeItWriteThroughNullOrLeaveAnAnswerUnset)
         if (c.value >= 0)
             EXPECT_EQ(answer.lVal, c.value) << c.call;
     }
+    // Every out-BSTR too: a text, or NULL where the buttons have none.
+    const struct {
+        const char* call;
+        HRESULT (*make)(IAccessible*, BSTR*);
+        HRESULT result;
+        const wchar_t* text;
+    } texts[] = {
+        {"name", [](IAccessible* a, BSTR* t) { return a->get_accName(Child(20), t); }, S_OK, L"Two"},
+        {"default action", [](IAccessible* a, BSTR* t) { return a->get_accDefaultAction(Child(10), t); }, S_OK, L"Press"},
+        {"the client's action", [](IAccessible* a, BSTR* t) { return a->get_accDefaultAction(Child(0), t); }, S_FALSE, nullptr},
+        {"value", [](IAccessible* a, BSTR* t) { return a->get_accValue(Child(10), t); }, S_FALSE, nullptr},
+        {"description", [](IAccessible* a, BSTR* t) { return a->get_accDescription(Child(10), t); }, S_FALSE, nullptr},
+        {"help", [](IAccessible* a, BSTR* t) { return a->get_accHelp(Child(10), t); }, S_FALSE, nullptr},
+        {"shortcut", [](IAccessible* a, BSTR* t) { return a->get_accKeyboardShortcut(Child(10), t); }, S_FALSE, nullptr},
+    };
+    for (const auto& t : texts) {
+        BSTR text = reinterpret_cast<BSTR>(&count);  // an unset out-pointer
+        EXPECT_EQ(t.make(object, nullptr), E_POINTER) << t.call;
+        EXPECT_EQ(t.make(object, &text), t.result) << t.call;
+        EXPECT_TRUE(t.text == nullptr ? text == nullptr : text != nullptr && wcscmp(text, t.text) == 0) << t.call;
+        SysFreeString(t.text != nullptr ? text : nullptr);
+    }
     IDispatch* parent = nullptr;
+    EXPECT_EQ(object->get_accChild(Child(10), &parent), S_FALSE);  // a simple element, no object of its own
+    EXPECT_EQ(parent, static_cast<IDispatch*>(nullptr));
     EXPECT_EQ(object->get_accParent(&parent), S_OK);  // the window's own object
     ASSERT_NE(parent, static_cast<IDispatch*>(nullptr));
     parent->Release();
