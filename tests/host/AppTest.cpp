@@ -234,6 +234,7 @@ TEST(BoundedText, RefusesWhatDoesNotFitInsteadOfCuttingIt)
     EXPECT_FALSE(CopyText(buffer, "12345678"));
     EXPECT_STREQ(buffer, "");
     EXPECT_TRUE(FormatText(buffer, sizeof buffer, "%s-%d", "ab", 12));
+    EXPECT_FALSE(FormatText(buffer, 0, "x"));  // no room even for the terminator
     EXPECT_STREQ(buffer, "ab-12");
     EXPECT_FALSE(FormatText(buffer, sizeof buffer, "%s", "too long"));
     EXPECT_STREQ(buffer, "");

@@ -200,6 +200,14 @@ TEST_F(Commands, ReadmeOpensInNotepadWhenTheLineFits)
     EXPECT_FALSE(state.quitPending);
 }
 
+TEST_F(Commands, PlayThatCannotStartTheGameSaysWhyAndCloses)
+{
+    system.nextStart = {false, 2};
+    commands.PlayGame();
+    EXPECT_EQ(system.Calls("MessageBox "), fake::Log{"Setup.exe: system text for 2 [information]"});
+    EXPECT_TRUE(state.quitPending && state.gameLaunchStarted);
+}
+
 TEST_F(Commands, UninstallRunsTheRegisteredCommandAndClosesEvenWhenItFails)
 {
     system.nextStart = {false, 2};

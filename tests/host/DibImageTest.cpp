@@ -69,6 +69,7 @@ std::vector<ReaderCase> ReaderCases()
          true, false, 2},
         {"header_5000", Made([](Layout& l) { l.headerSize = 5000, l.tableEntries = 0, l.pixelBytes = 16; }), true, false, 0},
         {"width_height_huge", Made([](Layout& l) { l.width = l.height = 0x7FFFFFFF, l.pixelBytes = 64; }), true, false, 256},
+        {"core_header_pixels_short", Made([](Layout& l) { l.headerSize = 12, l.pixelBytes = 4; }), true, false, 256},
         {"header_108_pixels_short", Made([](Layout& l) { l.headerSize = 108, l.tableEntries = 0, l.pixelBytes = 2; }), true, false, 0},
         {"bitfields_pixels_short", Made([](Layout& l) { l.bits = 16, l.compression = 3, l.tableEntries = 0, l.pixelBytes = 8; }), true, false, 0},
         // Bit-field masks after a 44-byte header: the system reads them from

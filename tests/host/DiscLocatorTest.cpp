@@ -50,6 +50,7 @@ TEST(DiscLocator, TheFirstCdRomDriveIsOfferedAndAskedFirst)
     EXPECT_STREQ(texts.drive, "F:");
     LauncherState state;
     EXPECT_TRUE(ReadVolumeLabel(state, system, nullptr, texts.drive, sizeof texts.drive));
+    EXPECT_STREQ(state.DebugSpew, "Drive type = 5");  // the scan traces each drive's type, the last one's stays
     system.drives = {{'E', {kCdrom, true, "Irm_1"}}};  // the disc in the first drive: no dialog
     EXPECT_TRUE(AskForDisc(state, system, system, "IRM_1") && system.Count("InsertDiscDialog") == 0);
 }
