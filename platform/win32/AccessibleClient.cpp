@@ -4,7 +4,6 @@
 
 #include <algorithm>
 #include <initializer_list>
-#include <new>
 #include <type_traits>
 #include <vector>
 
@@ -122,8 +121,13 @@ public:
     {
         if (copy == nullptr)
             return E_POINTER;
-        *copy = new (std::nothrow) ChildEnumerator(children_, next_);
-        return *copy != nullptr ? S_OK : E_OUTOFMEMORY;
+        try {  // the list's copy allocates too
+            *copy = new ChildEnumerator(children_, next_);
+            return S_OK;
+        } catch (...) {
+            *copy = nullptr;
+            return E_OUTOFMEMORY;
+        }
     }
 
 private:
