@@ -1,7 +1,6 @@
 // What the demo disc's installer copies and its uninstaller removes; the
 // kit's checker reads the same lists when it checks a demo disc.
 #pragma once
-
 #include "core/Names.h"
 
 namespace installation {
