@@ -53,6 +53,9 @@ TEST(DiscLocator, TheFirstCdRomDriveIsOfferedAndAskedFirst)
     EXPECT_STREQ(state.DebugSpew, "Drive type = 5");  // the scan traces each drive's type, the last one's stays
     system.drives = {{'E', {kCdrom, true, "Irm_1"}}};  // the disc in the first drive: no dialog
     EXPECT_TRUE(AskForDisc(state, system, system, "IRM_1") && system.Count("InsertDiscDialog") == 0);
+    system.drives = {{'D', {kCdrom, true, "IRM_1"}}};  // D's type is traced by name
+    EXPECT_TRUE(ReadVolumeLabel(state, system, nullptr, texts.drive, sizeof texts.drive));
+    EXPECT_STREQ(state.DebugSpew, "Drive type = DRIVE_CDROM");
 }
 
 }  // namespace
