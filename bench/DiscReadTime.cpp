@@ -1,8 +1,11 @@
 // disc_read_time [--seek-ms MS --rate-kbs KBS --window-kb KB] IMAGE...
 // Models a CD-ROM drive reading what the launcher reads from a disc image
-// before its first frame: the root folder, its program, the registration
-// program's folder (the probe), the bitmaps folder, then every picture, in
-// the launcher's order (from the button table). A read that starts where
+// before its first frame: its program, the registration program's folder
+// (the probe), the bitmaps folder, then every picture, in the launcher's
+// order (from the button table). The root folder is not read again: Windows
+// read it to find autorun.inf when the disc went in and to find the launcher
+// when it started it, and the CD file system keeps the records it read, so
+// the launcher's own look-ups in the root are answered from memory. A read that starts where
 // the head is, or a little ahead of it (within the drive's read-ahead),
 // costs only its transfer; any other costs a seek first. Prints the
 // modelled time for each image at 1x, 8x and 24x (or at the rates given),
@@ -33,7 +36,7 @@ constexpr std::uint32_t kBlock = 2048;
 
 std::vector<Extent> LauncherReads(DiscTree& disc, std::uint64_t* bytes)
 {
-    std::vector<std::string> reads = {"", "IronmarchLauncher.exe", "ereg", "bitmaps"};
+    std::vector<std::string> reads = {"IronmarchLauncher.exe", "ereg", "bitmaps"};
     const std::vector<std::string> order = LauncherReadOrder();
     reads.insert(reads.end(), order.begin() + 1, order.end());
     std::vector<Extent> extents;

@@ -6,9 +6,13 @@ include(ExternalProject)
 # One Windows tree in DIR: the disc's programs with the win32-thread
 # compilers, the GoogleTest program with the posix ones (built apart, into
 # the folder the Wine tests look in), and the disc's image ISO: ISO 9660
-# with Joliet names, labelled as the launcher looks for it, the files the
-# launcher reads first one after the other in its order (disc_order). Test
-# runs may leave a Wine drive label in the disc folder.
+# with Joliet names, labelled as the launcher looks for it, the pictures the
+# launcher reads first one after the other in its order, then the launcher
+# (disc_order). The registration folder is named EREG on the image: xorriso
+# lays folders' records out in name order, where capitals come before small
+# letters, so the launcher reads its records and then the bitmaps folder's
+# going forward; Windows finds it as ereg all the same. Test runs may leave
+# a Wine drive label in the disc folder.
 function(add_windows_tree name arch dir iso)
   set(common_args
     -DCMAKE_TOOLCHAIN_FILE=${PROJECT_SOURCE_DIR}/cmake/mingw.cmake
@@ -33,7 +37,7 @@ function(add_windows_tree name arch dir iso)
   add_custom_target(${name}_iso ALL
     COMMAND $<TARGET_FILE:disc_order> ${dir}/disc > ${dir}/read-order.txt
     COMMAND xorriso -as mkisofs -quiet -J -r -V IRM_1 -m .windows-label --sort-weight-list ${dir}/read-order.txt
-            -o ${iso} ${dir}/disc
+            -o ${iso} ${dir}/disc -- -mv /ereg /EREG
     DEPENDS ${name} disc_order
     COMMENT "Writing the demo disc's image ${iso}")
 endfunction()

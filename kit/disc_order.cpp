@@ -1,8 +1,12 @@
 // disc_order DISC-FOLDER
-// Prints the files the launcher reads before its first frame, in its order,
-// as sort weights for xorriso (--sort-weight-list): mastered with them, the
-// files lie one after the other on the disc, and a CD-ROM drive reads them
-// without seeking.
+// Prints the files the launcher reads before its first frame as sort
+// weights for xorriso (--sort-weight-list). Mastered with them, the pictures
+// lie right after the folder records, in the order the launcher reads them,
+// and its program after them: the launcher reads the registration and
+// bitmaps folders just before its pictures, so a CD-ROM drive goes on from
+// the folders into the pictures without seeking, and the program, which
+// Windows reads first, costs one access wherever it lies.
+#include <algorithm>
 #include <cstdio>
 #include <string>
 
@@ -14,11 +18,13 @@ int main(int argc, char** argv)
 {
     const char* usage =
         "usage: disc_order [--] DISC-FOLDER > ORDER\n"
-        "then:  xorriso -as mkisofs -J -r -V IRM_1 --sort-weight-list ORDER -o DISC.iso DISC-FOLDER\n";
+        "then:  xorriso -as mkisofs -J -r -V IRM_1 --sort-weight-list ORDER -o DISC.iso DISC-FOLDER -- -mv /ereg /EREG\n"
+        "(EREG in capitals: its records then lie before the bitmaps folder's, in the order the launcher reads them)\n";
     if (const int stop = CheckArguments(argc, argv, 1, usage); stop >= 0)
         return stop;
     const auto disc = OpenDiscFolder(argv[1], "");
-    const std::vector<std::string> files = LauncherReadOrder();
+    std::vector<std::string> files = LauncherReadOrder();
+    std::rotate(files.begin(), files.begin() + 1, files.end());  // the program after the pictures
     int weight = static_cast<int>(files.size());
     for (const std::string& file : files) {
         const DiscEntry entry = disc->Find(file);

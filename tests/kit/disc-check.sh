@@ -162,7 +162,9 @@ expect "an installed folder" 0 "" "$check" --installed "$work/disc"
 fresh_disc "mv game/VXR.exe .; rm -r bitmaps"
 expect "an installed folder without pictures" 1 "=error: bitmaps: missing" "$check" --installed "$work/disc"
 
-# The image the build masters: label, autorun entry, and the launcher's files in its read order.
+# The image the build masters: label, autorun entry, the pictures in the
+# launcher's read order before the launcher, and the registration folder's
+# records before the bitmaps folder's (EREG sorts before bitmaps).
 image_label_is_irm1() { xorriso -indev "$iso" -pvd_info 2>/dev/null | grep -qE '^Volume Id *: IRM_1$'; }
 xorriso -osirrox on -indev "$iso" -extract /autorun.inf "$work/autorun.inf" >/dev/null 2>&1
 autorun_has() { tr -d '\r' <"$work/autorun.inf" | grep -qx "$1"; }
@@ -170,14 +172,17 @@ no_wine_label() { ! xorriso -indev "$iso" -find / -name '.windows-label' 2>/dev/
 in_read_order() {
     local order
     order=$(xorriso -indev "$iso" -find / -type f -exec report_lba -- 2>/dev/null |
-            awk -F, '/^File data lba:/ { print $2 + 0, $5 }' | sort -n | awk '{ print $2 }' | head -3 | tr -d "'" | tr '\n' ' ')
-    [ "$order" = "/IronmarchLauncher.exe /bitmaps/8bg1.bmp /bitmaps/8b1u.bmp " ] || { echo "first on the image: $order"; false; }
+            awk -F, '/^File data lba:/ { print $2 + 0, $5 }' | sort -n | awk '{ print $2 }' | head -38 | tr -d "'" | sed -n '1,2p;37,38p' | tr '\n' ' ')
+    [ "$order" = "/bitmaps/8bg1.bmp /bitmaps/8b1u.bmp /bitmaps/8bgamespyd.bmp /IronmarchLauncher.exe " ] ||
+        { echo "on the image: $order"; false; }
 }
 check "the image's label" image_label_is_irm1
 check "the image's autorun.inf opens the launcher" autorun_has 'open=IronmarchLauncher.exe'
 check "the image's autorun icon" autorun_has 'icon=IronmarchLauncher.exe,0'
 check "a Wine drive label went into the image" no_wine_label
+registration_folder_first() { xorriso -indev "$iso" -find /EREG -maxdepth 0 2>/dev/null | grep -qx "'/EREG'"; }
 check "the image's first files" in_read_order
+check "the image's registration folder named EREG" registration_folder_first
 
 # The previews read no more of a picture than the checker does.
 while IFS='^' read -r change message; do
