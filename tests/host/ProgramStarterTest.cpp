@@ -68,7 +68,7 @@ TEST(StartProgram, TheShellGetsTheProgramFromWhereCreateProcessWouldTakeIt)
         fake::System system;
         system.programDirectory = "E:\\Launcher";
         system.currentDirectory = "D:\\Current";
-        system.pathVariable = "C:\\Tools;;F:\\Bin\\";
+        system.pathVariable = "C:\\Tools;F:\\Bin\\;;";  // empty entries are skipped
         fake::Log probes;
         for (std::size_t n = 0; n < places.size(); ++n) {
             if (n >= first)
