@@ -7,13 +7,11 @@
 #include "image/DibImage.h"
 #include "launcher/ButtonTable.h"
 #include "platform/AccessibleMenu.h"
+#include "platform/Files.h"
+#include "platform/Registry.h"
 #include "platform/WindowSurface.h"
 
 struct LauncherState;
-namespace platform {
-class Files;
-class Registry;
-}  // namespace platform
 
 // Runs the command of a button's row; the release handler calls it. The
 // host tests put a recorder here, so that the pointer and keyboard tables
