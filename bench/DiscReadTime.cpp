@@ -17,6 +17,7 @@
 
 #include "DiscPictures.h"
 #include "DiscTree.h"
+#include "core/Names.h"
 
 namespace {
 
@@ -36,9 +37,9 @@ constexpr std::uint32_t kBlock = 2048;
 
 std::vector<Extent> LauncherReads(DiscTree& disc, std::uint64_t* bytes)
 {
-    std::vector<std::string> reads = {"IronmarchLauncher.exe", "ereg", "bitmaps"};
-    const std::vector<std::string> order = LauncherReadOrder();
-    reads.insert(reads.end(), order.begin() + 1, order.end());
+    std::vector<std::string> reads = {names::kLauncherProgram, names::kRegistrationFolder, "bitmaps"};
+    const std::vector<std::string> pictures = PictureReadOrder();
+    reads.insert(reads.end(), pictures.begin(), pictures.end());
     std::vector<Extent> extents;
     *bytes = 0;
     for (const std::string& path : reads) {

@@ -2,7 +2,6 @@
 
 #include <sys/stat.h>
 
-#include "core/Names.h"
 #include "launcher/ButtonTable.h"
 
 namespace {
@@ -32,9 +31,9 @@ std::vector<DiscPicture> DiscPictures()
     return pictures;
 }
 
-std::vector<std::string> LauncherReadOrder()
+std::vector<std::string> PictureReadOrder()
 {
-    std::vector<std::string> files = {names::kLauncherProgram};
+    std::vector<std::string> files;
     for (const DiscPicture& picture : DiscPictures())
         files.push_back("bitmaps/" + picture.file);
     return files;

@@ -16,9 +16,9 @@ struct DiscPicture {
 // launcher's load order; the last one gives the window its palette.
 std::vector<DiscPicture> DiscPictures();
 
-// The files the launcher reads from the disc before its first frame, in
-// its order: its own program, then every picture (bitmaps/...).
-std::vector<std::string> LauncherReadOrder();
+// The pictures the launcher reads from the disc before its first frame
+// (bitmaps/...), in its order.
+std::vector<std::string> PictureReadOrder();
 
 // "8b1u.bmp" -> "8b1u.png", the name of the publisher's artwork for it.
 std::string ArtworkName(const std::string& file);

@@ -6,13 +6,13 @@
 // bitmaps folders just before its pictures, so a CD-ROM drive goes on from
 // the folders into the pictures without seeking, and the program, which
 // Windows reads first, costs one access wherever it lies.
-#include <algorithm>
 #include <cstdio>
 #include <string>
 
 #include "DiscPictures.h"
 #include "DiscTree.h"
 #include "Usage.h"
+#include "core/Names.h"
 
 int main(int argc, char** argv)
 {
@@ -23,8 +23,8 @@ int main(int argc, char** argv)
     if (const int stop = CheckArguments(argc, argv, 1, usage); stop >= 0)
         return stop;
     const auto disc = OpenDiscFolder(argv[1], "");
-    std::vector<std::string> files = LauncherReadOrder();
-    std::rotate(files.begin(), files.begin() + 1, files.end());  // the program after the pictures
+    std::vector<std::string> files = PictureReadOrder();
+    files.push_back(names::kLauncherProgram);
     int weight = static_cast<int>(files.size());
     for (const std::string& file : files) {
         const DiscEntry entry = disc->Find(file);

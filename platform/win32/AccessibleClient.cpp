@@ -153,17 +153,10 @@ public:
     {
         if (object == nullptr)
             return E_POINTER;
-        *object = nullptr;
         if (IsEqualGUID(iid, kIidEnumVariant)) {
             // A new enumerator each time, over the children as they are now.
-            if (menu_ == nullptr)
-                return kDisconnected;
-            try {
-                *object = static_cast<IEnumVARIANT*>(new ChildEnumerator(menu_->Children()));
-                return S_OK;
-            } catch (...) {
-                return E_OUTOFMEMORY;
-            }
+            return Guarded([&] { return *object = static_cast<IEnumVARIANT*>(new ChildEnumerator(menu_->Children())), S_OK; },
+                           object);
         }
         return Offer(IsEqualGUID(iid, kIidAccessible) || IsEqualGUID(iid, kIidDispatch) || IsEqualGUID(iid, kIidUnknown),
                      object);
