@@ -5,9 +5,11 @@
 
 #include "startup/Restart.h"
 #include "startup/SingleInstance.h"
+#include "startup/GetPaths.h"
 #include "launcher/WindowPlacement.h"
 #include "core/BoundedText.h"
 #include "core/LauncherState.h"
+#include "core/Language.h"
 #include "core/Names.h"
 #include "platform/win32/SystemFunction.h"
 #include "app/LauncherPlatform.h"
@@ -60,11 +62,15 @@ const MessageEntry<CMainFrame> CMainFrame::kMessageTable[] = {
 
 CMainFrame::CMainFrame()
     : images_(ThePlatform().wholeFiles, ThePlatform().graphics),
-      commands_(TheLauncherState(), ThePlatform().commandServices),
-      window_(TheLauncherState(), ThePlatform().registry, ThePlatform().files, images_, rowCommands_)
+      commands_(TheLauncherState(), ThePlatform().commandServices, ThePlatform().texts),
+      window_(TheLauncherState(), ThePlatform().registry, ThePlatform().files, images_, rowCommands_,
+              ThePlatform().texts)
 {
     LauncherState& state = TheLauncherState();
     LauncherPlatform& system = ThePlatform();
+    system.texts.UseLanguage(ChooseLanguage(
+        LanguageFacts{InstalledGameLanguage(system.registry), system.facts.UiLanguage(), system.facts.UserDefaultLanguage()},
+        system.textTables));
 
     // A second launcher ends here, inside the constructor: no window exists
     // yet, and nothing that a normal exit would tidy up has been made.

@@ -28,9 +28,10 @@ function(add_fuzzer name runs max_len seeds)
   add_custom_command(OUTPUT ${output}
     COMMAND ${CMAKE_COMMAND} -E make_directory ${CMAKE_BINARY_DIR}/fuzz
     COMMAND ${CLANGXX} -std=c++17 -g -O1 -fsanitize=fuzzer,address,undefined -fno-sanitize-recover=all
-            -I${PROJECT_SOURCE_DIR} -I${PROJECT_SOURCE_DIR}/tests/host -I${PROJECT_SOURCE_DIR}/kit ${sources} -o ${output}
+            -I${PROJECT_SOURCE_DIR} -I${PROJECT_SOURCE_DIR}/tests/host -I${PROJECT_SOURCE_DIR}/kit
+            "-DIRONMARCH_SOURCE_DIR=\"${PROJECT_SOURCE_DIR}\"" ${sources} -o ${output}
     DEPENDS ${sources}
-    COMMENT "Building the fuzzer ${name}")
+    COMMENT "Building the fuzzer ${name}" VERBATIM)
   # The target is not named after its output file: Ninja would see two rules for one file.
   add_custom_target(${name}_build ALL DEPENDS ${output})
   add_test(NAME ${name} COMMAND ${PROJECT_SOURCE_DIR}/tests/fuzz/run-fuzz.sh ${output} ${runs} ${max_len} ${seeds})
@@ -38,7 +39,8 @@ function(add_fuzzer name runs max_len seeds)
 endfunction()
 if(CLANGXX)
   add_fuzzer(dib_fuzz 100000 4096 ""
-    tests/fuzz/DibReaderFuzz.cpp tests/host/FakeSystem.cpp tests/host/GdiReader.cpp image/DibImage.cpp image/DibHeader.cpp)
+    tests/fuzz/DibReaderFuzz.cpp tests/host/FakeSystem.cpp tests/host/ResourceTexts.cpp tests/host/GdiReader.cpp
+    image/DibImage.cpp image/DibHeader.cpp core/LocalTexts.cpp)
   add_fuzzer(disc_fuzz 100000 65536 ${PROJECT_SOURCE_DIR}/tests/fuzz/disc-seeds.sh
     tests/fuzz/DiscReaderFuzz.cpp kit/DiscImage.cpp kit/DirectoryRecords.cpp kit/DiscTree.cpp)
 endif()

@@ -24,6 +24,7 @@ add_library(win32_adapters STATIC
   platform/win32/Win32Instances.cpp
   platform/win32/Win32Libraries.cpp
   platform/win32/Win32SystemFacts.cpp
+  platform/win32/Win32Texts.cpp
   platform/win32/Win32Dialogs.cpp
   platform/win32/AccessibleClient.cpp
   platform/win32/Win32DirectX.cpp
@@ -58,6 +59,8 @@ add_executable(IronmarchLauncher WIN32
   ${CMAKE_BINARY_DIR}/launcher.rc
 )
 target_include_directories(IronmarchLauncher PRIVATE ${PROJECT_SOURCE_DIR}/resources)
+file(GLOB LAUNCHER_TEXTS CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/resources/texts-*.rc)
+set_source_files_properties(${CMAKE_BINARY_DIR}/launcher.rc PROPERTIES OBJECT_DEPENDS "${LAUNCHER_TEXTS}")
 target_compile_options(IronmarchLauncher PRIVATE -Wall -Wextra -Werror)
 target_link_libraries(IronmarchLauncher PRIVATE win32_adapters)
 target_link_options(IronmarchLauncher PRIVATE ${STATIC_RUNTIME} -s)

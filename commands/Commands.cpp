@@ -4,11 +4,13 @@
 
 #include "core/BoundedText.h"
 #include "core/LauncherState.h"
+#include "core/LocalTexts.h"
 #include "core/Names.h"
 #include "core/OsKind.h"
 #include "commands/ProgramStarter.h"
 #include "disc/DiscLocator.h"
 #include "base/TextSizes.h"
+#include "resources/resource.h"
 
 void LauncherCommands::InstallGame()
 {
@@ -16,8 +18,9 @@ void LauncherCommands::InstallGame()
         return;
     state_.setupLaunchStarted = true;
     if (GetOsKind(platform_.system) == OsKind::WindowsNt4) {
-        FormatText(state_.DebugSpew, sizeof state_.DebugSpew, "%s will not run under Windows NT.", names::kGameTitle);
-        platform_.dialogs.ShowMessageBox(state_.DebugSpew, "Warning", platform::MessageKind::Warning);
+        CopyText(state_.DebugSpew, texts_.Format(IDS_NT_WARNING, {names::kGameTitle}).c_str());
+        const std::string caption = texts_.Text(IDS_WARNING);
+        platform_.dialogs.ShowMessageBox(state_.DebugSpew, caption.c_str(), platform::MessageKind::Warning);
         return;
     }
     StartProgram(platform_.processes, platform_.files, nullptr, names::kSetupProgram, nullptr);
@@ -75,39 +78,31 @@ void LauncherCommands::RunRegistrationTool()
 
 void LauncherCommands::OpenWebPage(const char* address)
 {
-    ::OpenWebPage(platform_.processes, platform_.dialogs, address);
+    ::OpenWebPage(platform_.processes, platform_.dialogs, texts_, address);
 }
 
-const char* DirectXQuestionFormat(DxVersion version)
+unsigned DirectXQuestionId(DxVersion version)
 {
     switch (version) {
     case DxVersion::kNone:
-        return "DirectX not installed.  You must have at least DirectX 7 installed in order to play %s.  "
-               "Would you like to %s DirectX 8.0a now?";
+        return IDS_DIRECTX_NONE;
     case DxVersion::kDirectX1:
-        return "DirectX 1 found.  You must have at least DirectX 7 installed in order to play %s.  "
-               "Would you like to %s DirectX 8.0a now?";
+        return IDS_DIRECTX_1;
     case DxVersion::kDirectX2:
-        return "DirectX 2 found.  You must have at least DirectX 7 installed in order to play %s.  "
-               "Would you like to %s DirectX 8.0a now?";
+        return IDS_DIRECTX_2;
     case DxVersion::kDirectX3:
-        return "DirectX 3 found.  You must have at least DirectX 7 installed in order to play %s.  "
-               "Would you like to %s DirectX 8.0a now?";
+        return IDS_DIRECTX_3;
     case DxVersion::kDirectX5:
-        return "DirectX 5 found.  You must have at least DirectX 7 installed in order to play %s.  "
-               "Would you like to %s DirectX 8.0a now?";
+        return IDS_DIRECTX_5;
     case DxVersion::kDirectX6:
-        return "DirectX 6 found.  You must have at least DirectX 7 installed in order to play %s.  "
-               "Would you like to %s DirectX 8.0a now?";
+        return IDS_DIRECTX_6;
     case DxVersion::kDirectX61:
-        return "DirectX 6.1 found.  You must have at least DirectX 7 installed in order to play %s.  "
-               "Would you like to %s DirectX 8.0a now?";
+        return IDS_DIRECTX_61;
     case DxVersion::kDirectX7:
     case DxVersion::kDirectX8:
-        return nullptr;
+        return 0;
     default:
-        return "You must have at least DirectX 7 installed in order to play %s.  "
-               "Would you like to %s DirectX 8.0a now?";
+        return IDS_DIRECTX_OTHER;
     }
 }
 
@@ -118,11 +113,11 @@ void LauncherCommands::PlayGame()
     LoadDirectXLibraries(directX_, platform_.directX);
     const DxVersion version = DetectDirectXVersion(directX_, platform_.directX, platform_.system);
 
-    const char* question = DirectXQuestionFormat(version);
-    if (question != nullptr) {
-        char text[512];
-        FormatText(text, sizeof text, question, names::kGameTitle, "install");
-        if (platform_.dialogs.ShowMessageBox(text, "Install DirectX 8.0a?", platform::MessageKind::YesNoQuestion) ==
+    const unsigned question = DirectXQuestionId(version);
+    if (question != 0) {
+        const std::string text = texts_.Format(question, {names::kGameTitle, texts_.Text(IDS_DIRECTX_INSTALL).c_str()});
+        const std::string caption = texts_.Text(IDS_DIRECTX_CAPTION);
+        if (platform_.dialogs.ShowMessageBox(text.c_str(), caption.c_str(), platform::MessageKind::YesNoQuestion) ==
             platform::Answer::Yes)
             InstallDirectX();
         UnloadDirectXLibraries(directX_, platform_.directX);
@@ -139,7 +134,8 @@ void LauncherCommands::PlayGame()
         const std::string text = SystemErrorText(platform_.processes, started.error);
         // The caption is "Setup.exe" although Play starts VXR.exe: one of the
         // launcher's fixed texts, kept as it stands.
-        platform_.dialogs.ShowMessageBox(text.c_str(), "Setup.exe", platform::MessageKind::Information);
+        const std::string caption = texts_.Text(IDS_GAME_START_CAPTION);
+        platform_.dialogs.ShowMessageBox(text.c_str(), caption.c_str(), platform::MessageKind::Information);
     }
     state_.quitPending = true;
 }

@@ -6,12 +6,16 @@
 #include "platform/CommandServices.h"
 
 struct LauncherState;
+class LocalTexts;
 
 // The buttons' commands; the button table says which button runs which,
 // and which web address each web button opens.
 class LauncherCommands {
 public:
-    LauncherCommands(LauncherState& state, platform::CommandServices& platform) : state_(state), platform_(platform) {}
+    LauncherCommands(LauncherState& state, platform::CommandServices& platform, const LocalTexts& texts)
+        : state_(state), platform_(platform), texts_(texts)
+    {
+    }
 
     void InstallGame();
     void InstallDirectX();
@@ -25,6 +29,7 @@ public:
 private:
     LauncherState& state_;
     platform::CommandServices& platform_;
+    const LocalTexts& texts_;
     DirectXLibraries directX_;
 };
 
@@ -33,5 +38,6 @@ private:
 bool ComposeReadmeCommandLine(const char* windowsDirectory, const char* currentDirectory, char* line,
                               std::size_t size);
 
-// The DirectX question for a probed version; null when the game can start.
-const char* DirectXQuestionFormat(DxVersion version);
+// The string id of the DirectX question for a probed version; 0 when the
+// game can start.
+unsigned DirectXQuestionId(DxVersion version);

@@ -6,11 +6,13 @@
 #include "base/Scoped.h"
 #include "core/BoundedText.h"
 #include "core/LauncherState.h"
+#include "core/LocalTexts.h"
 #include "core/Names.h"
 #include "platform/Dialogs.h"
 #include "platform/Files.h"
 #include "platform/Win32Values.h"
 #include "base/TextSizes.h"
+#include "resources/resource.h"
 
 namespace {
 
@@ -196,45 +198,45 @@ void LaunchRegistrationTool(platform::Files& files, platform::Processes& process
     StartProgram(processes, files, names::kRegistrationProgram, nullptr, nullptr, wait);
 }
 
-const char* WebPageErrorText(std::intptr_t result)
+unsigned WebPageErrorTextId(std::intptr_t result)
 {
     switch (result) {
     case 0:
-        return "The operating system is out of memory or resources.";
+        return IDS_WEB_OUT_OF_RESOURCES;
     case 2:
-        return "The specified file was not found.";
+        return IDS_WEB_FILE_NOT_FOUND;
     case 3:
-        return "The specified path was not found";
+        return IDS_WEB_PATH_NOT_FOUND;
     case 5:
-        return "The operating system denied access to the specified file. ";
+        return IDS_WEB_ACCESS_DENIED;
     case 8:
-        return "There was not enough memory to complete the operation.";
+        return IDS_WEB_OUT_OF_MEMORY;
     case 11:
-        return "The .EXE file is invalid (non-Win32 .EXE or error in .EXE image).";
+        return IDS_WEB_BAD_FORMAT;
     case 26:
-        return "A sharing violation occurred.";
+        return IDS_WEB_SHARING;
     case 27:
-        return "The filename association is incomplete or invalid.\r\n"
-               "(You need to have a default Internet browser installed)";
+        return IDS_WEB_ASSOCIATION_INCOMPLETE;
     case 28:
-        return "The DDE transaction could not be completed because the request timed out.";
+        return IDS_WEB_DDE_TIMEOUT;
     case 29:
-        return "The DDE transaction failed.";
+        return IDS_WEB_DDE_FAILED;
     case 30:
-        return "The DDE transaction could not be completed because other DDE transactions were being processed.";
+        return IDS_WEB_DDE_BUSY;
     case 31:
-        return "There is no application associated with the given file name extension.";
+        return IDS_WEB_NO_ASSOCIATION;
     case 32:
-        return "The specified dynamic-link library was not found.";
+        return IDS_WEB_DLL_NOT_FOUND;
     default:
-        return "Unable to jump to URL.";
+        return IDS_WEB_OTHER;
     }
 }
 
-void OpenWebPage(platform::Processes& processes, platform::Dialogs& dialogs, const char* address)
+void OpenWebPage(platform::Processes& processes, platform::Dialogs& dialogs, const LocalTexts& texts,
+                 const char* address)
 {
     const std::intptr_t result = processes.OpenDocument(address);
     if (result > 32)
         return;
-    dialogs.AppMessageBox(WebPageErrorText(result), platform::MessageKind::Error);
+    dialogs.AppMessageBox(texts.Text(WebPageErrorTextId(result)).c_str(), platform::MessageKind::Error);
 }

@@ -6,6 +6,7 @@
 #include "platform/Processes.h"
 
 struct LauncherState;
+class LocalTexts;
 namespace platform {
 class Dialogs;
 class Files;
@@ -35,6 +36,8 @@ bool FileExists(platform::Files& files, const char* path);
 void ProbeRegistrationTool(LauncherState& state, platform::Files& files);
 void LaunchRegistrationTool(platform::Files& files, platform::Processes& processes, bool wait);
 
-// The message for a failed ShellExecuteA result (32 or less).
-const char* WebPageErrorText(std::intptr_t result);
-void OpenWebPage(platform::Processes& processes, platform::Dialogs& dialogs, const char* address);
+// The string id of the message for a failed ShellExecuteA result (32 or
+// less).
+unsigned WebPageErrorTextId(std::intptr_t result);
+void OpenWebPage(platform::Processes& processes, platform::Dialogs& dialogs, const LocalTexts& texts,
+                 const char* address);

@@ -30,6 +30,8 @@ constexpr const char* kRegistrationProgram = "reg32.exe";
 // uninstalled.
 constexpr const char* kAppPathsKey = "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\App Paths\\VXR.exe";
 constexpr const char* kInstallDirValue = "Path";
+// Optional: the language the player installed the game in ("de").
+constexpr const char* kLanguageValue = "Language";
 constexpr const char* kUninstallKey = "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\Ironmarch";
 constexpr const char* kUninstallValue = "UninstallString";
 

@@ -2,6 +2,7 @@
 
 #include "core/BoundedText.h"
 #include "core/LauncherState.h"
+#include "core/LocalTexts.h"
 #include "core/Names.h"
 #include "platform/Dialogs.h"
 #include "platform/Drives.h"
@@ -130,26 +131,20 @@ bool AskForDisc(LauncherState& state, platform::Drives& drives, platform::Dialog
     return dialogs.RunInsertDiscDialog() == platform::Answer::Ok;
 }
 
-void ShowStringMessage(platform::Dialogs& dialogs, unsigned textId, unsigned captionId, platform::MessageKind kind)
+void ShowStringMessage(platform::Dialogs& dialogs, const LocalTexts& texts, unsigned textId, unsigned captionId,
+                       platform::MessageKind kind)
 {
-    // LoadString is given one byte less than the buffer holds: the texts
-    // stay terminated inside it whatever the call leaves in the last byte.
-    char text[512] = {};
-    char caption[512] = {};
-    dialogs.LoadResourceString(textId, text, sizeof text - 1);
-    dialogs.LoadResourceString(captionId, caption, sizeof caption - 1);
-    dialogs.ShowMessageBox(text, caption, kind);
+    dialogs.ShowMessageBox(texts.Text(textId).c_str(), texts.Text(captionId).c_str(), kind);
 }
 
-void InitInsertDiscTexts(platform::Drives& drives, InsertDiscTexts* texts)
+void InitInsertDiscTexts(platform::Drives& drives, const LocalTexts& words, InsertDiscTexts* texts)
 {
-    FormatText(texts->prompt, sizeof texts->prompt, "Please insert the %s CD 1 into your CD-ROM drive.",
-               names::kGameTitle);
+    texts->prompt = words.Format(IDS_INSERT_DISC_PROMPT, {names::kGameTitle});
     FormatText(texts->drive, sizeof texts->drive, "%c:", FirstCdDriveLetter(drives));
 }
 
 bool ConfirmInsertDisc(LauncherState& state, platform::Drives& drives, platform::Dialogs& dialogs,
-                      const char* typedDrive)
+                       const LocalTexts& texts, const char* typedDrive)
 {
     char typed[3];
     DriveFromText(typedDrive, typed, sizeof typed);
@@ -157,14 +152,14 @@ bool ConfirmInsertDisc(LauncherState& state, platform::Drives& drives, platform:
     // a label that does not fit fails the read, and it cannot be IRM_1.
     char label[24];
     if (!ReadVolumeLabel(state, drives, typed, label, sizeof label))
-        ShowStringMessage(dialogs, IDS_DISC_UNREADABLE, IDS_WARNING, platform::MessageKind::Error);
+        ShowStringMessage(dialogs, texts, IDS_DISC_UNREADABLE, IDS_WARNING, platform::MessageKind::Error);
     // The second read decides: the player may have inserted the disc while
     // the first message was up.
     if (!ReadVolumeLabel(state, drives, typed, label, sizeof label)) {
         label[0] = '\0';
     }
     if (!LabelMatches(label, state.discLabel.c_str())) {
-        ShowStringMessage(dialogs, IDS_WRONG_DISC, IDS_WARNING, platform::MessageKind::Error);
+        ShowStringMessage(dialogs, texts, IDS_WRONG_DISC, IDS_WARNING, platform::MessageKind::Error);
         return false;
     }
     CopyText(state.discDrive, typed);

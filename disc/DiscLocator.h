@@ -1,10 +1,13 @@
 // Finding the game disc by its volume label, and asking for it.
 #pragma once
 #include <cstddef>
+#include <string>
+
+#include "platform/Dialogs.h"
 
 struct LauncherState;
+class LocalTexts;
 namespace platform {
-class Dialogs;
 class Drives;
 }  // namespace platform
 
@@ -25,19 +28,21 @@ char FindDiscDrive(LauncherState& state, platform::Drives& drives, const char* w
 // when the user cancelled the Insert Disc dialog.
 bool AskForDisc(LauncherState& state, platform::Drives& drives, platform::Dialogs& dialogs, const char* wantedLabel);
 
-void ShowStringMessage(platform::Dialogs& dialogs, unsigned textId, unsigned captionId, unsigned style);
+// A message box of two texts in the player's language.
+void ShowStringMessage(platform::Dialogs& dialogs, const LocalTexts& texts, unsigned textId, unsigned captionId,
+                       platform::MessageKind kind);
 
 // The Insert Disc dialog's decisions; the window side shows and reads the controls.
 struct InsertDiscTexts {
-    char prompt[128];
+    std::string prompt;
     char drive[8];
 };
-void InitInsertDiscTexts(platform::Drives& drives, InsertDiscTexts* texts);
+void InitInsertDiscTexts(platform::Drives& drives, const LocalTexts& words, InsertDiscTexts* texts);
 
 // OK pressed with the drive box's text (already limited to two characters).
 // True when that drive holds the disc: the dialog ends as OK, else as Cancel.
 bool ConfirmInsertDisc(LauncherState& state, platform::Drives& drives, platform::Dialogs& dialogs,
-                      const char* typedDrive);
+                       const LocalTexts& texts, const char* typedDrive);
 
 // "E:" from "E:", "E:\" or "e:x": the letter and colon that a typed text names.
 void DriveFromText(const char* text, char* drive, std::size_t size);

@@ -9,7 +9,16 @@ INT_PTR CDialog::DoModal()
     CWinApp* app = AfxGetApp();
     if (owner == NULL && app != nullptr && app->m_pMainWnd != nullptr)
         owner = app->m_pMainWnd->m_hWnd;
-    return DialogBoxParamA(GetModuleHandleA(NULL), MAKEINTRESOURCEA(templateId_), owner, &CDialog::DialogProc,
+    HMODULE module = GetModuleHandleA(NULL);
+    // DialogBoxParam would take the template of the thread's locale;
+    // FindResourceEx takes the one asked for. Resources need no freeing.
+    HRSRC found = language_ != 0 ? FindResourceExA(module, RT_DIALOG, MAKEINTRESOURCEA(templateId_), language_) : NULL;
+    HGLOBAL loaded = found != NULL ? LoadResource(module, found) : NULL;
+    const void* dialogTemplate = loaded != NULL ? LockResource(loaded) : nullptr;
+    if (dialogTemplate != nullptr)
+        return DialogBoxIndirectParamA(module, static_cast<LPCDLGTEMPLATEA>(dialogTemplate), owner,
+                                       &CDialog::DialogProc, reinterpret_cast<LPARAM>(this));
+    return DialogBoxParamA(module, MAKEINTRESOURCEA(templateId_), owner, &CDialog::DialogProc,
                            reinterpret_cast<LPARAM>(this));
 }
 

@@ -1,12 +1,16 @@
-// A modal dialog built from a resource template. Its owner is the
-// application's main window unless another parent is given; the system
-// disables the owner while the dialog runs.
+// A modal dialog built from a resource template, in the template's given
+// language where the program has one (its default template otherwise). Its
+// owner is the application's main window unless another parent is given; the
+// system disables the owner while the dialog runs.
 #pragma once
 #include <windows.h>
 
 class CDialog {
 public:
-    CDialog(UINT templateId, HWND parent) : templateId_(templateId), parent_(parent) {}
+    CDialog(UINT templateId, HWND parent, LANGID language = 0)
+        : templateId_(templateId), parent_(parent), language_(language)
+    {
+    }
     virtual ~CDialog() = default;
     CDialog(const CDialog&) = delete;
     CDialog& operator=(const CDialog&) = delete;
@@ -30,4 +34,5 @@ private:
 
     UINT templateId_;
     HWND parent_;
+    LANGID language_;
 };

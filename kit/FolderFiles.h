@@ -14,6 +14,8 @@ public:
     // A file that is missing, a link, a device or too large is not opened,
     // and said on standard error.
     platform::WholeFile ReadWholeFile(const char* path, std::size_t padding) override;
+    bool HasFile(const char* path) const { return disc_->Find(path).kind == DiscEntry::Kind::File; }
+    bool HasFolder(const char* path) const { return disc_->Find(path).kind == DiscEntry::Kind::Folder; }
 
 private:
     std::unique_ptr<DiscTree> disc_;

@@ -21,8 +21,8 @@ std::uint32_t CopyOut(const std::string& text, char* buffer, std::uint32_t size)
 
 }  // namespace
 
-ChosenWorld::ChosenWorld(bool installed, bool registrationTool)
-    : installed_(installed), registrationTool_(registrationTool), current_(kDisc)
+ChosenWorld::ChosenWorld(bool installed, bool registrationTool, const FolderFiles& disc)
+    : installed_(installed), registrationTool_(registrationTool), disc_(disc), current_(kDisc)
 {
 }
 
@@ -54,6 +54,8 @@ bool ChosenWorld::CanOpenForReading(const char* path)
                full.end());
     if (registrationTool_ && full == std::string(kDisc) + names::kRegistrationFolder + "\\" + names::kRegistrationProgram)
         return true;
+    if (full.rfind(std::string(kDisc) + "bitmaps\\", 0) == 0)  // a picture, perhaps of a language's set
+        return disc_.HasFile(full.c_str() + std::strlen(kDisc));
     return installed_ && full == std::string(kInstallDir) + "\\" + names::kLauncherProgram;
 }
 

@@ -3,6 +3,8 @@
 // layout and painting code: the disc menu and the installed menu, each with
 // and without the registration program, and every button's focus and down
 // pictures; each as a PNG, and all on one contact sheet (contact-sheet.png).
+// A language whose set of pictures the disc carries (bitmaps\de\) gets the
+// same again, its files named after it ("de-disc-menu.png").
 #include <Magick++.h>
 
 #include <cerrno>
@@ -16,6 +18,7 @@
 #include "PreviewWorld.h"
 #include "Usage.h"
 #include "core/LauncherState.h"
+#include "core/LocalTexts.h"
 #include "launcher/LauncherWindow.h"
 
 namespace {
@@ -67,7 +70,8 @@ int main(int argc, char** argv)
         "Draws what a player will see, with the launcher's own layout and painting:\n"
         "the disc menu and the installed menu, with and without the registration\n"
         "program, and every button's focus and down pictures, as PNG files and on\n"
-        "OUTPUT-FOLDER/contact-sheet.png.\n";
+        "OUTPUT-FOLDER/contact-sheet.png; the same for each language whose pictures\n"
+        "the disc carries in bitmaps/CODE, in files named CODE-*.png.\n";
     if (const int stop = CheckArguments(argc, argv, 2, usage); stop >= 0)
         return stop;
     Magick::InitializeMagick(argv[0]);
@@ -79,34 +83,43 @@ int main(int argc, char** argv)
     const platform::Rect client{0, 0, kClientWidth, kClientHeight};
     std::list<Magick::Image> sheet;
     try {
-        for (const Menu& menu : kMenus) {
-            ChosenWorld world(menu.installed, menu.registrationTool);
-            FolderFiles files(argv[1]);
-            FrameGraphics frame(kClientWidth, kClientHeight);
-            FrameSurface surface;
-            LauncherState state;
-            NoCommands commands;
-            DibImages images(files, frame);
-            LauncherWindow window(state, world, world, images, commands);
-            window.InitButtonTable();
-            window.LoadButtonBitmaps();
-            window.OnActivateApp(surface, true);  // as when the window first shows
-            window.PaintWindow(surface);
-            Save(Picture(frame, client), out + "/" + menu.name + ".png", menu.name, sheet);
-            if (!menu.registrationTool)
+        NoTexts noTexts;
+        LocalTexts texts(noTexts);
+        for (const Language& language : kLanguages) {
+            const std::string code = language.code;
+            if (&language != &kEnglish && !FolderFiles(argv[1]).HasFolder(("bitmaps\\" + code).c_str()))
                 continue;
-            // The pointer over each button, then pressed, as the window draws them.
-            for (int id = 1; id <= kButtonCount; ++id) {
-                const platform::Rect place = window.buttons()[id].hotRect;
-                if (window.HitTest(place.left + 1, place.top + 1) != id)
+            texts.UseLanguage(language);
+            const std::string prefix = &language == &kEnglish ? "" : code + "-";
+            for (const Menu& menu : kMenus) {
+                FolderFiles files(argv[1]);
+                ChosenWorld world(menu.installed, menu.registrationTool, files);
+                FrameGraphics frame(kClientWidth, kClientHeight);
+                FrameSurface surface;
+                LauncherState state;
+                NoCommands commands;
+                DibImages images(files, frame);
+                LauncherWindow window(state, world, world, images, commands, texts);
+                window.InitButtonTable();
+                window.LoadButtonBitmaps();
+                window.OnActivateApp(surface, true);  // as when the window first shows
+                window.PaintWindow(surface);
+                Save(Picture(frame, client), out + "/" + prefix + menu.name + ".png", prefix + menu.name, sheet);
+                if (!menu.registrationTool)
                     continue;
-                const std::string up = BitmapsOf(id)->up;  // "bitmaps\\8b1u.bmp" names the button "8b1"
-                const std::string stem = std::string(menu.name) + "-" + up.substr(8, up.size() - 8 - 5);
-                window.OnMouseMove(surface, place.left + 1, place.top + 1);
-                Save(Picture(frame, place), out + "/" + stem + "-focus.png", stem + " focus", sheet);
-                window.OnLButtonDown(surface);
-                Save(Picture(frame, place), out + "/" + stem + "-down.png", stem + " down", sheet);
-                window.OnMouseMove(surface, 1, kClientHeight - 1);  // off again, the button up
+                // The pointer over each button, then pressed, as the window draws them.
+                for (int id = 1; id <= kButtonCount; ++id) {
+                    const platform::Rect place = window.buttons()[id].hotRect;
+                    if (window.HitTest(place.left + 1, place.top + 1) != id)
+                        continue;
+                    const std::string up = BitmapsOf(id)->up;  // "bitmaps\\8b1u.bmp" names the button "8b1"
+                    const std::string stem = prefix + menu.name + "-" + up.substr(8, up.size() - 8 - 5);
+                    window.OnMouseMove(surface, place.left + 1, place.top + 1);
+                    Save(Picture(frame, place), out + "/" + stem + "-focus.png", stem + " focus", sheet);
+                    window.OnLButtonDown(surface);
+                    Save(Picture(frame, place), out + "/" + stem + "-down.png", stem + " down", sheet);
+                    window.OnMouseMove(surface, 1, kClientHeight - 1);  // off again, the button up
+                }
             }
         }
         Magick::Montage layout;

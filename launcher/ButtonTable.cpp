@@ -2,36 +2,37 @@
 
 #include "core/LauncherState.h"
 #include "commands/Commands.h"
+#include "resources/resource.h"
 
-// The publisher sets the five web addresses, and what a screen reader says
-// of each web button, before the disc is mastered.
+// The publisher sets the five web addresses before the disc is mastered;
+// what a screen reader says of each button is in the string tables.
 const ButtonRow kButtonRows[kButtonCount + 1] = {
-    {kNoButton, {}, {}, When::Never, When::Never, nullptr, nullptr, nullptr},
+    {kNoButton, {}, {}, When::Never, When::Never, nullptr, nullptr, 0},
     {kInstallButton, {400, 40, 630, 70}, {"bitmaps\\8b1u.bmp", "bitmaps\\8b1f.bmp", "bitmaps\\8b1d.bmp"},
-     When::NotInstalled, When::Always, &LauncherCommands::InstallGame, nullptr, "Install"},
+     When::NotInstalled, When::Always, &LauncherCommands::InstallGame, nullptr, IDS_SPEAK_INSTALL},
     {kDirectXButton, {400, 120, 630, 150}, {"bitmaps\\8bindx8u.bmp", "bitmaps\\8bindx8f.bmp", "bitmaps\\8bindx8d.bmp"},
-     When::Always, When::Always, &LauncherCommands::InstallDirectX, nullptr, "Install DirectX"},
-    {kReservedButton, {}, {}, When::Never, When::Never, nullptr, nullptr, nullptr},
+     When::Always, When::Always, &LauncherCommands::InstallDirectX, nullptr, IDS_SPEAK_DIRECTX},
+    {kReservedButton, {}, {}, When::Never, When::Never, nullptr, nullptr, 0},
     {kReadmeButton, {400, 80, 630, 110}, {"bitmaps\\8b4u.bmp", "bitmaps\\8b4f.bmp", "bitmaps\\8b4d.bmp"},
-     When::Always, When::Always, &LauncherCommands::ShowReadme, nullptr, "Readme"},
+     When::Always, When::Always, &LauncherCommands::ShowReadme, nullptr, IDS_SPEAK_README},
     {kRegistrationButton, {400, 160, 630, 190}, {"bitmaps\\8b5u.bmp", "bitmaps\\8b5f.bmp", "bitmaps\\8b5d.bmp"},
-     When::RegistrationTool, When::RegistrationTool, &LauncherCommands::RunRegistrationTool, nullptr, "Register"},
+     When::RegistrationTool, When::RegistrationTool, &LauncherCommands::RunRegistrationTool, nullptr, IDS_SPEAK_REGISTER},
     {kProductPageButton, {56, 8, 296, 158}, {"bitmaps\\8b6u.bmp", "bitmaps\\8b6f.bmp", "bitmaps\\8b6d.bmp"},
-     When::Always, When::Always, nullptr, "http://www.example.com/games/ironmarch/", "Ironmarch's page on the web"},
+     When::Always, When::Always, nullptr, "http://www.example.com/games/ironmarch/", IDS_SPEAK_PRODUCT_PAGE},
     {kSiteHomeButton, {146, 374, 266, 444}, {"bitmaps\\8b7u.bmp", "bitmaps\\8b7f.bmp", "bitmaps\\8b7d.bmp"},
-     When::Always, When::Always, nullptr, "http://www.example.com/", "The publisher's home page on the web"},
+     When::Always, When::Always, nullptr, "http://www.example.com/", IDS_SPEAK_HOME_PAGE},
     {kPlayButton, {400, 40, 630, 70}, {"bitmaps\\8b8u.bmp", "bitmaps\\8b8f.bmp", "bitmaps\\8b8d.bmp"},
-     When::Installed, When::Always, &LauncherCommands::PlayGame, nullptr, "Play"},
+     When::Installed, When::Always, &LauncherCommands::PlayGame, nullptr, IDS_SPEAK_PLAY},
     {kQuitButton, {400, 0, 630, 30}, {"bitmaps\\8bexitu.bmp", "bitmaps\\8bexitf.bmp", "bitmaps\\8bexitd.bmp"},
-     When::Always, When::Always, &LauncherCommands::QuitLauncher, nullptr, "Quit"},
+     When::Always, When::Always, &LauncherCommands::QuitLauncher, nullptr, IDS_SPEAK_QUIT},
     {kUninstallButton, {400, 0, 630, 30}, {"bitmaps\\8b10u.bmp", "bitmaps\\8b10f.bmp", "bitmaps\\8b10d.bmp"},
-     When::Installed, When::Installed, &LauncherCommands::UninstallGame, nullptr, "Uninstall"},
+     When::Installed, When::Installed, &LauncherCommands::UninstallGame, nullptr, IDS_SPEAK_UNINSTALL},
     {kSecondSiteButton, {295, 353, 370, 443}, {"bitmaps\\8borbixu.bmp", "bitmaps\\8borbixf.bmp", "bitmaps\\8borbixd.bmp"},
-     When::Always, When::Always, nullptr, "http://www.example.net/", "The fan site on the web"},
+     When::Always, When::Always, nullptr, "http://www.example.net/", IDS_SPEAK_FAN_SITE},
     {kThirdSiteButton, {399, 384, 629, 439}, {"bitmaps\\8veltau.bmp", "bitmaps\\8veltaf.bmp", "bitmaps\\8veltad.bmp"},
-     When::Always, When::Always, nullptr, "http://www.example.org/", "The studio's web site"},
+     When::Always, When::Always, nullptr, "http://www.example.org/", IDS_SPEAK_STUDIO_SITE},
     {kOnlineServiceButton, {25, 379, 145, 439}, {"bitmaps\\8bgamespyu.bmp", "bitmaps\\8bgamespyf.bmp", "bitmaps\\8bgamespyd.bmp"},
-     When::Always, When::Always, nullptr, "http://gamespy.example.com/ironmarch/", "Online play on the web"},
+     When::Always, When::Always, nullptr, "http://gamespy.example.com/ironmarch/", IDS_SPEAK_ONLINE},
 };
 
 const ButtonId kPaintOrder[12] = {kInstallButton,     kPlayButton,     kUninstallButton,  kDirectXButton,
@@ -85,6 +86,13 @@ const ButtonBitmaps* BitmapsOf(int id)
     if (!IsButtonId(id) || kButtonRows[id].files.up == nullptr)
         return nullptr;
     return &kButtonRows[id].files;
+}
+
+std::string LanguagePicturePath(const char* file, const char* languageCode)
+{
+    const std::string path = file;
+    const std::size_t name = path.rfind('\\') + 1;  // 0 for a bare name
+    return path.substr(0, name) + languageCode + '\\' + path.substr(name);
 }
 
 bool IsShown(const ButtonRow& row, const LauncherState& state)

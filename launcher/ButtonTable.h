@@ -2,6 +2,7 @@
 // beside it the orders in which the window paints, hit-tests and loads them.
 #pragma once
 #include <array>
+#include <string>
 
 #include "image/DibImage.h"
 #include "platform/Types.h"
@@ -51,7 +52,7 @@ struct ButtonRow {
     When selectable;
     void (LauncherCommands::*command)();  // or, for a web page, null and:
     const char* webAddress;
-    const char* spokenName;  // what a screen reader says of it
+    unsigned spokenName;  // the string id of what a screen reader says of it
 };
 
 // Indexed by ButtonId; row 0 stands for no button.
@@ -76,6 +77,10 @@ constexpr bool IsButtonId(int id)
     return id >= 1 && id <= kButtonCount;
 }
 const ButtonBitmaps* BitmapsOf(int id);  // null for the reserved id
+
+// A picture's file in a language's set: "bitmaps\\de\\8b1u.bmp" for
+// "bitmaps\\8b1u.bmp" and "de".
+std::string LanguagePicturePath(const char* file, const char* languageCode);
 bool IsShown(const ButtonRow& row, const LauncherState& state);
 
 // Runs a button's command: its function, or the web page it opens.

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "core/LauncherState.h"
+#include "core/LocalTexts.h"
 #include "core/Names.h"
 #include "platform/Win32Values.h"
 #include "startup/GetPaths.h"
@@ -26,7 +27,7 @@ void LauncherWindow::InitButtonTable()
     images_.ClearWindowPalette();
     state_.discLabel = names::kDiscLabel;
     buttons_.SetFixedRectangles();
-    buttons_.backgroundImage = images_.LoadDibImage(kBackgroundBitmap);
+    buttons_.backgroundImage = LoadPicture(kBackgroundBitmap);
     buttons_.SetInactiveFlags(state_.registrationToolPresent);
 }
 
@@ -37,10 +38,22 @@ void LauncherWindow::LoadButtonBitmaps()
         if (kButtonRows[id].shown == When::RegistrationTool && !state_.registrationToolPresent)
             continue;
         const ButtonBitmaps* files = BitmapsOf(id);
-        buttons_[id].upImage = images_.LoadDibImage(files->up);
-        buttons_[id].focusImage = images_.LoadDibImage(files->focus);
-        buttons_[id].downImage = images_.LoadDibImage(files->down);
+        buttons_[id].upImage = LoadPicture(files->up);
+        buttons_[id].focusImage = LoadPicture(files->focus);
+        buttons_[id].downImage = LoadPicture(files->down);
     }
+}
+
+DibImage LauncherWindow::LoadPicture(const char* file)
+{
+    // English is the default set's language. A language's set may lack any
+    // picture; the default set's stands in for it.
+    if (&texts_.language() != &kEnglish) {
+        const std::string translated = LanguagePicturePath(file, texts_.language().code);
+        if (files_.CanOpenForReading(translated.c_str()))
+            return images_.LoadDibImage(translated.c_str());
+    }
+    return images_.LoadDibImage(file);
 }
 
 void LauncherWindow::LayoutButtonColumn()
@@ -218,7 +231,7 @@ platform::AccessibleChild LauncherWindow::Child(int id)
     // The points the hit test gives the button: inside every edge.
     const platform::Rect& place = buttons_[id].hotRect;
     const platform::Rect inside{place.left + 1, place.top + 1, place.right, place.bottom};
-    return platform::AccessibleChild{kButtonRows[id].spokenName, inside, id == focusButton_, buttons_[id].inactive};
+    return platform::AccessibleChild{texts_.Text(kButtonRows[id].spokenName), inside, id == focusButton_, buttons_[id].inactive};
 }
 
 int LauncherWindow::FocusedChild()

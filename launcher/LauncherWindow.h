@@ -12,6 +12,7 @@
 #include "platform/WindowSurface.h"
 
 struct LauncherState;
+class LocalTexts;
 
 // Runs the command of a button's row; the release handler calls it. The
 // host tests put a recorder here, so that the pointer and keyboard tables
@@ -39,8 +40,8 @@ public:
     // The registry and the files are where the window reads, at start-up
     // and on every activation, whether and where the game is installed.
     LauncherWindow(LauncherState& state, platform::Registry& registry, platform::Files& files, DibImages& images,
-                   ButtonCommands& commands)
-        : state_(state), registry_(registry), files_(files), images_(images), commands_(commands)
+                   ButtonCommands& commands, const LocalTexts& texts)
+        : state_(state), registry_(registry), files_(files), images_(images), commands_(commands), texts_(texts)
     {
     }
 
@@ -87,6 +88,7 @@ public:
 private:
     enum class Picture { Up, Focus, Down };
     void DrawButton(platform::DeviceContext dc, int id, Picture picture);
+    DibImage LoadPicture(const char* file);  // the player's language's, or the default
     int ButtonUnder(int x, int y) const;  // shown, the last in hit-test order
     bool Selectable(int id) const;
     void MoveFocus(platform::WindowSurface& surface, int step);
@@ -98,6 +100,7 @@ private:
     platform::Files& files_;
     DibImages& images_;
     ButtonCommands& commands_;
+    const LocalTexts& texts_;
     ButtonTable buttons_;
     int focusButton_ = 0;
     int hitButton_ = 0;

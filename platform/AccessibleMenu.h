@@ -4,6 +4,7 @@
 // change (Install becoming Play) asks about, or presses, that button or
 // none, never the one now in its place.
 #pragma once
+#include <string>
 #include <vector>
 
 #include "platform/Types.h"
@@ -11,7 +12,7 @@
 namespace platform {
 
 struct AccessibleChild {
-    const char* name;
+    std::string name;  // in the player's language
     Rect place;  // client coordinates: the points from left and top to right and bottom, those excluded
     bool focused;
     bool unavailable;

@@ -1,5 +1,4 @@
-// Modal boxes owned by the main window, string resources and the Insert Disc
-// dialog.
+// Modal boxes owned by the main window and the Insert Disc dialog.
 #pragma once
 
 namespace platform {
@@ -19,9 +18,6 @@ public:
     // The framework's application message box: the caption is the
     // executable's file name without directory and extension.
     virtual Answer AppMessageBox(const char* text, MessageKind kind) = 0;
-
-    // LoadStringA from the launcher's own string table.
-    virtual int LoadResourceString(unsigned id, char* buffer, int size) = 0;
 
     // Runs the Insert Disc dialog modally: Ok, Cancel or NotShown.
     virtual Answer RunInsertDiscDialog() = 0;

@@ -24,6 +24,11 @@ public:
     virtual bool HasEnvironmentVariable(const char* name) = 0;
     virtual void SetEnvironmentText(const char* name, const char* value) = 0;
 
+    // The player's language ids: the UI language (0 before Windows 2000)
+    // and the user's default language.
+    virtual std::uint16_t UiLanguage() = 0;
+    virtual std::uint16_t UserDefaultLanguage() = 0;
+
 protected:
     ~SystemFacts() = default;
 };

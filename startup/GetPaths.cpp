@@ -1,6 +1,7 @@
 #include "startup/GetPaths.h"
 
 #include "core/BoundedText.h"
+#include "core/Language.h"
 #include "core/LauncherState.h"
 #include "core/Names.h"
 #include "commands/ProgramStarter.h"
@@ -23,6 +24,14 @@ platform::Registry::ReadResult ReadText(platform::Registry& registry, const char
 }
 
 }  // namespace
+
+std::uint16_t InstalledGameLanguage(platform::Registry& registry)
+{
+    char code[8] = {};
+    if (ReadText(registry, names::kAppPathsKey, names::kLanguageValue, code) != platform::Registry::ReadResult::Ok)
+        return 0;
+    return LanguageOfCode(code);
+}
 
 bool IsAbsolutePath(const char* path)
 {

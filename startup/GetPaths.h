@@ -16,6 +16,11 @@ void GetPaths(LauncherState& state, platform::Registry& registry, platform::File
 // start-up and on every activation of the application.
 void ReadInstallation(LauncherState& state, platform::Registry& registry, platform::Files& files);
 
+// The language the game's installer recorded (its two-letter code in the
+// App Paths key's "Language" value), as a language id; 0 when none or one
+// the launcher does not speak.
+std::uint16_t InstalledGameLanguage(platform::Registry& registry);
+
 // Turns the raw bytes of a registry value into a terminated text. False when
 // the value does not fit with its terminator: the buffer is then emptied.
 bool TerminateRegistryText(char* buffer, std::size_t size, std::uint32_t bytesRead);

@@ -1,10 +1,11 @@
 #include "disc/win32/InsertDiscDialog.h"
 
+#include "core/LocalTexts.h"
 #include "disc/DiscLocator.h"
 #include "resources/resource.h"
 
-InsertDiscDialog::InsertDiscDialog(LauncherState& state, platform::Drives& drives)
-    : CDialog(IDD_INSERT_DISC, NULL), state_(state), drives_(drives)
+InsertDiscDialog::InsertDiscDialog(LauncherState& state, platform::Drives& drives, const LocalTexts& texts)
+    : CDialog(IDD_INSERT_DISC, NULL, texts.language().id), state_(state), drives_(drives), texts_(texts)
 {
 }
 
@@ -18,8 +19,8 @@ BOOL InsertDiscDialog::OnInitDialog()
 {
     CDialog::OnInitDialog();
     InsertDiscTexts texts;
-    InitInsertDiscTexts(drives_, &texts);
-    SetWindowTextA(prompt_, texts.prompt);
+    InitInsertDiscTexts(drives_, texts_, &texts);
+    SetWindowTextA(prompt_, texts.prompt.c_str());
     SetWindowTextA(drive_, texts.drive);
     // Select the whole drive text, so that typing replaces it.
     SetFocus(drive_);
@@ -36,12 +37,12 @@ void InsertDiscDialog::OnOK()
     GetWindowTextA(drive_, typed, sizeof typed);
     // The warnings belong to the dialog: while one is up, the dialog's OK
     // and Cancel cannot be pressed again, nor the main window's buttons.
-    SystemDialogs warnings(state_, drives_, m_hWnd);
-    EndDialog(ConfirmInsertDisc(state_, drives_, warnings, typed) ? IDOK : IDCANCEL);
+    SystemDialogs warnings(state_, drives_, texts_, m_hWnd);
+    EndDialog(ConfirmInsertDisc(state_, drives_, warnings, texts_, typed) ? IDOK : IDCANCEL);
 }
 
 platform::Answer SystemDialogs::RunInsertDiscDialog()
 {
-    InsertDiscDialog dialog(state_, drives_);
+    InsertDiscDialog dialog(state_, drives_, texts_);
     return win32::AnswerOf(dialog.DoModal());
 }

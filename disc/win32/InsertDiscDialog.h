@@ -4,13 +4,14 @@
 #include "platform/win32/Win32Platform.h"
 
 struct LauncherState;
+class LocalTexts;
 namespace platform {
 class Drives;
 }  // namespace platform
 
 class InsertDiscDialog : public CDialog {
 public:
-    InsertDiscDialog(LauncherState& state, platform::Drives& drives);
+    InsertDiscDialog(LauncherState& state, platform::Drives& drives, const LocalTexts& texts);
 
 protected:
     void DoDataExchange() override;
@@ -20,6 +21,7 @@ protected:
 private:
     LauncherState& state_;
     platform::Drives& drives_;
+    const LocalTexts& texts_;
     HWND prompt_ = NULL;  // IDC_DISC_PROMPT
     HWND drive_ = NULL;   // IDC_DISC_DRIVE
 };
@@ -28,8 +30,8 @@ private:
 // one of these owned by the dialog.
 class SystemDialogs : public win32::Dialogs {
 public:
-    SystemDialogs(LauncherState& state, platform::Drives& drives, HWND owner = NULL)
-        : win32::Dialogs(owner), state_(state), drives_(drives)
+    SystemDialogs(LauncherState& state, platform::Drives& drives, const LocalTexts& texts, HWND owner = NULL)
+        : win32::Dialogs(owner), state_(state), drives_(drives), texts_(texts)
     {
     }
     platform::Answer RunInsertDiscDialog() override;
@@ -37,4 +39,5 @@ public:
 private:
     LauncherState& state_;
     platform::Drives& drives_;
+    const LocalTexts& texts_;
 };

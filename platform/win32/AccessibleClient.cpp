@@ -197,7 +197,7 @@ public:
         return Guarded([&] {
             if (!Valid(child))
                 return E_INVALIDARG;
-            *name = Text(child.lVal == CHILDID_SELF ? "Ironmarch Launcher" : menu_->Child(child.lVal).name);
+            *name = Text(child.lVal == CHILDID_SELF ? "Ironmarch Launcher" : menu_->Child(child.lVal).name.c_str());
             return *name != NULL ? S_OK : E_OUTOFMEMORY;
         }, name);
     }

@@ -48,9 +48,4 @@ platform::Answer Dialogs::AppMessageBox(const char* text, platform::MessageKind 
     return AnswerOf(AfxMessageBox(text, StyleOf(kind)));
 }
 
-int Dialogs::LoadResourceString(unsigned id, char* buffer, int size)
-{
-    return LoadStringA(GetModuleHandleA(NULL), id, buffer, size);
-}
-
 }  // namespace win32

@@ -7,6 +7,7 @@
 #include "platform/Graphics.h"
 #include "platform/Registry.h"
 #include "platform/SystemLibraries.h"
+#include "platform/Texts.h"
 #include "platform/WholeFile.h"
 #include "platform/WindowSurface.h"
 
@@ -80,6 +81,13 @@ public:
     bool GetVersion(std::uint32_t recordSize, platform::VersionInfo* info) override;
     bool HasEnvironmentVariable(const char* name) override;
     void SetEnvironmentText(const char* name, const char* value) override;
+    std::uint16_t UiLanguage() override;
+    std::uint16_t UserDefaultLanguage() override;
+};
+
+class Texts : public platform::Texts {
+public:
+    platform::TextLoad LoadText(std::uint16_t language, unsigned id, std::string* text) override;
 };
 
 // A box's or a dialog's result (IDOK, IDCANCEL, IDYES, IDNO; 0 or -1 when
@@ -96,7 +104,6 @@ public:
     void SetOwner(HWND owner) { owner_ = owner; }
     platform::Answer ShowMessageBox(const char* text, const char* caption, platform::MessageKind kind) override;
     platform::Answer AppMessageBox(const char* text, platform::MessageKind kind) override;
-    int LoadResourceString(unsigned id, char* buffer, int size) override;
 
 private:
     HWND owner_;

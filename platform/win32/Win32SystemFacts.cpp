@@ -1,4 +1,5 @@
 #include "platform/win32/Win32Platform.h"
+#include "platform/win32/SystemFunction.h"
 
 namespace win32 {
 
@@ -33,6 +34,20 @@ bool SystemFacts::HasEnvironmentVariable(const char* name)
 void SystemFacts::SetEnvironmentText(const char* name, const char* value)
 {
     SetEnvironmentVariableA(name, value);
+}
+
+std::uint16_t SystemFacts::UiLanguage()
+{
+    // Windows 2000 and later; 95, 98, ME and NT 4.0 have only the user's
+    // default language.
+    using GetUiLanguageFunction = LANGID(WINAPI*)();
+    const auto uiLanguage = SystemFunction<GetUiLanguageFunction>("kernel32.dll", "GetUserDefaultUILanguage");
+    return uiLanguage != nullptr ? uiLanguage() : 0;
+}
+
+std::uint16_t SystemFacts::UserDefaultLanguage()
+{
+    return GetUserDefaultLangID();
 }
 
 }  // namespace win32

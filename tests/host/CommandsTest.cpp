@@ -18,7 +18,7 @@ struct Commands : testing::Test {
     void TestBody() override {}
     fake::System system;
     LauncherState state;
-    LauncherCommands commands{state, system.services};
+    LauncherCommands commands{state, system.services, system.texts};
     void SetUp() override
     {
         system.AddDirectory("D:\\");
@@ -103,7 +103,7 @@ TEST_F(Commands, PlayAsksForDirectXBelowSevenAndStartsTheGameFromSevenOn)
     for (const auto& c : cases) {
         fake::System world;
         LauncherState fresh = state;
-        LauncherCommands play{fresh, world.services};
+        LauncherCommands play{fresh, world.services, world.texts};
         world.absent = {c.first};
         world.AddDirectory("C:\\Games\\Ironmarch");
         world.AddFile("D:\\DirectX\\dxsetup.exe");
@@ -131,7 +131,7 @@ TEST_F(Commands, InstallWarnsOnWindowsNtAndStartsSetupElsewhereOnlyOnce)
     for (std::uint32_t major : {4u, 5u}) {
         fake::System world;
         LauncherState fresh;
-        LauncherCommands install{fresh, world.services};
+        LauncherCommands install{fresh, world.services, world.texts};
         world.version = {2, major, 0};
         world.nextStart = {false, 2};  // closes all the same
         install.InstallGame();
@@ -162,7 +162,7 @@ TEST_F(Commands, DirectXSetupBesideTheLauncherOrFromTheDisc)
     for (const auto& c : cases) {
         fake::System world;
         LauncherState fresh;
-        LauncherCommands commands{fresh, world.services};
+        LauncherCommands commands{fresh, world.services, world.texts};
         world.AddDirectory("Z:\\DirectX"), world.AddDirectory("f:\\DirectX");
         world.drives = c.drives;
         if (c.local)

@@ -12,8 +12,10 @@ constexpr unsigned kCdrom = 5;
 
 TEST(DiscLocator, ConfirmInsertDiscWarnsAboutAnUnreadableOrWrongDisc)
 {
-    // By string id, and the room LoadString had: one byte less than the buffer.
-    const std::string unreadable = "string 2/511: string 1/511 [error]", wrong = "string 2/511: string 3/511 [error]";
+    const std::string unreadable = "Warning: The disc in the drive could not be read.  If you just inserted the disc, "
+                                   "please wait for a few seconds while the drive accesses the disc. [error]",
+                      wrong = "Warning: The disc in the drive is not the correct disc.  Please make sure the correct "
+                              "disc is in the drive. [error]";
     const struct {
         fake::Drive drive;
         bool insertedMeanwhile;
@@ -33,7 +35,7 @@ TEST(DiscLocator, ConfirmInsertDiscWarnsAboutAnUnreadableOrWrongDisc)
         LauncherState state;
         state.discLabel = "IRM_1";
         CopyText(state.discDrive, "E:\\");
-        EXPECT_EQ(ConfirmInsertDisc(state, system, system, "e:\\"), c.found);
+        EXPECT_EQ(ConfirmInsertDisc(state, system, system, system.texts, "e:\\"), c.found);
         EXPECT_STREQ(state.discDrive, c.found ? "e:" : "E:\\");
         EXPECT_EQ(system.Calls("MessageBox "), c.warnings);
     }
@@ -46,8 +48,9 @@ TEST(DiscLocator, TheFirstCdRomDriveIsOfferedAndAskedFirst)
     fake::System system;
     system.drives = {{'F', {kCdrom, true, "X"}}};
     InsertDiscTexts texts;
-    InitInsertDiscTexts(system, &texts);
+    InitInsertDiscTexts(system, system.texts, &texts);
     EXPECT_STREQ(texts.drive, "F:");
+    EXPECT_EQ(texts.prompt, "Please insert the Ironmarch CD 1 into your CD-ROM drive.");
     LauncherState state;
     EXPECT_TRUE(ReadVolumeLabel(state, system, nullptr, texts.drive, sizeof texts.drive));
     EXPECT_STREQ(state.DebugSpew, "Drive type = 5");  // the scan traces each drive's type, the last one's stays

@@ -5,6 +5,7 @@
 #include <cstring>
 
 #include "core/Names.h"
+#include "ResourceTexts.h"
 
 namespace fake {
 
@@ -29,6 +30,20 @@ void System::InstallGame(const std::string& directory)
     registry[names::kUninstallKey][names::kUninstallValue] = "u /x";
     AddDirectory(directory);
     AddFile(directory + "\\IronmarchLauncher.exe");
+}
+
+platform::TextLoad System::LoadText(std::uint16_t language, unsigned id, std::string* text)
+{
+    const StringTables& tables = ResourceTexts();
+    const auto table = tables.find(language);
+    if (table == tables.end() || table->second.count(id) == 0)
+        return platform::TextLoad::Missing;
+    const std::string& found = table->second.at(id);
+    const bool plain = std::all_of(found.begin(), found.end(), [](unsigned char c) { return c < 0x80; });
+    if (!westernCodePage && !plain)
+        return platform::TextLoad::NotInCodePage;
+    *text = found;
+    return platform::TextLoad::Loaded;
 }
 
 // As the Get*Directory calls do: the length on success, else the size needed.

@@ -7,10 +7,12 @@
 #include <string>
 #include <vector>
 
+#include "core/LocalTexts.h"
 #include "platform/CommandServices.h"
 #include "platform/Graphics.h"
 #include "platform/Registry.h"
 #include "platform/SystemLibraries.h"
+#include "platform/Texts.h"
 #include "platform/WholeFile.h"
 #include "platform/WindowSurface.h"
 
@@ -27,7 +29,8 @@ struct Drive {
 class System : public platform::Registry, public platform::Files, public platform::Processes,
                public platform::Instances, public platform::SystemFacts, public platform::Dialogs,
                public platform::Drives, public platform::Graphics, public platform::WindowSurface,
-               public platform::DirectXRuntime, public platform::WholeFileReader, public platform::LibraryLoader {
+               public platform::DirectXRuntime, public platform::WholeFileReader, public platform::LibraryLoader,
+               public platform::Texts {
 public:
     Log log;
     Log Calls(const std::string& prefix) const;          // those lines, without the prefix
@@ -62,6 +65,10 @@ public:
     std::set<std::uintptr_t> liveObjects, loadedModules;
     std::string systemDirectory = "C:\\WINDOWS\\system32";
     bool hasDefaultDllSearch = true, hasDllSearchDirectory = true;  // 8 and later; XP SP1 and later
+
+    std::uint16_t uiLanguage = 0x0409, userDefaultLanguage = 0x0409;
+    bool westernCodePage = true;  // else a Cyrillic one: no accented Latin letters
+    LocalTexts texts{*this};      // English unless a test chooses
 
     platform::CommandServices services{*this, *this, *this, *this, *this, *this, *this};
 
@@ -119,11 +126,10 @@ public:
     {
         return ShowMessageBox(text, "IronmarchLauncher", kind);
     }
-    int LoadResourceString(unsigned id, char* buffer, int size) override  // "string ID/SIZE"
-    {
-        const std::string text = "string " + std::to_string(id) + "/" + std::to_string(size);
-        return text.size() < static_cast<std::size_t>(size) ? static_cast<int>(CopyOut(text, buffer, size)) : 0;
-    }
+    // The resource scripts' tables; 0x0419 (Russian) has none.
+    platform::TextLoad LoadText(std::uint16_t language, unsigned id, std::string* text) override;
+    std::uint16_t UiLanguage() override { return uiLanguage; }
+    std::uint16_t UserDefaultLanguage() override { return userDefaultLanguage; }
     platform::Answer RunInsertDiscDialog() override { return Note("InsertDiscDialog"), insertDiscDialog(); }
     unsigned DriveType(const char* root) override;
     bool GetVolumeLabel(const char* drive, char* label, std::uint32_t size) override;

@@ -21,7 +21,7 @@ struct Window : testing::Test, ButtonCommands {
     fake::System system;
     LauncherState state;
     DibImages images{system, system};
-    LauncherWindow window{state, system, system, images, *this};
+    LauncherWindow window{state, system, system, images, *this, system.texts};
     std::vector<int> ran;
     bool quitOnRun = false;
 
@@ -90,6 +90,30 @@ TEST_P(StartUpWithTool, LoadsThePicturesInOrderAndTheRegistrationOnesOnlyWithThe
     window.ReleaseImages();  // the teardown gives back every picture and the palette
     EXPECT_TRUE(window.buttons().backgroundImage.empty() && window.buttons()[kPlayButton].downImage.empty() &&
                 system.palettes.empty());
+}
+
+// A language's set stands in for the default set where it has a picture;
+// English reads the default set and never looks for a language's.
+TEST_F(Window, APlayersLanguageHasItsOwnPicturesWhereTheDiscHasThem)
+{
+    for (const char* file : {"bitmaps\\de\\8bg1.bmp", "bitmaps\\de\\8b1u.bmp"}) {
+        system.AddFile(std::string("D:\\") + file);
+        system.pictures[file] = system.pictures["bitmaps\\8b1f.bmp"];
+    }
+    system.texts.UseLanguage(kLanguages[1]);
+    StartUp();
+    Names reads = system.Calls("read ");
+    ASSERT_EQ(reads.size(), 34u);
+    EXPECT_EQ(Names(reads.begin(), reads.begin() + 3),
+              (Names{"bitmaps\\de\\8bg1.bmp", "bitmaps\\de\\8b1u.bmp", "bitmaps\\8b1f.bmp"}));
+    EXPECT_EQ(system.Count("fopen D:\\bitmaps\\de\\"), 34u);
+
+    system.texts.UseLanguage(kEnglish);
+    system.log.clear();
+    StartUp();
+    reads = system.Calls("read ");
+    EXPECT_EQ(reads.front() + " " + reads[1], "bitmaps\\8bg1.bmp bitmaps\\8b1u.bmp");
+    EXPECT_EQ(system.Count("fopen D:\\bitmaps"), 0u);
 }
 
 INSTANTIATE_TEST_SUITE_P(Disc, StartUpWithTool, testing::Bool(), [](const testing::TestParamInfo<bool>& info) {

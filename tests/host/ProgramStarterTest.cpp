@@ -104,14 +104,16 @@ TEST(StartProgram, OtherFailuresAndAFailedFallbackAreFailedStarts)
 // documents has a text of its own; any other result gets the general one.
 TEST(OpenWebPage, EachDocumentedErrorHasItsOwnText)
 {
-    const std::string general = WebPageErrorText(-1);
+    fake::System words;
+    const std::string general = words.texts.Text(WebPageErrorTextId(-1));
+    ASSERT_EQ(general, "Unable to jump to URL.");
     std::set<std::string> texts;
     for (std::intptr_t result : {33, 42, 0, 2, 3, 5, 8, 11, 26, 27, 28, 29, 30, 31, 32, 1, 4, -1}) {
         fake::System system;
         system.documentResult = result;
-        OpenWebPage(system, system, "http://www.example.com/");
+        OpenWebPage(system, system, system.texts, "http://www.example.com/");
         const bool documented = result == 0 || (result >= 2 && result != 4 && result <= 32 && (result <= 11 || result >= 26));
-        const std::string text = result > 32 ? "" : WebPageErrorText(result);
+        const std::string text = result > 32 ? "" : words.texts.Text(WebPageErrorTextId(result));
         EXPECT_EQ(system.Calls("MessageBox IronmarchLauncher: "), result > 32 ? fake::Log{} : fake::Log{text + " [error]"}) << result;
         EXPECT_EQ(documented, result <= 32 && text != general && texts.insert(text).second) << result;
     }

@@ -1,0 +1,160 @@
+// The player's language: which one the launcher chooses, its string tables
+// held to the English one, and a text's way from a resource block to a box.
+#include <gtest/gtest.h>
+
+#include <regex>
+
+#include "FakeSystem.h"
+#include "ResourceTexts.h"
+#include "commands/Commands.h"
+#include "core/LauncherState.h"
+#include "core/Names.h"
+#include "startup/GetPaths.h"
+#include "platform/StringBlock.h"
+#include "resources/resource.h"
+
+namespace {
+
+TEST(Language, ChosenAsWindowsChoosesForThePlayer)
+{
+    const struct {
+        LanguageFacts facts;
+        bool westernCodePage;
+        const char* chosen;
+    } cases[] = {
+        {{0, 0x0407, 0x0409}, true, "de"},  // the UI language, not the user's default
+        {{0, 0x0c07, 0}, true, "de"},       // de-AT: by primary language
+        {{0, 0x080c, 0}, true, "fr"},       // fr-BE
+        {{0, 0, 0x040c}, true, "fr"},       // 95 to ME and NT 4.0: no UI language
+        {{0, 0x0441, 0x0407}, true, "en"},  // sw-KE: a language the launcher lacks
+        {{0, 0x0419, 0}, false, "en"},      // Russian
+        {{0, 0x040c, 0}, false, "en"},      // French on a Cyrillic code page
+        {{0x0407, 0x040c, 0x040c}, true, "de"},  // the installed game's language first
+        {{0x0407, 0x040c, 0}, false, "en"},      // ... unless it cannot be shown: English, not the UI's
+        {{0, 0, 0}, true, "en"},
+    };
+    for (const auto& c : cases) {
+        fake::System system;
+        system.westernCodePage = c.westernCodePage;
+        EXPECT_STREQ(ChooseLanguage(c.facts, system).code, c.chosen)
+            << std::hex << c.facts.installedLanguage << " " << c.facts.uiLanguage << " " << c.facts.userDefault;
+    }
+}
+
+// The installer may record the game's language in the App Paths key.
+TEST(Language, TheInstalledGamesLanguageIsReadByItsCode)
+{
+    const std::pair<const char*, std::uint16_t> cases[] = {
+        {"de", 0x0407}, {"fr", 0x040c}, {"es", 0}, {"", 0}, {"deutsch", 0}, {"de-de-de-de", 0}, {nullptr, 0},
+    };
+    for (const auto& [code, language] : cases) {
+        fake::System system;
+        system.InstallGame("C:\\Games\\Ironmarch");
+        if (code != nullptr)
+            system.registry[names::kAppPathsKey][names::kLanguageValue] = std::string(code) + '\0';
+        EXPECT_EQ(InstalledGameLanguage(system), language) << (code ? code : "none");
+    }
+}
+
+// Every language has every English text with the same %s slots, and no
+// other % in it; and no text English lacks.
+TEST(Language, EveryTranslationKeepsTheEnglishSlots)
+{
+    const fake::StringTables& tables = fake::ResourceTexts();
+    ASSERT_EQ(tables.size(), std::size(kLanguages));
+    const auto& english = tables.at(kEnglish.id);
+    ASSERT_EQ(english.size(), 42u);
+    ASSERT_EQ(english.rbegin()->first, unsigned{IDS_LAST_TEXT});  // the code page test reads them all
+    const std::regex slots("%s");
+    for (const Language& language : kLanguages) {
+        ASSERT_TRUE(tables.count(language.id)) << language.code;
+        const auto& table = tables.at(language.id);
+        EXPECT_EQ(table.size(), english.size()) << language.code;
+        for (const auto& [id, text] : english) {
+            ASSERT_TRUE(table.count(id)) << language.code << " lacks " << id;
+            const auto count = std::distance(std::sregex_iterator(text.begin(), text.end(), slots), std::sregex_iterator());
+            const std::vector<const char*> values(static_cast<std::size_t>(count), "x");
+            std::string filled;
+            const auto fill = [&](const std::string& format) {
+                return count == 0   ? FillSlots(format, {}, &filled)
+                       : count == 1 ? FillSlots(format, {"x"}, &filled)
+                                    : FillSlots(format, {"x", "x"}, &filled);
+            };
+            ASSERT_LE(count, 2);
+            EXPECT_TRUE(fill(text) && fill(table.at(id))) << language.code << " " << id << ": " << table.at(id);
+        }
+    }
+}
+
+// A table's text as Windows stores it: each a count and UTF-16 units.
+TEST(Language, ATextIsFoundInItsBlockOrNotAtAll)
+{
+    const std::vector<std::uint16_t> block = {2, 'O', 'K', 0, 3, 'a', 'b', 'c', 9, 'x'};
+    const struct {
+        std::size_t units;
+        unsigned index;
+        std::size_t length;
+        std::size_t at;
+    } cases[] = {
+        {block.size(), 0, 2, 1},
+        {block.size(), 1, 0, 0},  // an empty string: the table has none
+        {block.size(), 2, 3, 5},
+        {block.size(), 3, 0, 0},  // its count runs past the block
+        {block.size(), 15, 0, 0},
+        {6, 2, 0, 0},             // the block ends inside the string
+        {0, 0, 0, 0},
+    };
+    for (const auto& c : cases) {
+        const platform::StringInBlock found = platform::FindInStringBlock(block.data(), c.units, c.index);
+        EXPECT_EQ(found.length, c.length) << c.units << " " << c.index;
+        if (c.length != 0)
+            EXPECT_EQ(found.text, block.data() + c.at) << c.units << " " << c.index;
+    }
+}
+
+struct OneLanguage : platform::Texts {
+    std::map<unsigned, std::string> german;
+    platform::TextLoad LoadText(std::uint16_t language, unsigned id, std::string* text) override
+    {
+        const auto& table = language == 0x0407 ? german : fake::ResourceTexts().at(language);
+        if (table.count(id) == 0)
+            return platform::TextLoad::Missing;
+        *text = table.at(id);
+        return platform::TextLoad::Loaded;
+    }
+};
+
+// A translation that lacks a text, or whose slots are wrong, gives way to
+// the English text; no text is read as a printf format.
+TEST(Language, AFaultyTranslationGivesWayToEnglish)
+{
+    OneLanguage tables;
+    LocalTexts texts(tables);
+    texts.UseLanguage(kLanguages[1]);
+    tables.german = {{IDS_NT_WARNING, "%s %s"}, {IDS_INSERT_DISC_PROMPT, "%d %s"}, {IDS_WARNING, "Warnung"}};
+    EXPECT_EQ(texts.Text(IDS_WARNING), "Warnung");
+    EXPECT_EQ(texts.Text(IDS_WRONG_DISC).substr(0, 12), "The disc in ");
+    EXPECT_EQ(texts.Format(IDS_NT_WARNING, {"Ironmarch"}), "Ironmarch will not run under Windows NT.");
+    EXPECT_EQ(texts.Format(IDS_INSERT_DISC_PROMPT, {"%s%n"}), "Please insert the %s%n CD 1 into your CD-ROM drive.");
+    tables.german[IDS_INSERT_DISC_PROMPT] = "100%% %s";
+    EXPECT_EQ(texts.Format(IDS_INSERT_DISC_PROMPT, {"x"}), "100% x");
+    EXPECT_EQ(texts.Format(IDS_WARNING, {"x"}), "");  // no table has it with a slot
+    EXPECT_EQ(texts.Text(9999), "");
+}
+
+// The DirectX offer as a German player reads it, the verb translated too.
+TEST(Language, TheDirectXOfferSpeaksThePlayersLanguage)
+{
+    fake::System world;
+    world.texts.UseLanguage(kLanguages[1]);
+    LauncherState state;
+    LauncherCommands commands{state, world.services, world.texts};
+    world.absent = {"DDRAW.DLL"};
+    world.answers = {platform::Answer::No};
+    commands.PlayGame();
+    EXPECT_EQ(world.Calls("MessageBox "),
+              fake::Log{"DirectX 8.0a installieren?: DirectX ist nicht installiert.  Um Ironmarch zu spielen, muss "
+                        "mindestens DirectX 7 installiert sein.  Möchten Sie DirectX 8.0a jetzt installieren? [question]"});
+}
+
+}  // namespace
