@@ -5,6 +5,7 @@
 #include <string>
 
 #include "core/Installation.h"
+#include "core/Language.h"
 #include "StandIn.h"
 
 namespace {
@@ -69,6 +70,15 @@ void Install()
     for (const char* file : installation::kGameFiles)
         ok = CopyFromDisc(disc + "\\" + installation::kGameFolder + "\\" + file, target + "\\" + file) && ok;
     ok = CopyAll(disc + "\\bitmaps", target + "\\bitmaps", "*.bmp") && ok;
+    // Each language's pictures the disc carries, so that the installed menu
+    // speaks the player's language too.
+    for (const Language& language : kLanguages) {
+        const std::string folder = std::string("\\bitmaps\\") + language.code;
+        if (GetFileAttributesA((disc + folder).c_str()) == INVALID_FILE_ATTRIBUTES)
+            continue;
+        CreateDirectoryA((target + folder).c_str(), NULL);
+        ok = CopyAll(disc + folder, target + folder, "*.bmp") && ok;
+    }
     ok = WriteKey(names::kAppPathsKey, "", target + "\\" + names::kGameProgram, names::kInstallDirValue, target) && ok;
     ok = WriteKey(names::kUninstallKey, "DisplayName", names::kGameTitle, names::kUninstallValue,
                   "\"" + target + "\\uninstall.exe\"") && ok;

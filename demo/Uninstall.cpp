@@ -8,6 +8,7 @@
 #include <string>
 
 #include "core/Installation.h"
+#include "core/Language.h"
 #include "StandIn.h"
 
 namespace {
@@ -23,21 +24,30 @@ bool DeleteWithRetries(const std::string& path)
     return false;
 }
 
+// A folder of pictures with the pictures in it; nothing else the player
+// may have put there.
+void RemovePictures(const std::string& folder)
+{
+    WIN32_FIND_DATAA found;
+    HANDLE search = FindFirstFileA((folder + "\\*.bmp").c_str(), &found);
+    if (search != INVALID_HANDLE_VALUE) {
+        do {
+            DeleteWithRetries(folder + "\\" + found.cFileName);
+        } while (FindNextFileA(search, &found));
+        FindClose(search);
+    }
+    RemoveDirectoryA(folder.c_str());
+}
+
 void RemoveInstallation(const std::string& directory)
 {
     RegDeleteKeyA(HKEY_LOCAL_MACHINE, names::kAppPathsKey);
     RegDeleteKeyA(HKEY_LOCAL_MACHINE, names::kUninstallKey);
     for (const char* file : installation::kInstalledFiles)
         DeleteWithRetries(directory + "\\" + file);
-    WIN32_FIND_DATAA found;
-    HANDLE search = FindFirstFileA((directory + "\\bitmaps\\*.bmp").c_str(), &found);
-    if (search != INVALID_HANDLE_VALUE) {
-        do {
-            DeleteWithRetries(directory + "\\bitmaps\\" + found.cFileName);
-        } while (FindNextFileA(search, &found));
-        FindClose(search);
-    }
-    RemoveDirectoryA((directory + "\\bitmaps").c_str());
+    for (const Language& language : kLanguages)
+        RemovePictures(directory + "\\bitmaps\\" + language.code);
+    RemovePictures(directory + "\\bitmaps");
     const std::string registration = directory + "\\" + names::kRegistrationFolder;
     DeleteWithRetries(registration + "\\" + names::kRegistrationProgram);
     RemoveDirectoryA(registration.c_str());

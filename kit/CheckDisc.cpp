@@ -4,6 +4,7 @@
 
 #include "DiscPictures.h"
 #include "FrameGraphics.h"
+#include "core/Language.h"
 #include "core/Names.h"
 #include "core/Installation.h"
 #include "image/DibHeader.h"
@@ -109,44 +110,67 @@ bool PicturesFolder(DiscTree& disc, std::vector<DiscProblem>& problems)
                    &folder, DiscEntry::Kind::Folder);
 }
 
+// One picture as the launcher reads it: its palette, or none when it is
+// missing (`optional`: a language's set need not have it) or unreadable.
+std::vector<platform::PaletteColor> CheckDiscPicture(DiscTree& disc, const std::string& file, const DiscPicture& picture,
+                                                     bool optional, std::vector<DiscProblem>& problems)
+{
+    DiscEntry entry;
+    if (optional && disc.Find(file).kind == DiscEntry::Kind::Missing)
+        return {};
+    if (!Present(disc, file, "the button shows the background there; add a picture of " +
+                                 SizeText(picture.width, picture.height), problems, &entry))
+        return {};
+    ReadPictures files;
+    FrameGraphics graphics(1, 1);
+    DibImages images(files, graphics);
+    std::string why;
+    if (!disc.Read(entry, PictureSizeCap(picture.width, picture.height), &files.files[file], &why)) {
+        problems.push_back({file, why + ": save it as an 8-bit BMP of its place's size" + kKit, true});
+        return {};
+    }
+    const DibImage image = images.LoadDibImage(file.c_str());
+    if (image.empty()) {
+        problems.push_back({file, std::string("the launcher cannot read it: save it as an uncompressed 8-bit BMP") + kKit, true});
+        return {};
+    }
+    CheckPicture(image, picture, file, problems);
+    return images.windowPalette() != nullptr ? *graphics.Palette(images.windowPalette()->handle())
+                                             : std::vector<platform::PaletteColor>();
+}
+
 void CheckPictures(DiscTree& disc, std::vector<DiscProblem>& problems)
 {
     if (!PicturesFolder(disc, problems))
         return;
     const std::vector<DiscPicture> pictures = DiscPictures();
-    ReadPictures files;
-    FrameGraphics graphics(1, 1);
-    DibImages images(files, graphics);
     // Each picture's palette as the launcher builds it; the menu is drawn
     // with the one of the last picture it loads.
     std::vector<std::vector<platform::PaletteColor>> palettes(pictures.size());
-    for (std::size_t n = 0; n < pictures.size(); ++n) {
-        const DiscPicture& picture = pictures[n];
-        const std::string file = std::string(kPicturesFolder) + "/" + picture.file;
-        DiscEntry entry;
-        if (!Present(disc, file, "the button shows the background there; add a picture of " +
-                                     SizeText(picture.width, picture.height), problems, &entry))
-            continue;
-        std::string why;
-        if (!disc.Read(entry, PictureSizeCap(picture.width, picture.height), &files.files[file], &why)) {
-            problems.push_back({file, why + ": save it as an 8-bit BMP of its place's size" + kKit, true});
-            continue;
-        }
-        const DibImage image = images.LoadDibImage(file.c_str());
-        files.files.erase(file);
-        if (image.empty()) {
-            problems.push_back({file, std::string("the launcher cannot read it: save it as an uncompressed 8-bit BMP") + kKit, true});
-            continue;
-        }
-        CheckPicture(image, picture, file, problems);
-        if (images.windowPalette() != nullptr)
-            palettes[n] = *graphics.Palette(images.windowPalette()->handle());
-    }
+    for (std::size_t n = 0; n < pictures.size(); ++n)
+        palettes[n] = CheckDiscPicture(disc, std::string(kPicturesFolder) + "/" + pictures[n].file, pictures[n], false, problems);
     const std::string last = "bitmaps/" + pictures.back().file;
     for (std::size_t n = 0; n + 1 < pictures.size(); ++n) {
         if (!palettes[n].empty() && !palettes.back().empty() && !SamePalette(palettes[n], palettes.back()))
             problems.push_back({"bitmaps/" + pictures[n].file, "has another palette than " + last +
                                     ", whose palette the whole menu is drawn with: make all pictures with one palette" + kKit, true});
+    }
+    // A language's set: the pictures it translates, each shown beside the
+    // default set's others, so with their palette.
+    for (const Language& language : kLanguages) {
+        const std::string folder = std::string(kPicturesFolder) + "/" + language.code;
+        if (&language == &kEnglish || disc.Find(folder).kind != DiscEntry::Kind::Folder)
+            continue;
+        const std::size_t first = problems.size();
+        for (const DiscPicture& picture : pictures) {
+            const std::string file = folder + "/" + picture.file;
+            const auto palette = CheckDiscPicture(disc, file, picture, true, problems);
+            if (!palette.empty() && !palettes.back().empty() && !SamePalette(palette, palettes.back()))
+                problems.push_back({file, "has another palette than " + last + ", whose palette the menu is drawn with "
+                                          "beside it: make every language's pictures with the one palette" + kKit, true});
+        }
+        for (std::size_t i = first; i < problems.size(); ++i)
+            problems[i].message = std::string(language.name) + " pictures: " + problems[i].message;
     }
 }
 

@@ -12,6 +12,7 @@
 #include <map>
 
 #include "Bmp8.h"
+#include "core/Language.h"
 #include "DiscPictures.h"
 #include "OutputFolder.h"
 #include "PngChunks.h"
@@ -83,89 +84,141 @@ void LimitDecoding()
     Magick::ResourceLimits::disk(0);
 }
 
+// One set of pictures: the default one, which must be whole, or a
+// language's, which holds those it translates.
+struct ArtSet {
+    std::string code;  // "" for the default set
+    std::vector<std::size_t> pictures;  // into DiscPictures()
+    std::vector<Magick::Image> art;
+};
+
+// The artwork of one picture, checked against its place; false with a
+// problem, or with none when a language's set lacks it.
+bool ReadPicture(const std::string& folder, const std::string& code, const DiscPicture& picture, Magick::Image* image,
+                 std::vector<KitProblem>* problems)
+{
+    const std::string name = (code.empty() ? "" : code + "/") + ArtworkName(picture.file);
+    const std::string place = SizeText(picture.width, picture.height);
+    std::vector<unsigned char> file;
+    const std::string unread = ReadArtwork(folder + "/" + name, &file);
+    if (unread == "missing" && !code.empty())
+        return false;
+    if (!unread.empty()) {
+        problems->push_back({name, unread == "missing" ? "missing: draw it " + place + (picture.exactSize ? "" : " or smaller") : unread});
+        return false;
+    }
+    PngPicture png;
+    const std::string damaged = PictureChunks(file, &png);
+    if (!damaged.empty()) {
+        problems->push_back({name, damaged});
+        return false;
+    }
+    const std::uint32_t width = png.width;
+    const std::uint32_t height = png.height;
+    if (picture.exactSize ? (width != static_cast<std::uint32_t>(picture.width) || height != static_cast<std::uint32_t>(picture.height))
+                          : (width > static_cast<std::uint32_t>(picture.width) || height > static_cast<std::uint32_t>(picture.height))) {
+        problems->push_back({name, "is " + SizeText(width, height) + "; its place is " + place +
+                                       (picture.exactSize ? ": draw it exactly that size" : ": draw it no larger")});
+        return false;
+    }
+    try {
+        // Only PNG bytes reach this point, so no other decoder is chosen.
+        image->read(Magick::Blob(png.bytes.data(), png.bytes.size()));
+    } catch (const Magick::Exception& e) {
+        problems->push_back({name, std::string("cannot be read as PNG: ") + e.what()});
+        return false;
+    }
+    *image = Opaque(*image);
+    return true;
+}
+
+bool IsFolder(const std::string& path)
+{
+    struct stat info;
+    return stat(path.c_str(), &info) == 0 && S_ISDIR(info.st_mode);
+}
+
+std::string SetFolder(const std::string& folder, const std::string& code)
+{
+    return code.empty() ? folder : folder + "/" + code;
+}
+
 }  // namespace
 
 std::vector<KitProblem> MakeDiscPictures(const std::string& artworkFolder, const std::string& bitmapsFolder)
 {
     LimitDecoding();
     const std::vector<DiscPicture> pictures = DiscPictures();
+    std::vector<ArtSet> sets(1);
+    for (const Language& language : kLanguages)
+        if (&language != &kEnglish && IsFolder(artworkFolder + "/" + language.code))
+            sets.push_back(ArtSet{language.code, {}, {}});
     std::vector<KitProblem> problems;
-    std::vector<std::string> names;
-    for (const DiscPicture& picture : pictures)
-        names.push_back(picture.file);
-    for (const OutputProblem& problem : CheckOutputFolder(bitmapsFolder, names))
-        problems.push_back({problem.path, problem.message});
-    std::vector<Magick::Image> art;
-    for (const DiscPicture& picture : pictures) {
-        const std::string name = ArtworkName(picture.file);
-        const std::string place = SizeText(picture.width, picture.height);
-        std::vector<unsigned char> file;
-        const std::string unread = ReadArtwork(artworkFolder + "/" + name, &file);
-        if (!unread.empty()) {
-            problems.push_back({name, unread == "missing" ? "missing: draw it " + place + (picture.exactSize ? "" : " or smaller") : unread});
-            continue;
+    for (ArtSet& set : sets) {
+        std::vector<std::string> names;
+        for (std::size_t n = 0; n < pictures.size(); ++n) {
+            Magick::Image image;
+            if (!ReadPicture(artworkFolder, set.code, pictures[n], &image, &problems))
+                continue;
+            set.pictures.push_back(n);
+            set.art.push_back(image);
+            names.push_back(pictures[n].file);
         }
-        PngPicture png;
-        const std::string damaged = PictureChunks(file, &png);
-        if (!damaged.empty()) {
-            problems.push_back({name, damaged});
-            continue;
-        }
-        const std::uint32_t width = png.width;
-        const std::uint32_t height = png.height;
-        if (picture.exactSize ? (width != static_cast<std::uint32_t>(picture.width) || height != static_cast<std::uint32_t>(picture.height))
-                              : (width > static_cast<std::uint32_t>(picture.width) || height > static_cast<std::uint32_t>(picture.height))) {
-            problems.push_back({name, "is " + SizeText(width, height) + "; its place is " + place +
-                                          (picture.exactSize ? ": draw it exactly that size" : ": draw it no larger")});
-            continue;
-        }
-        Magick::Image image;
-        try {
-            // Only PNG bytes reach this point, so no other decoder is chosen.
-            image.read(Magick::Blob(png.bytes.data(), png.bytes.size()));
-        } catch (const Magick::Exception& e) {
-            problems.push_back({name, std::string("cannot be read as PNG: ") + e.what()});
-            continue;
-        }
-        art.push_back(Opaque(image));
+        for (const OutputProblem& problem : CheckOutputFolder(SetFolder(bitmapsFolder, set.code), names))
+            problems.push_back({problem.path, problem.message});
     }
     if (!problems.empty())
         return problems;
 
-    // One palette chosen over all the artwork together: quantise the
-    // pictures as one image, then map each to its colours.
+    // One palette chosen over all the artwork of every set together, as the
+    // launcher may show a language's pictures beside the default ones:
+    // quantise the pictures as one image, then map each to its colours.
+    // The artwork has been decoded under the limits; the pictures stacked
+    // are taller than any one artwork may be.
+    Magick::ResourceLimits::height(1 << 16);
     Magick::Image all;
-    std::list<Magick::Image> stack(art.begin(), art.end());
+    std::list<Magick::Image> stack;
+    for (const ArtSet& set : sets)
+        stack.insert(stack.end(), set.art.begin(), set.art.end());
     Magick::appendImages(&all, stack.begin(), stack.end(), true);
     all.quantizeColors(256);
     all.quantizeDither(false);
     all.quantize();
 
-    std::vector<std::vector<unsigned char>> rgb;
     std::map<std::uint32_t, std::uint8_t> index;
     std::vector<Rgb> palette;
-    for (Magick::Image& image : art) {
-        image.map(all, false);
-        rgb.push_back(Rgb8(image));
-        const std::vector<unsigned char>& pixels = rgb.back();
-        for (std::size_t i = 0; i < pixels.size(); i += 3) {
-            if (index.count(Key(&pixels[i])) != 0)
-                continue;
-            if (palette.size() == 256)
-                return {{"", "the artwork maps to more than 256 colours"}};
-            index[Key(&pixels[i])] = static_cast<std::uint8_t>(palette.size());
-            palette.push_back({pixels[i], pixels[i + 1], pixels[i + 2]});
+    std::vector<std::vector<std::vector<unsigned char>>> rgb(sets.size());
+    for (std::size_t s = 0; s < sets.size(); ++s) {
+        for (Magick::Image& image : sets[s].art) {
+            image.map(all, false);
+            rgb[s].push_back(Rgb8(image));
+            const std::vector<unsigned char>& pixels = rgb[s].back();
+            for (std::size_t i = 0; i < pixels.size(); i += 3) {
+                if (index.count(Key(&pixels[i])) != 0)
+                    continue;
+                if (palette.size() == 256)
+                    return {{"", "the artwork maps to more than 256 colours"}};
+                index[Key(&pixels[i])] = static_cast<std::uint8_t>(palette.size());
+                palette.push_back({pixels[i], pixels[i + 1], pixels[i + 2]});
+            }
         }
     }
-    std::vector<OutputFile> files;
-    for (std::size_t n = 0; n < pictures.size(); ++n) {
-        const std::vector<unsigned char>& pixels = rgb[n];
-        std::vector<std::uint8_t> indices(pixels.size() / 3);
-        for (std::size_t i = 0; i < indices.size(); ++i)
-            indices[i] = index[Key(&pixels[3 * i])];
-        files.push_back({pictures[n].file, Bmp8(static_cast<int>(art[n].columns()), static_cast<int>(art[n].rows()), indices, palette)});
+    // The default set first: a language's folder goes inside its folder.
+    for (std::size_t s = 0; s < sets.size(); ++s) {
+        std::vector<OutputFile> files;
+        for (std::size_t n = 0; n < sets[s].art.size(); ++n) {
+            const std::vector<unsigned char>& pixels = rgb[s][n];
+            std::vector<std::uint8_t> indices(pixels.size() / 3);
+            for (std::size_t i = 0; i < indices.size(); ++i)
+                indices[i] = index[Key(&pixels[3 * i])];
+            const Magick::Image& image = sets[s].art[n];
+            files.push_back({pictures[sets[s].pictures[n]].file,
+                             Bmp8(static_cast<int>(image.columns()), static_cast<int>(image.rows()), indices, palette)});
+        }
+        for (const OutputProblem& problem : WriteOutputFolder(SetFolder(bitmapsFolder, sets[s].code), files))
+            problems.push_back({problem.path, problem.message});
+        if (!problems.empty())
+            break;
     }
-    for (const OutputProblem& problem : WriteOutputFolder(bitmapsFolder, files))
-        problems.push_back({problem.path, problem.message});
     return problems;
 }

@@ -10,5 +10,8 @@ struct KitProblem {
 };
 
 // Reads ARTWORK/<name>.png for each of the disc's pictures and writes
-// BITMAPS/<name>.bmp. Nothing is written when there is a problem.
+// BITMAPS/<name>.bmp; and for each language the launcher speaks whose
+// folder ARTWORK/<code> exists, those of its pictures that are there into
+// BITMAPS/<code>. Every set shares the one palette. Nothing is written when
+// there is a problem.
 std::vector<KitProblem> MakeDiscPictures(const std::string& artworkFolder, const std::string& bitmapsFolder);

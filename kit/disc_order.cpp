@@ -5,13 +5,16 @@
 // and its program after them: the launcher reads the registration and
 // bitmaps folders just before its pictures, so a CD-ROM drive goes on from
 // the folders into the pictures without seeking, and the program, which
-// Windows reads first, costs one access wherever it lies.
+// Windows reads first, costs one access wherever it lies. Each language's
+// set (bitmaps/de/...) follows the default set in the same order, so that a
+// player of that language reads its pictures forward too.
 #include <cstdio>
 #include <string>
 
 #include "DiscPictures.h"
 #include "DiscTree.h"
 #include "Usage.h"
+#include "core/Language.h"
 #include "core/Names.h"
 
 int main(int argc, char** argv)
@@ -23,7 +26,12 @@ int main(int argc, char** argv)
     if (const int stop = CheckArguments(argc, argv, 1, usage); stop >= 0)
         return stop;
     const auto disc = OpenDiscFolder(argv[1], "");
-    std::vector<std::string> files = PictureReadOrder();
+    const std::vector<std::string> pictures = PictureReadOrder();
+    std::vector<std::string> files = pictures;
+    for (const Language& language : kLanguages)
+        for (const std::string& picture : pictures)  // "bitmaps/8b1u.bmp" -> "bitmaps/de/8b1u.bmp"
+            if (&language != &kEnglish)
+                files.push_back(picture.substr(0, 8) + language.code + "/" + picture.substr(8));
     files.push_back(names::kLauncherProgram);
     int weight = static_cast<int>(files.size());
     for (const std::string& file : files) {

@@ -14,8 +14,11 @@ int main(int argc, char** argv)
         "usage: picture_kit [--] ARTWORK-FOLDER BITMAPS-FOLDER\n"
         "Reads the launcher's 37 pictures as PNG artwork (8bg1.png, 8b1u.png, ...) and\n"
         "writes them as 8-bit bitmaps with one shared palette into BITMAPS-FOLDER,\n"
-        "which it makes. Nothing is written when a picture is missing, is not a PNG\n"
-        "file or is larger than its place; exit code 1 then.\n";
+        "which it makes. A language's pictures (de/8b1u.png, fr/...) go into the\n"
+        "folder of its two-letter code; it may translate only some of them, the\n"
+        "launcher shows the default picture for the rest. Every set shares the one\n"
+        "palette. Nothing is written when a default picture is missing or any is not\n"
+        "a PNG file or is larger than its place; exit code 1 then.\n";
     if (const int stop = CheckArguments(argc, argv, 2, usage); stop >= 0)
         return stop;
     Magick::InitializeMagick(argv[0]);

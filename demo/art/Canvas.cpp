@@ -141,6 +141,11 @@ int Canvas::TextWidth(const std::string& text, int scale) const
     return widest;
 }
 
+int Canvas::TextHeight(const std::string& text, int scale) const
+{
+    return static_cast<int>(Lines(text).size()) * 9 * scale - 2 * scale;
+}
+
 void Canvas::Text(int x, int y, const std::string& text, int scale, std::uint8_t color)
 {
     int lineTop = y;
@@ -164,9 +169,7 @@ void Canvas::Text(int x, int y, const std::string& text, int scale, std::uint8_t
 void Canvas::CenteredText(int left, int top, int right, int bottom, const std::string& text, int scale,
                           std::uint8_t color, std::uint8_t shadow)
 {
-    const int lines = static_cast<int>(Lines(text).size());
-    const int height = lines * 9 * scale - 2 * scale;
-    int y = top + (bottom - top - height) / 2;
+    int y = top + (bottom - top - TextHeight(text, scale)) / 2;
     for (const std::string& line : Lines(text)) {
         const int x = left + (right - left - TextWidth(line, scale)) / 2;
         Text(x + 1, y + 1, line, scale, shadow);

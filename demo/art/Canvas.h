@@ -29,6 +29,7 @@ public:
     void Frame(int left, int top, int right, int bottom, std::uint8_t color, int thickness);
     // Text in the 5x7 font, each dot scale x scale pixels; lines split at '\n'.
     int TextWidth(const std::string& text, int scale) const;
+    int TextHeight(const std::string& text, int scale) const;
     void Text(int x, int y, const std::string& text, int scale, std::uint8_t color);
     void CenteredText(int left, int top, int right, int bottom, const std::string& text, int scale,
                       std::uint8_t color, std::uint8_t shadow);

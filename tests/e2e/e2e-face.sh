@@ -1,8 +1,9 @@
 # What the player sees (the whole menus are compared in the journey, a web
 # page's one start there too): the pointer brings up the focus and down
 # pictures; a release elsewhere runs nothing, one over the button runs it.
-# A disc whose pictures the picture kit made from true-colour artwork passes
-# the disc checker and shows exactly the checker's preview.
+# A disc whose pictures, English and German, the picture kit made from
+# true-colour artwork passes the disc checker and shows exactly the
+# checker's preview.
 B=$DISC/bitmaps
 open_launcher menu "$DISC"
 
@@ -26,14 +27,15 @@ press
 release
 expect_exit menu "quit"
 
-# A publisher's disc: true-colour artwork of more than 256 colours through
-# the picture kit, the checker passing it, and the screen equal to the preview.
+# A publisher's disc: true-colour artwork of more than 256 colours, English
+# and German, through the picture kit, the checker passing it, and the screen equal to the preview.
 art=$SCRATCH/artwork made=$SCRATCH/kit-disc
-mkdir -p "$art"
+mkdir -p "$art/de"
 copy_disc "$made"
-for f in "$B"/*.bmp; do
+for f in "$B"/*.bmp "$B"/de/*.bmp; do
+    name=${f#"$B"/}
     convert "$f" \( -size "$(identify -format %wx%h "$f")" gradient:'#ff4000-#0040ff' \) -compose blend \
-        -define compose:args=25 -composite -type TrueColor "PNG24:$art/$(basename "$f" .bmp).png"
+        -define compose:args=25 -composite -type TrueColor "PNG24:$art/${name%.bmp}.png"
 done
 "$KIT/picture_kit" "$art" "$made/bitmaps" || fail "the picture kit refused the artwork"
 "$KIT/disc_check" --label IRM_1 "$made" || fail "the checker refused the kit's disc"

@@ -55,6 +55,9 @@ convert bitmaps/8bg1.bmp -crop 600x452+0+0 +repage BMP3:bitmaps/8bg1.bmp^--label
 convert bitmaps/8b6u.bmp -compress RLE BMP3:bitmaps/8b6u.bmp^--label IRM_1^1^error: bitmaps/8b6u.bmp: is compressed or cut short
 printf '\x01' | dd of=bitmaps/8b6d.bmp bs=1 seek=31 conv=notrunc 2>/dev/null^--label IRM_1^1^error: bitmaps/8b6d.bmp: is compressed or cut short
 rm bitmaps/8b7d.bmp^--label IRM_1^1^error: bitmaps/8b7d.bmp: missing: the button shows the background there; add a picture of 120x70
+rm bitmaps/de/8b7d.bmp^--label IRM_1^0^
+convert bitmaps/de/8b1u.bmp -negate -type Palette BMP3:bitmaps/de/8b1u.bmp^--label IRM_1^1^error: bitmaps/de/8b1u.bmp: German pictures: has another palette than bitmaps/8bgamespyd.bmp
+convert bitmaps/de/8b4u.bmp -type TrueColor BMP3:bitmaps/de/8b4u.bmp^--label IRM_1^1^error: bitmaps/de/8b4u.bmp: German pictures: is 24 bits per pixel
 rm DirectX/dxsetup.exe^--label IRM_1^1^error: DirectX/dxsetup.exe: missing
 rm -r game^--label IRM_1^0^
 rm game/VXR.exe^--label IRM_1 --demo^1^error: game/VXR.exe: missing
@@ -163,7 +166,8 @@ fresh_disc "mv game/VXR.exe .; rm -r bitmaps"
 expect "an installed folder without pictures" 1 "=error: bitmaps: missing" "$check" --installed "$work/disc"
 
 # The image the build masters: label, autorun entry, the pictures in the
-# launcher's read order before the launcher, and the registration folder's
+# launcher's read order, then the German ones in that order, before the
+# launcher, and the registration folder's
 # records before the bitmaps folder's (EREG sorts before bitmaps).
 image_label_is_irm1() { xorriso -indev "$iso" -pvd_info 2>/dev/null | grep -qE '^Volume Id *: IRM_1$'; }
 xorriso -osirrox on -indev "$iso" -extract /autorun.inf "$work/autorun.inf" >/dev/null 2>&1
@@ -172,8 +176,9 @@ no_wine_label() { ! xorriso -indev "$iso" -find / -name '.windows-label' 2>/dev/
 in_read_order() {
     local order
     order=$(xorriso -indev "$iso" -find / -type f -exec report_lba -- 2>/dev/null |
-            awk -F, '/^File data lba:/ { print $2 + 0, $5 }' | sort -n | awk '{ print $2 }' | head -38 | tr -d "'" | sed -n '1,2p;37,38p' | tr '\n' ' ')
-    [ "$order" = "/bitmaps/8bg1.bmp /bitmaps/8b1u.bmp /bitmaps/8bgamespyd.bmp /IronmarchLauncher.exe " ] ||
+            awk -F, '/^File data lba:/ { print $2 + 0, $5 }' | sort -n | awk '{ print $2 }' | head -75 | tr -d "'" |
+            sed -n '1,2p;37,38p;74,75p' | tr '\n' ' ')
+    [ "$order" = "/bitmaps/8bg1.bmp /bitmaps/8b1u.bmp /bitmaps/8bgamespyd.bmp /bitmaps/de/8bg1.bmp /bitmaps/de/8bgamespyd.bmp /IronmarchLauncher.exe " ] ||
         { echo "on the image: $order"; false; }
 }
 check "the image's label" image_label_is_irm1
