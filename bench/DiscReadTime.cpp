@@ -1,4 +1,4 @@
-// disc_read_time [--seek-ms MS --rate-kbs KBS --window-kb KB] IMAGE...
+// disc_read_time [--language CODE] [--seek-ms MS --rate-kbs KBS --window-kb KB] IMAGE...
 // Models a CD-ROM drive reading what the launcher reads from a disc image
 // before its first frame: its program, the registration program's folder
 // (the probe), the bitmaps folder, then every picture, in the launcher's
@@ -7,7 +7,8 @@
 // when it started it, and the CD file system keeps the records it read, so
 // the launcher's own look-ups in the root are answered from memory. A read that starts where
 // the head is, or a little ahead of it (within the drive's read-ahead),
-// costs only its transfer; any other costs a seek first. Prints the
+// costs only its transfer; any other costs a seek first. With a language,
+// its folder too, and each picture from its set where it has one. Prints the
 // modelled time for each image at 1x, 8x and 24x (or at the rates given),
 // beside the floor: every byte at the drive's rate after one seek.
 #include <cstdio>
@@ -35,11 +36,15 @@ struct Extent {
 
 constexpr std::uint32_t kBlock = 2048;
 
-std::vector<Extent> LauncherReads(DiscTree& disc, std::uint64_t* bytes)
+std::vector<Extent> LauncherReads(DiscTree& disc, const std::string& language, std::uint64_t* bytes)
 {
     std::vector<std::string> reads = {names::kLauncherProgram, names::kRegistrationFolder, "bitmaps"};
-    const std::vector<std::string> pictures = PictureReadOrder();
-    reads.insert(reads.end(), pictures.begin(), pictures.end());
+    if (!language.empty())
+        reads.push_back("bitmaps/" + language);
+    for (const std::string& picture : PictureReadOrder()) {
+        const std::string translated = "bitmaps/" + language + "/" + picture.substr(8);  // after "bitmaps/"
+        reads.push_back(!language.empty() && disc.Find(translated).kind == DiscEntry::Kind::File ? translated : picture);
+    }
     std::vector<Extent> extents;
     *bytes = 0;
     for (const std::string& path : reads) {
@@ -81,9 +86,12 @@ int main(int argc, char** argv)
     std::vector<Drive> drives = {{"1x", 400, 150, 64}, {"8x", 100, 1200, 64}, {"24x", 85, 3600, 64}};
     std::vector<std::string> images;
     Drive custom{"custom", 0, 0, 64};
+    std::string language;
     for (int i = 1; i < argc; ++i) {
         const std::string arg = argv[i];
-        if (arg == "--seek-ms" && i + 1 < argc)
+        if (arg == "--language" && i + 1 < argc)
+            language = argv[++i];
+        else if (arg == "--seek-ms" && i + 1 < argc)
             custom.seekMs = std::atof(argv[++i]);
         else if (arg == "--rate-kbs" && i + 1 < argc)
             custom.rateKbs = std::atof(argv[++i]);
@@ -95,7 +103,7 @@ int main(int argc, char** argv)
     if (custom.rateKbs > 0)
         drives = {custom};
     if (images.empty()) {
-        std::fprintf(stderr, "usage: disc_read_time [--seek-ms MS --rate-kbs KBS --window-kb KB] IMAGE...\n");
+        std::fprintf(stderr, "usage: disc_read_time [--language CODE] [--seek-ms MS --rate-kbs KBS --window-kb KB] IMAGE...\n");
         return 2;
     }
     std::printf("%-28s %-6s %10s %10s %6s %6s\n", "image", "drive", "modelled", "floor", "ratio", "seeks");
@@ -107,7 +115,7 @@ int main(int argc, char** argv)
             return 2;
         }
         std::uint64_t bytes = 0;
-        const std::vector<Extent> extents = LauncherReads(*disc, &bytes);
+        const std::vector<Extent> extents = LauncherReads(*disc, language, &bytes);
         const std::string name = image.substr(image.find_last_of('/') + 1);
         for (const Drive& drive : drives) {
             int seeks = 0;

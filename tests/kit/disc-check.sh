@@ -188,6 +188,9 @@ check "a Wine drive label went into the image" no_wine_label
 registration_folder_first() { xorriso -indev "$iso" -find /EREG -maxdepth 0 2>/dev/null | grep -qx "'/EREG'"; }
 check "the image's first files" in_read_order
 check "the image's registration folder named EREG" registration_folder_first
+# A publisher of a German disc puts the German pictures first.
+expect "disc_order --first de" 0 "112 /bitmaps/de/8bg1.bmp" "$build/kit/disc_order" --first de "$disc"
+expect "disc_order --first es" 2 "--first es: not a language" "$build/kit/disc_order" --first es "$disc"
 
 # The previews read no more of a picture than the checker does.
 while IFS='^' read -r change message; do
