@@ -81,6 +81,7 @@ const ButtonBitmaps* BitmapsOf(int id);  // null for the reserved id
 // A picture's file in a language's set: "bitmaps\\de\\8b1u.bmp" for
 // "bitmaps\\8b1u.bmp" and "de".
 std::string LanguagePicturePath(const char* file, const char* languageCode);
+
 bool IsShown(const ButtonRow& row, const LauncherState& state);
 
 // Runs a button's command: its function, or the web page it opens.

@@ -5,7 +5,7 @@ namespace platform {
 StringInBlock FindInStringBlock(const std::uint16_t* block, std::size_t units, unsigned index)
 {
     std::size_t at = 0;
-    for (unsigned i = 0; i < 16 && at < units; ++i) {
+    for (unsigned i = 0; at < units; ++i) {
         const std::size_t length = block[at++];
         if (length > units - at)
             break;

@@ -102,6 +102,7 @@ TEST(Language, ATextIsFoundInItsBlockOrNotAtAll)
         {block.size(), 3, 0, 0},  // its count runs past the block
         {block.size(), 15, 0, 0},
         {6, 2, 0, 0},             // the block ends inside the string
+        {8, 2, 3, 5},             // ... or right after it
         {0, 0, 0, 0},
     };
     for (const auto& c : cases) {
@@ -114,8 +115,11 @@ TEST(Language, ATextIsFoundInItsBlockOrNotAtAll)
 
 struct OneLanguage : platform::Texts {
     std::map<unsigned, std::string> german;
+    unsigned unshowable = 0;  // a German text the code page lacks
     platform::TextLoad LoadText(std::uint16_t language, unsigned id, std::string* text) override
     {
+        if (language == 0x0407 && id == unshowable)
+            return platform::TextLoad::NotInCodePage;
         const auto& table = language == 0x0407 ? german : fake::ResourceTexts().at(language);
         if (table.count(id) == 0)
             return platform::TextLoad::Missing;
@@ -131,7 +135,8 @@ TEST(Language, AFaultyTranslationGivesWayToEnglish)
     OneLanguage tables;
     LocalTexts texts(tables);
     texts.UseLanguage(kLanguages[1]);
-    tables.german = {{IDS_NT_WARNING, "%s %s"}, {IDS_INSERT_DISC_PROMPT, "%d %s"}, {IDS_WARNING, "Warnung"}};
+    tables.german = {{IDS_NT_WARNING, "%s %s"}, {IDS_INSERT_DISC_PROMPT, "%d %s"}, {IDS_WARNING, "Warnung"},
+                     {IDS_DIRECTX_1, "DirectX 1"}};
     EXPECT_EQ(texts.Text(IDS_WARNING), "Warnung");
     EXPECT_EQ(texts.Text(IDS_WRONG_DISC).substr(0, 12), "The disc in ");
     EXPECT_EQ(texts.Format(IDS_NT_WARNING, {"Ironmarch"}), "Ironmarch will not run under Windows NT.");
@@ -139,6 +144,9 @@ TEST(Language, AFaultyTranslationGivesWayToEnglish)
     tables.german[IDS_INSERT_DISC_PROMPT] = "100%% %s";
     EXPECT_EQ(texts.Format(IDS_INSERT_DISC_PROMPT, {"x"}), "100% x");
     EXPECT_EQ(texts.Format(IDS_WARNING, {"x"}), "");  // no table has it with a slot
+    EXPECT_EQ(texts.Format(IDS_DIRECTX_1, {"a", "b"}).substr(0, 17), "DirectX 1 found. ");  // none in German
+    tables.unshowable = IDS_LAST_TEXT;  // the code page test reads every text, the last one too
+    EXPECT_STREQ(ChooseLanguage({0, 0x0407, 0}, tables).code, "en");
     EXPECT_EQ(texts.Text(9999), "");
 }
 
