@@ -242,11 +242,17 @@ TEST_F(Window, EscapeSpaceAndAClosingCommandWakeTheLoop)
     }
 }
 
-// Without a background nothing is drawn, and the window's palette is not realised either.
+// Activation realises the window's palette; without a background nothing
+// is drawn, and the palette is not realised either.
 TEST_F(Window, NoBackgroundNoPalette)
 {
+    StartUp();
+    system.log.clear();
+    window.OnActivateApp(system, true);
+    EXPECT_EQ(system.Count("RealizePalette"), 1u);
     system.pictures.erase("bitmaps\\8bg1.bmp");
     StartUp();
+    system.log.clear();
     window.OnActivateApp(system, true);
     EXPECT_EQ(system.Count("RealizePalette"), 0u);
 }
