@@ -8,7 +8,7 @@ class Texts;
 
 struct Language {
     std::uint16_t id;  // the Windows language id of its string table
-    const char* code;  // ISO 639-1: the folder of its pictures below bitmaps\ .
+    const char* code;  // ISO 639-1; its pictures are in bitmaps\<code>\ on the disc
     const char* name;  // in English, for the publisher's tools
 };
 
