@@ -19,6 +19,7 @@
 #include "DiscPictures.h"
 #include "DiscTree.h"
 #include "core/Names.h"
+#include "launcher/ButtonTable.h"
 
 namespace {
 
@@ -42,7 +43,7 @@ std::vector<Extent> LauncherReads(DiscTree& disc, const std::string& language, s
     if (!language.empty())
         reads.push_back("bitmaps/" + language);
     for (const std::string& picture : PictureReadOrder()) {
-        const std::string translated = "bitmaps/" + language + "/" + picture.substr(8);  // after "bitmaps/"
+        const std::string translated = LanguagePicturePath(picture.c_str(), language.c_str());
         reads.push_back(!language.empty() && disc.Find(translated).kind == DiscEntry::Kind::File ? translated : picture);
     }
     std::vector<Extent> extents;

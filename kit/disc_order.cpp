@@ -18,6 +18,7 @@
 #include "Usage.h"
 #include "core/Language.h"
 #include "core/Names.h"
+#include "launcher/ButtonTable.h"
 
 int main(int argc, char** argv)
 {
@@ -44,7 +45,7 @@ int main(int argc, char** argv)
     const auto setOf = [](const std::string& code) {  // "bitmaps/8b1u.bmp" -> "bitmaps/de/8b1u.bmp"
         std::vector<std::string> set = PictureReadOrder();
         for (std::string& picture : set)
-            picture = code.empty() ? picture : picture.substr(0, 8) + code + "/" + picture.substr(8);
+            picture = code.empty() ? picture : LanguagePicturePath(picture.c_str(), code.c_str());
         return set;
     };
     std::vector<std::string> files = setOf(first);

@@ -91,8 +91,9 @@ const ButtonBitmaps* BitmapsOf(int id)
 std::string LanguagePicturePath(const char* file, const char* languageCode)
 {
     const std::string path = file;
-    const std::size_t name = path.rfind('\\') + 1;  // 0 for a bare name
-    return path.substr(0, name) + languageCode + '\\' + path.substr(name);
+    const std::size_t name = path.find_last_of("\\/") + 1;  // 0 for a bare name
+    const char separator = name != 0 ? path[name - 1] : '\\';
+    return path.substr(0, name) + languageCode + separator + path.substr(name);
 }
 
 bool IsShown(const ButtonRow& row, const LauncherState& state)

@@ -79,7 +79,7 @@ constexpr bool IsButtonId(int id)
 const ButtonBitmaps* BitmapsOf(int id);  // null for the reserved id
 
 // A picture's file in a language's set: "bitmaps\\de\\8b1u.bmp" for
-// "bitmaps\\8b1u.bmp" and "de".
+// "bitmaps\\8b1u.bmp" and "de"; the kit's "bitmaps/8b1u.bmp" keeps its "/".
 std::string LanguagePicturePath(const char* file, const char* languageCode);
 
 bool IsShown(const ButtonRow& row, const LauncherState& state);

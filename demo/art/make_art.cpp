@@ -41,7 +41,7 @@ struct Words {
     const char* ButtonArt::*label;
     const char* motto;
 };
-const Words kLanguages[] = {
+const Words kArtSets[] = {
     {"", &ButtonArt::english, "THE IRON MARCH BEGINS"},
     {"de", &ButtonArt::german, "DER EISERNE MARSCH BEGINNT"},
 };
@@ -130,7 +130,7 @@ int main(int argc, char** argv)
         return 2;
     }
     Magick::InitializeMagick(argv[0]);
-    for (const Words& words : kLanguages) {
+    for (const Words& words : kArtSets) {
         const std::string folder = std::string(argv[1]) + (*words.folder ? std::string("/") + words.folder : "");
         if (*words.folder)
             mkdir(folder.c_str(), 0777);
