@@ -66,7 +66,6 @@ public:
     std::string systemDirectory = "C:\\WINDOWS\\system32";
     bool hasDefaultDllSearch = true, hasDllSearchDirectory = true;  // 8 and later; XP SP1 and later
 
-    std::uint16_t uiLanguage = 0x0409, userDefaultLanguage = 0x0409;
     bool westernCodePage = true;  // else a Cyrillic one: no accented Latin letters
     LocalTexts texts{*this};      // English unless a test chooses
 
@@ -128,8 +127,8 @@ public:
     }
     // The resource scripts' tables; 0x0419 (Russian) has none.
     platform::TextLoad LoadText(std::uint16_t language, unsigned id, std::string* text) override;
-    std::uint16_t UiLanguage() override { return uiLanguage; }
-    std::uint16_t UserDefaultLanguage() override { return userDefaultLanguage; }
+    std::uint16_t UiLanguage() override { return 0x0409; }  // the choice is tested on its facts alone
+    std::uint16_t UserDefaultLanguage() override { return 0x0409; }
     platform::Answer RunInsertDiscDialog() override { return Note("InsertDiscDialog"), insertDiscDialog(); }
     unsigned DriveType(const char* root) override;
     bool GetVolumeLabel(const char* drive, char* label, std::uint32_t size) override;
