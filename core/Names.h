@@ -20,7 +20,7 @@ constexpr const char* kDirectXFolder = "DirectX";
 constexpr const char* kDirectXSetupProgram = "dxsetup.exe";
 constexpr const char* kDirectXSetupPath = "DirectX\\dxsetup.exe";
 constexpr const char* kReadmeFile = "readme.txt";
-// The game's uninstaller, which the demo installs beside the game.
+// The game's uninstaller, which the installer writes beside the game.
 constexpr const char* kUninstallProgram = "uninstall.exe";
 // The registration program, in its folder below the launcher's.
 constexpr const char* kRegistrationFolder = "ereg";

@@ -35,7 +35,7 @@ platform::Registry::ReadResult ChosenWorld::ReadLocalMachineValue(const char* ke
     if (std::strcmp(keyName, names::kAppPathsKey) == 0 && std::strcmp(valueName, names::kInstallDirValue) == 0)
         value = kInstallDir;
     else if (std::strcmp(keyName, names::kUninstallKey) == 0 && std::strcmp(valueName, names::kUninstallValue) == 0)
-        value = std::string(kInstallDir) + "\\uninstall.exe";
+        value = std::string(kInstallDir) + "\\" + names::kUninstallProgram;
     else
         return ReadResult::KeyMissing;
     if (value.size() + 1 > *size)

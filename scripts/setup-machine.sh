@@ -3,7 +3,7 @@
 # nothing when it is all there already. Runs apt-get as root, or through sudo.
 set -euo pipefail
 
-packages=(cmake make g++ clang libclang-rt-14-dev googletest libgtest-dev pkg-config libmagick++-dev xorriso
+packages=(cmake make g++ clang nsis libclang-rt-14-dev googletest libgtest-dev pkg-config libmagick++-dev xorriso
           g++-mingw-w64-i686 g++-mingw-w64-x86-64 mingw-w64-tools wine wine32:i386 wine64
           xvfb xauth xdotool imagemagick procps python3)
 

@@ -1,9 +1,12 @@
 # The player's whole journey with the demo disc's image in drive D: (files
 # and label taken from the image): the disc menu, a screen reader's names
-# and a web page, Install from the keyboard, the installed menu read from
-# the registry view the installer wrote, the registration button, Play, a
-# second start from the disc, Readme, Uninstall and the disc menu again.
-# Each stage is checked on the screen, and the uninstall in the registry and
+# and a web page, Install from the keyboard through the installer's pages,
+# the installed menu read from the registry view the installer wrote, the
+# registration button, Play, a second start from the disc, Readme,
+# Uninstall through the uninstaller's page and the disc menu again; then a
+# silent installation and uninstallation that leave the files and the
+# registry as they were. Each stage is checked on the screen, the
+# installations with disc_check and the uninstalls in the registry and
 # files too; a second launcher started while the launcher (minimised), the
 # installer or the game is open brings that window forward and starts
 # nothing. A launcher of another prefix on the machine (here a stand-in
@@ -18,7 +21,6 @@ B=$cd_folder/bitmaps P=$SCRATCH/previews
 "$KIT/disc_preview" "$cd_folder" "$P" >/dev/null || fail "no previews of the demo disc"
 installed=$SCRATCH/Games/Ironmarch
 installed_dos=$(winpath "$SCRATCH")\\Games\\Ironmarch
-export IRONMARCH_INSTALL_DIR=$installed_dos
 add_cdrom d "$cd_folder" "$label"
 printf '#!/bin/sh\necho "$1" >>"%s"\n' "$SCRATCH/browser.log" >"$SCRATCH/browser" && chmod +x "$SCRATCH/browser"
 reg_set 'HKCU\Software\Wine\WineBrowser' Browsers "$SCRATCH/browser"
@@ -44,19 +46,27 @@ click_client 150 80
 within 20 "no browser started" test -s "$SCRATCH/browser.log"
 [ "$(cat "$SCRATCH/browser.log")" = "http://www.example.com/games/ironmarch/" ] || fail "the browser got $(cat "$SCRATCH/browser.log")"
 
-# 2. Install from the keyboard (Home, Enter): setup runs, the launcher closes.
+# 2. Install from the keyboard (Home, Enter): the installer comes up, the launcher closes.
 xdotool key Home Return
 expect_exit disc1 "Install"
-setup=$(wait_window "Ironmarch Setup")
+setup=$(wait_window "$SETUP_TITLE")
 
 # A second start while the installer's window is open.
 launch during_setup drive:d
 expect_exit during_setup "a launcher started during setup"
 [ "$(window_count "$LAUNCHER_TITLE")" = 0 ] || fail "a launcher window appeared during setup"
-[ "$(wininfo foreground)" = "Ironmarch Setup" ] || fail "foreground during setup: $(wininfo foreground)"
+[ "$(wininfo foreground)" = "$SETUP_TITLE" ] || fail "foreground during setup: $(wininfo foreground)"
 save_stage 2-setup
 
-click_window "$setup"
+# Its pages as a player goes through them: the folder typed over the one
+# offered, Enter for Install, and on the last page Enter for Finish with
+# "Open the Ironmarch menu" ticked.
+xdotool key ctrl+a && xdotool type --delay 20 "$installed_dos"
+xdotool key Return
+setup_finished() { DETAIL=$(wininfo text "$SETUP_TITLE" | cut -f3 | tr '\n' '|'); grep -q "Open the Ironmarch menu" <<<"$DETAIL"; }
+within 60 "the installer's last page" setup_finished
+xdotool key Return
+"$KIT/disc_check" --installed "$installed" >"$SCRATCH/check.out" 2>&1 || fail "disc_check --installed: $(cat "$SCRATCH/check.out")"
 
 # 3. The installed launcher comes up from the installation directory.
 wait_window "$LAUNCHER_TITLE" >/dev/null
@@ -83,7 +93,7 @@ expect_region 0 0 "$P/installed-menu.png" "the installed menu with Register, Uni
 click_client 500 55
 expect_exit registered "Play"
 game=$(wait_window "Ironmarch (TM)")
-expect_start 2 VXR.exe VXR.exe "$installed_dos"  # after setup's own
+expect_start 1 VXR.exe VXR.exe "$installed_dos"
 save_stage 4-game-running
 
 # A second start while the game runs.
@@ -128,12 +138,20 @@ sleep 2
 [ "$(own_processes 'notepad\.exe' | wc -l)" = 1 ] || fail "Notepads after a double click: $(own_processes notepad)"
 own_processes 'notepad\.exe' | while read -r pid _; do kill "$pid" 2>/dev/null || true; done
 
-# 7. Uninstall removes everything and the launcher closes.
+# 7. Uninstall: the launcher closes, the uninstaller asks, Enter removes
+# what the installer put there. The registration program copied in by hand
+# is the player's own as far as the uninstaller knows, and stays.
 click_client 10 300
 click_client 500 215
 wait_no_window "$LAUNCHER_TITLE"
-uninstalled() { DETAIL=$(ls -R "$installed" 2>&1 | head -5); ! [ -e "$installed" ] && ! reg_has "$APP_PATHS_KEY" && ! reg_has "$UNINSTALL_KEY"; }
-within 30 "after Uninstall" uninstalled
+wait_window "$UNINSTALL_TITLE" >/dev/null
+xdotool key Return
+uninstalled() {
+    DETAIL=$(cd "$installed" && find . | sort | tr '\n' ' ')
+    [ "$DETAIL" = ". ./ereg ./ereg/reg32.exe " ] && ! reg_has "$APP_PATHS_KEY" && ! reg_has "$UNINSTALL_KEY"
+}
+within 60 "after Uninstall, what is left in the folder" uninstalled
+rm -r "$installed"
 step uninstalled
 
 # 8. The disc menu again; in the disc tier, the same pixels as the x86_64 launcher's.
@@ -147,3 +165,27 @@ if [ -n "${IRONMARCH_X86_64_DISC:-}" ]; then
     expect_region 0 0 "$SCRATCH/disc-menu.png" "the x86_64 launcher's screen against the i686 one's"
     close_launcher x86_64
 fi
+
+# 9. Silently, as NSIS installers are run: /S and /D=, then the
+# uninstaller's /S. The installation passes disc_check; afterwards the
+# folder and the two registry keys' parents are as they were before.
+snapshot() {
+    find "$SCRATCH/Games" 2>/dev/null | sort >"$1.files"
+    local key
+    for key in "${APP_PATHS_KEY%\\*}" "${UNINSTALL_KEY%\\*}"; do
+        wine reg export "$key" "$1.reg" "$REG_VIEW" /y >/dev/null 2>&1 || fail "cannot export $key"
+        cat "$1.reg" >>"$1.keys"
+    done
+}
+snapshot "$SCRATCH/before"
+(cd "$cd_folder" && wine setup.exe /S "/D=$installed_dos") || fail "the silent installation: exit code $?"
+"$KIT/disc_check" --installed "$installed" >"$SCRATCH/check.out" 2>&1 || fail "disc_check --installed after /S: $(cat "$SCRATCH/check.out")"
+[ "$(window_count "$LAUNCHER_TITLE")" = 0 ] || fail "the silent installation opened the launcher"
+step "installed silently"
+wine "$installed_dos\\uninstall.exe" /S || fail "the silent uninstallation: exit code $?"
+gone() { DETAIL=$(ls -A "$installed" 2>&1 | head -3); ! [ -e "$installed" ]; }
+within 60 "after the silent uninstallation" gone
+snapshot "$SCRATCH/after"
+diff "$SCRATCH/before.files" "$SCRATCH/after.files" >&2 || fail "files differ after the silent round"
+diff "$SCRATCH/before.keys" "$SCRATCH/after.keys" >&2 || fail "the registry differs after the silent round"
+step "uninstalled silently"

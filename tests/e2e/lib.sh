@@ -7,6 +7,8 @@ launcher_name() {
         sed 's/\\\\/\\/g'
 }
 LAUNCHER_TITLE=$(launcher_name kLauncherWindowTitle)
+SETUP_TITLE=$(launcher_name kSetupWindowTitle)
+UNINSTALL_TITLE="$(launcher_name kGameTitle) Uninstall"  # NSIS's title for an uninstaller
 APP_PATHS_KEY="HKLM\\$(launcher_name kAppPathsKey)"
 UNINSTALL_KEY="HKLM\\$(launcher_name kUninstallKey)"
 FAILURES=${IRONMARCH_FAILURES:-/tmp/ironmarch-failures}
