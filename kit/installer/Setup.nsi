@@ -180,7 +180,19 @@ Function .onInit
   ; running, and brings this window forward instead of opening.
   System::Call 'kernel32::CreateMutex(p 0, i 1, t "${GAME_NAME}") p .s'
   Pop $Mutex
-  ${If} $INSTDIR == ""  ; no /D=
+  ${If} $INSTDIR == ""
+    ; NSIS drops a /D= folder it finds unusable before this runs, which
+    ; would install elsewhere than asked: the process's own command line
+    ; still has it.
+    System::Call 'kernel32::GetCommandLine() t .r0'
+    ClearErrors
+    ${WordFind} "$0" " /D=" "E+1}" $1
+    ${IfNot} ${Errors}
+      StrCpy $INSTDIR $1
+      MessageBox MB_OK|MB_ICONSTOP "$(CannotWrite)" /SD IDOK
+      SetErrorLevel 2
+      Quit
+    ${EndIf}
     StrCpy $0 $WINDIR 3
     StrCpy $INSTDIR "$0${GAME_FOLDER}"
   ${EndIf}
@@ -244,6 +256,7 @@ FunctionEnd
 ; Undoes this run and stops the installation with the message in $R3.
 Function Fail
   FileClose $FileList
+  SetOutPath "$TEMP"  ; Windows removes no folder that is a process's current one
   Call RemoveListed
   Call Unregister
   DetailPrint "$R3"
