@@ -102,11 +102,32 @@ Var Reinstall   ; 1 when installing again into the registered folder
   !insertmacro CopyToInstallation "${GAME_PAYLOAD}\${NAME}" "${NAME}"
 !macroend
 
+; Removes the folders above the installation folder that the installer
+; made, $5 ("..\" for each), nearest first, each only if it is empty.
+!macro DefineRemoveAbove UN
+Function ${UN}RemoveAbove
+  StrCpy $6 "$INSTDIR"
+  StrCpy $7 $6 1 -1
+  ${If} $7 == "\"
+    StrCpy $6 $6 -1
+  ${EndIf}
+  ${DoWhile} $5 != ""
+    ${GetParent} "$6" $6
+    RMDir "$6"
+    StrCpy $5 $5 -3
+  ${Loop}
+FunctionEnd
+!macroend
+!insertmacro DefineRemoveAbove ""
+!insertmacro DefineRemoveAbove "un."
+
 ; Removes what uninstall.lst names, in its order (a folder's line comes after
-; its files), then the list, the uninstaller and the folder if it is empty.
-; A line that could name something outside the folder is skipped.
+; its files), then the list, the uninstaller, the folder and the folders
+; above it that the installer made ("..\" lines), each only if it is empty.
+; Any other line that could name something outside the folder is skipped.
 !macro DefineRemoveListed UN
 Function ${UN}RemoveListed
+  StrCpy $5 ""
   ClearErrors
   FileOpen $0 "$INSTDIR\${FILE_LIST}" r
   ${IfNot} ${Errors}
@@ -129,6 +150,22 @@ Function ${UN}RemoveListed
       ${OrIf} $2 == "\"
         ${Continue}
       ${EndIf}
+      StrCpy $3 $1
+      ${DoWhile} $3 != ""
+        StrCpy $4 $3 3
+        ${If} $4 != "..\"
+          ${ExitDo}
+        ${EndIf}
+        StrCpy $3 $3 "" 3
+      ${Loop}
+      ${If} $3 == ""
+        StrLen $3 $1
+        StrLen $4 $5
+        ${If} $3 > $4
+          StrCpy $5 $1
+        ${EndIf}
+        ${Continue}
+      ${EndIf}
       ${WordFind} "$1" ".." "E#" $3
       ${WordFind} "$1" ":" "E#" $4
       ${If} $3 != 1
@@ -148,6 +185,7 @@ Function ${UN}RemoveListed
   Delete "$INSTDIR\${FILE_LIST}"
   Delete "$INSTDIR\${UNINSTALLER}"
   RMDir "$INSTDIR"
+  Call ${UN}RemoveAbove
 FunctionEnd
 !macroend
 !insertmacro DefineRemoveListed ""
@@ -222,9 +260,25 @@ Function SkipFolderWhenReinstalling
   ${EndIf}
 FunctionEnd
 
+; $R6: "..\" for each folder above the installation folder that is not
+; there yet.
+Function MissingAbove
+  StrCpy $R6 ""
+  StrCpy $R0 "$INSTDIR"
+  ${Do}
+    ${GetParent} "$R0" $R0
+    ${If} $R0 == ""
+    ${OrIf} ${FileExists} "$R0\*.*"
+      ${ExitDo}
+    ${EndIf}
+    StrCpy $R6 "$R6..\"
+  ${Loop}
+FunctionEnd
+
 ; Sets $R9 to "ok" when the installation folder can be made and written;
 ; leaves no folder it made.
 Function ProbeFolder
+  Call MissingAbove
   StrCpy $R9 ""
   StrCpy $1 ""
   ${IfNot} ${FileExists} "$INSTDIR\*.*"
@@ -242,6 +296,8 @@ Function ProbeFolder
   ${EndIf}
   ${If} $1 == made
     RMDir "$INSTDIR"
+    StrCpy $5 $R6
+    Call RemoveAbove
   ${EndIf}
 FunctionEnd
 
@@ -302,9 +358,13 @@ Section
     StrCpy $R3 "$(CannotWrite)"
     Call Fail
   ${EndIf}
+  Call MissingAbove
   SetOutPath "$INSTDIR"
   FileOpen $FileList "$INSTDIR\${FILE_LIST}" a
   FileSeek $FileList 0 END
+  ${If} $R6 != ""
+    FileWrite $FileList "$R6$\r$\n"
+  ${EndIf}
   !insertmacro InstallFile "${LAUNCHER}"
   !insertmacro InstallFile "${README}"
   StrCpy $R5 "${PICTURES}"

@@ -151,7 +151,7 @@ uninstalled() {
     [ "$DETAIL" = ". ./ereg ./ereg/reg32.exe " ] && ! reg_has "$APP_PATHS_KEY" && ! reg_has "$UNINSTALL_KEY"
 }
 within 60 "after Uninstall, what is left in the folder" uninstalled
-rm -r "$installed"
+rm -r "$SCRATCH/Games"
 step uninstalled
 
 # 8. The disc menu again; in the disc tier, the same pixels as the x86_64 launcher's.
@@ -168,9 +168,10 @@ fi
 
 # 9. Silently, as NSIS installers are run: /S and /D=, then the
 # uninstaller's /S. The installation passes disc_check; afterwards the
-# folder and the two registry keys' parents are as they were before.
+# files (the folders above the installation folder it made too) and the two
+# registry keys' parents are as they were before.
 snapshot() {
-    find "$SCRATCH/Games" 2>/dev/null | sort >"$1.files"
+    { find "$SCRATCH/Games" 2>/dev/null || true; } | sort >"$1.files"
     local key
     for key in "${APP_PATHS_KEY%\\*}" "${UNINSTALL_KEY%\\*}"; do
         wine reg export "$key" "$1.reg" "$REG_VIEW" /y >/dev/null 2>&1 || fail "cannot export $key"
