@@ -121,10 +121,11 @@ FunctionEnd
 !insertmacro DefineRemoveAbove ""
 !insertmacro DefineRemoveAbove "un."
 
-; Removes what uninstall.lst names, in its order (a folder's line comes after
-; its files), then the list, the uninstaller, the folder and the folders
-; above it that the installer made ("..\" lines), each only if it is empty.
-; Any other line that could name something outside the folder is skipped.
+; Removes the files uninstall.lst names and the folders they were put in,
+; then the list, the uninstaller, the installation folder and the folders
+; above it that the installer made ("..\" lines); a folder only when it is
+; empty. Any other line that could name something outside the folder is
+; skipped.
 !macro DefineRemoveListed UN
 Function ${UN}RemoveListed
   StrCpy $5 ""
@@ -172,13 +173,12 @@ Function ${UN}RemoveListed
       ${OrIf} $4 != 1
         ${Continue}
       ${EndIf}
-      StrCpy $2 $1 1 -1
-      ${If} $2 == "\"
-        StrCpy $1 $1 -1
-        RMDir "$INSTDIR\$1"
-      ${Else}
-        Delete "$INSTDIR\$1"
-      ${EndIf}
+      Delete "$INSTDIR\$1"
+      ${GetParent} "$1" $2
+      ${DoWhile} $2 != ""
+        RMDir "$INSTDIR\$2"
+        ${GetParent} "$2" $2
+      ${Loop}
     ${Loop}
     FileClose $0
   ${EndIf}
@@ -341,7 +341,7 @@ Function CopyOne
   SetFileAttributes "$INSTDIR\$R2" NORMAL
 FunctionEnd
 
-; Every picture of a folder on the disc, and the folder's own line after them.
+; Every picture of a folder on the disc.
 Function CopyPictures  ; $R5: the folder below the disc's root
   FindFirst $R6 $R7 "$EXEDIR\$R5\*.bmp"
   ${DoWhile} $R7 != ""
@@ -377,12 +377,10 @@ Section
     ${AndIf} ${FileExists} "$EXEDIR\${PICTURES}\$R0\*.*"
       StrCpy $R5 "${PICTURES}\$R0"
       Call CopyPictures
-      FileWrite $FileList "$R5\$\r$\n"
     ${EndIf}
     FindNext $R8 $R0
   ${Loop}
   FindClose $R8
-  FileWrite $FileList "${PICTURES}\$\r$\n"
   !insertmacro GAME_FILES
   FileClose $FileList
   StrCpy $FileList ""

@@ -166,7 +166,8 @@ if [ -n "${IRONMARCH_X86_64_DISC:-}" ]; then
     close_launcher x86_64
 fi
 
-# 9. Silently, as NSIS installers are run: /S and /D=, then the
+# 9. Silently, as NSIS installers are run, and with Wine reporting Windows
+# 98 (the disc tier's is the disc's ANSI installer): /S and /D=, then the
 # uninstaller's /S. The installation passes disc_check; afterwards the
 # files (the folders above the installation folder it made too) and the two
 # registry keys' parents are as they were before.
@@ -179,12 +180,13 @@ snapshot() {
     done
 }
 snapshot "$SCRATCH/before"
+reg_set 'HKCU\Software\Wine' Version win98
 (cd "$cd_folder" && wine setup.exe /S "/D=$installed_dos") || fail "the silent installation: exit code $?"
 "$KIT/disc_check" --installed "$installed" >"$SCRATCH/check.out" 2>&1 || fail "disc_check --installed after /S: $(cat "$SCRATCH/check.out")"
 [ "$(window_count "$LAUNCHER_TITLE")" = 0 ] || fail "the silent installation opened the launcher"
 step "installed silently"
 wine "$installed_dos\\uninstall.exe" /S || fail "the silent uninstallation: exit code $?"
-gone() { DETAIL=$(ls -A "$installed" 2>&1 | head -3); ! [ -e "$installed" ]; }
+gone() { DETAIL=$(find "$SCRATCH/Games" 2>&1 | head -3 | tr "\n" " "); ! [ -e "$SCRATCH/Games" ]; }
 within 60 "after the silent uninstallation" gone
 snapshot "$SCRATCH/after"
 diff "$SCRATCH/before.files" "$SCRATCH/after.files" >&2 || fail "files differ after the silent round"
