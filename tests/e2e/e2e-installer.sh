@@ -3,8 +3,9 @@
 # silent installation that disc_check passes, registered in its folder, and
 # a silent uninstallation that leaves nothing. Then an installation already
 # there (installed again in its own folder when silent; left alone when the
-# player answers No), folders it cannot use, and a disc whose game went missing before the last copy: refused
-# with the player told why, nothing registered and nothing left behind.
+# player answers No), folders it cannot use, and a disc whose game went
+# missing before the last copy: refused with the player told why, nothing
+# registered and nothing left behind.
 disc=$SCRATCH/disc
 copy_disc "$disc"
 folder=$SCRATCH/Games/Ironmarch
