@@ -1,7 +1,8 @@
 # The disc's installer under the Windows versions it is for, and where a
 # player's machine or disc lets it down. For each version Wine reports: a
 # silent installation that disc_check passes, registered in its folder, and
-# a silent uninstallation that leaves nothing. Then an installation already
+# a silent uninstallation that leaves no key, no file and none of the
+# folders it made above the installation. Then an installation already
 # there (installed again in its own folder when silent; left alone when the
 # player answers No), folders it cannot use, and a disc whose game went
 # missing before the last copy: refused with the player told why, nothing
@@ -12,7 +13,7 @@ folder=$SCRATCH/Games/Ironmarch
 folder_dos=$(winpath "$SCRATCH")\\Games\\Ironmarch
 setup_from() { local from=$1; shift; (cd "$from" && wine setup.exe "$@" >/dev/null 2>&1); }
 registered_in() { [ "$(wine reg query "$APP_PATHS_KEY" /v Path "$REG_VIEW" 2>/dev/null | tr -d '\r' | sed -n 's/.*REG_SZ *//p')" = "$1" ]; }
-nothing_left() { DETAIL=$(ls -A "$folder" 2>&1 | head -3); ! [ -e "$folder" ] && ! reg_has "$APP_PATHS_KEY" && ! reg_has "$UNINSTALL_KEY"; }
+nothing_left() { DETAIL=$(find "$SCRATCH/Games" 2>&1 | head -3); ! [ -e "$SCRATCH/Games" ] && ! reg_has "$APP_PATHS_KEY" && ! reg_has "$UNINSTALL_KEY"; }
 uninstall() { wine "$folder_dos\\uninstall.exe" /S; within 30 "$1: after the silent uninstallation" nothing_left; }
 message_says() { DETAIL=$(wininfo text "$SETUP_TITLE" | cut -f3 | tr '\n' ' '); grep -qF "$1" <<<"$DETAIL"; }
 # A non-silent installer started in the background: setup_shown NAME FROM [ARGS]
