@@ -7,19 +7,17 @@
 B=$DISC/bitmaps
 open_launcher menu "$DISC"
 
-# Focus, down, slide off onto another button and back, release.
+# Focus, down, off onto the background, release there. (Sliding onto
+# another button and back is the host tests' pointer table.)
 point_at 500 55
 expect_region 400 40 "$B/8b1f.bmp" "install's focus picture"
 press
 expect_region 400 40 "$B/8b1d.bmp" "install's down picture"
-point_at 500 95
-expect_region 400 80 "$B/8b4f.bmp" "readme's focus picture while install is held"
-expect_region 400 40 "$B/8b1u.bmp" "install's up picture while the pointer is away"
-point_at 500 55
-expect_region 400 40 "$B/8b1f.bmp" "install's focus picture on coming back"
 point_at 10 300
 expect_region 400 40 "$B/8b1u.bmp" "install's up picture over the background"
 release
+sleep 1
+has_exited menu && fail "a release over the background ran Install"
 
 # Quit: a release over it closes the launcher.
 point_at 500 215
