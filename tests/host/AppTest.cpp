@@ -94,21 +94,6 @@ TEST(CheckSingleInstance, SecondLauncherBringsTheRightWindowForward)
     }
 }
 
-// The first launcher keeps its mutex; one that got none still runs.
-TEST(CheckSingleInstance, TheFirstLauncherHoldsTheMutexUntilItIsReleasedOnce)
-{
-    for (std::uintptr_t handle : {0x77u, 0u}) {
-        fake::System system;
-        system.mutex = platform::MutexHandle(handle);
-        LauncherState state;
-        EXPECT_TRUE(CheckSingleInstance(state, system));
-        EXPECT_EQ(state.instanceMutex, system.mutex);
-        ReleaseInstanceMutex(state, system);
-        ReleaseInstanceMutex(state, system);
-        EXPECT_EQ(system.Count("CloseMutex"), handle != 0 ? 1u : 0u);
-    }
-}
-
 TEST(RestartFromInstallDir, OnlyFromElsewhereAndOnlyOnce)
 {
     const std::string longDir = "C:\\" + std::string(240, 'g');

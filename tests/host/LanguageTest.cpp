@@ -1,11 +1,9 @@
 // The player's language: which one the launcher chooses, its string tables
-// held to the English one, and a text's way from a resource block to a box.
+// held to the English one, and a text's way out of a resource block.
 #include <gtest/gtest.h>
 
 #include "FakeSystem.h"
 #include "ResourceTexts.h"
-#include "commands/Commands.h"
-#include "core/LauncherState.h"
 #include "core/Names.h"
 #include "startup/GetPaths.h"
 #include "platform/StringBlock.h"
@@ -147,21 +145,6 @@ TEST(Language, AFaultyTranslationGivesWayToEnglish)
     tables.unshowable = IDS_LAST_TEXT;  // the code page test reads every text, the last one too
     EXPECT_STREQ(ChooseLanguage({0, 0x0407, 0}, tables).code, "en");
     EXPECT_EQ(texts.Text(9999), "");
-}
-
-// The DirectX offer as a German player reads it, the verb translated too.
-TEST(Language, TheDirectXOfferSpeaksThePlayersLanguage)
-{
-    fake::System world;
-    world.texts.UseLanguage(kLanguages[1]);
-    LauncherState state;
-    LauncherCommands commands{state, world.services, world.texts};
-    world.absent = {"DDRAW.DLL"};
-    world.answers = {platform::Answer::No};
-    commands.PlayGame();
-    EXPECT_EQ(world.Calls("MessageBox "),
-              fake::Log{"DirectX 8.0a installieren?: DirectX ist nicht installiert.  Um Ironmarch zu spielen, muss "
-                        "mindestens DirectX 7 installiert sein.  Möchten Sie DirectX 8.0a jetzt installieren? [question]"});
 }
 
 }  // namespace

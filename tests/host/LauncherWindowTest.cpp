@@ -242,23 +242,10 @@ TEST_F(Window, EscapeSpaceAndAClosingCommandWakeTheLoop)
     }
 }
 
-// Activation realises the window's palette; without a background nothing
-// is drawn, and the palette is not realised either.
-TEST_F(Window, NoBackgroundNoPalette)
-{
-    StartUp();
-    system.log.clear();
-    window.OnActivateApp(system, true);
-    EXPECT_EQ(system.Count("RealizePalette"), 1u);
-    system.pictures.erase("bitmaps\\8bg1.bmp");
-    StartUp();
-    system.log.clear();
-    window.OnActivateApp(system, true);
-    EXPECT_EQ(system.Count("RealizePalette"), 0u);
-}
-
-// Inactive, the window is brought up to date before the focus picture is drawn.
-TEST_F(Window, AMoveWhileInactivePaintsFirst)
+// Inactive, the window is brought up to date before the focus picture is
+// drawn. Activation realises the window's palette; without a background
+// nothing is drawn, and the palette is not realised either.
+TEST_F(Window, AMoveWhileInactivePaintsFirstAndActivationRealisesThePalette)
 {
     StartUp();
     system.hasFocus = false;
@@ -268,6 +255,14 @@ TEST_F(Window, AMoveWhileInactivePaintsFirst)
     system.hasFocus = true;
     Pointer('m', 500, 135);
     EXPECT_EQ(system.Count("UpdateWindow"), 1u);
+    system.log.clear();
+    window.OnActivateApp(system, true);
+    EXPECT_EQ(system.Count("RealizePalette"), 1u);
+    system.pictures.erase("bitmaps\\8bg1.bmp");
+    StartUp();
+    system.log.clear();
+    window.OnActivateApp(system, true);
+    EXPECT_EQ(system.Count("RealizePalette"), 0u);
 }
 
 // The focus moves in reading order over each menu, wraps at both ends, and

@@ -7,38 +7,16 @@
 
 namespace {
 
-TEST(SystemLibraries, TheirImportsComeFromTheSystemDirectoryOnEveryWindows)
-{
-    const struct {
-        const char* windows;
-        bool defaultSearch, searchDirectory;
-        const char* flags;  // LoadLibraryExA's
-    } cases[] = {
-        {"8 and later", true, true, "2304"},  // LOAD_LIBRARY_SEARCH_DLL_LOAD_DIR | LOAD_LIBRARY_SEARCH_SYSTEM32
-        {"XP SP1 to 7", false, true, "8"},    // LOAD_WITH_ALTERED_SEARCH_PATH
-        {"95 to XP", false, false, "8"},
-    };
-    for (const auto& c : cases) {
-        fake::System system;
-        system.hasDefaultDllSearch = c.defaultSearch;
-        system.hasDllSearchDirectory = c.searchDirectory;
-        platform::SystemLibraries libraries(system);
-        libraries.RestrictSearch();
-        EXPECT_EQ(system.log, (fake::Log{"SetDefaultDllDirectories 2048", "SetDllDirectory \"\""})) << c.windows;
-        // Loaded once, and kept for the next call.
-        EXPECT_TRUE(libraries.Function("winmm.dll", "PlaySoundA"));
-        EXPECT_TRUE(libraries.Function("winmm.dll", "PlaySoundA"));
-        EXPECT_TRUE(libraries.Function("shell32.dll", "ShellExecuteA"));
-        EXPECT_EQ(system.Calls("LoadLibraryEx "), (fake::Log{std::string("C:\\WINDOWS\\system32\\winmm.dll ") + c.flags,
-                                                             std::string("C:\\WINDOWS\\system32\\shell32.dll ") + c.flags}))
-            << c.windows;
-    }
-}
-
-TEST(SystemLibraries, APathThatDoesNotFitOrAMissingLibraryLoadsNothing)
+TEST(SystemLibraries, FromTheSystemDirectoryOnEveryWindowsOrNotAtAll)
 {
     fake::System system;
     platform::SystemLibraries libraries(system);
+    // Where the search cannot be limited to the system directory (95 to 7),
+    // the current directory is taken out of it, and each library's own
+    // imports are looked for beside it (LOAD_WITH_ALTERED_SEARCH_PATH).
+    system.hasDefaultDllSearch = false;
+    libraries.RestrictSearch();
+    EXPECT_EQ(system.log, (fake::Log{"SetDefaultDllDirectories 2048", "SetDllDirectory \"\""}));
     system.systemDirectory = "C:\\";  // a root keeps its one separator
     EXPECT_TRUE(libraries.Load("ddraw.dll"));
     system.systemDirectory = "C:\\" + std::string(246, 'x');  // the path fills MAX_PATH exactly
@@ -56,6 +34,12 @@ TEST(SystemLibraries, APathThatDoesNotFitOrAMissingLibraryLoadsNothing)
     system.absent.clear();
     EXPECT_TRUE(libraries.Function("shell32.dll", "ShellExecuteA"));
     EXPECT_EQ(system.Count("LoadLibraryEx C:\\W\\shell32.dll"), 2u);
+    // Limited (8 and later, and 7 with its update): the library's folder and then the system directory.
+    system.hasDefaultDllSearch = true;
+    libraries.RestrictSearch();
+    EXPECT_TRUE(libraries.Function("winmm.dll", "PlaySoundA") && libraries.Function("winmm.dll", "PlaySoundA"));
+    EXPECT_EQ(system.Calls("LoadLibraryEx ").back(), "C:\\W\\winmm.dll 2304");  // loaded once, and kept
+    EXPECT_EQ(system.Count("LoadLibraryEx C:\\W\\winmm.dll"), 1u);
 }
 
 }  // namespace
