@@ -178,12 +178,14 @@ TEST_F(Commands, DirectXSetupBesideTheLauncherOrFromTheDisc)
 
 TEST_F(Commands, ReadmeOpensInNotepadWhenTheLineFits)
 {
+    commands.ShowReadme();  // from the disc's root, which ends in its separator
     system.currentDirectory = "C:\\A";
     commands.ShowReadme();
     system.windowsDirectory = "C:\\" + std::string(120, 'w');  // with a current directory as long: no room
     system.currentDirectory = "C:\\" + std::string(120, 'c');
     commands.ShowReadme();
-    EXPECT_EQ(system.Calls("CreateProcess "), fake::Log{"(null) | \"C:\\WINDOWS\\notepad.exe\" \"C:\\A\\readme.txt\" | (null) @C:\\A"});
+    EXPECT_EQ(system.Calls("CreateProcess "), (fake::Log{"(null) | \"C:\\WINDOWS\\notepad.exe\" \"D:\\readme.txt\" | (null) @D:\\",
+                                                        "(null) | \"C:\\WINDOWS\\notepad.exe\" \"C:\\A\\readme.txt\" | (null) @C:\\A"}));
     char line[264];  // the longest that fits takes all 264 bytes with the terminator
     const std::string d(115, 'd');
     EXPECT_TRUE(ComposeReadmeCommandLine(std::string(120, 'w').c_str(), d.c_str(), line, sizeof line));
