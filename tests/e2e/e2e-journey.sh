@@ -4,9 +4,9 @@
 # the installed menu read from the registry view the installer wrote, the
 # registration button, Play, a second start from the disc, Readme,
 # Uninstall through the uninstaller's page and the disc menu again; then a
-# silent installation and uninstallation that leave nothing behind. Each stage is checked on the screen, the
-# installations with disc_check and the uninstalls in the registry and
-# files too; a second launcher started while the launcher (minimised), the
+# silent installation and uninstallation that leave nothing behind. Each
+# stage is checked on the screen, the installations with disc_check and the
+# uninstalls in the registry and files too; a second launcher started while the launcher (minimised), the
 # installer or the game is open brings that window forward and starts
 # nothing. A launcher of another prefix on the machine (here a stand-in
 # process of that name) is not counted. The disc tier runs it with the
