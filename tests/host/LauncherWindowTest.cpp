@@ -175,10 +175,6 @@ struct Step {
     int focus, pressed;
     std::vector<int> ran;
 };
-void PrintTo(const Step& step, std::ostream* out)
-{
-    *out << step.event << "(" << step.x << "," << step.y << ")";
-}
 struct Script {
     const char* name;
     std::vector<Step> steps;
