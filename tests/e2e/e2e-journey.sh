@@ -6,9 +6,9 @@
 # Uninstall through the uninstaller's page and the disc menu again; then a
 # silent installation and uninstallation that leave nothing behind. Each
 # stage is checked on the screen, the installations with disc_check and the
-# uninstalls in the registry and files too; a second launcher started while the launcher (minimised), the
-# installer or the game is open brings that window forward and starts
-# nothing. A launcher of another prefix on the machine (here a stand-in
+# uninstalls in the registry and files too; a second launcher started while
+# the launcher (minimised), the installer or the game is open brings that
+# window forward and starts nothing. A launcher of another prefix on the machine (here a stand-in
 # process of that name) is not counted. The disc tier runs it with the
 # disc's i686 programs and also compares their screen with the x86_64
 # launcher's; each stage prints when it ends.
