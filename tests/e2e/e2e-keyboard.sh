@@ -1,22 +1,15 @@
-# The menu without a mouse, and as a screen reader sees it. Tab, Down, Up
-# and Enter: the focus pictures pixel for pixel on the way, and Enter runs
-# Install. Over MSAA from another process: each button's name, role, state
-# and place on the screen, and its default action runs its command.
+# The menu as a screen reader sees it, over MSAA from another process: each
+# button's name, role, state and place on the screen, and its default action
+# runs its command. Tab focuses Install and Enter runs it. (The order the
+# keys take and the pictures they draw are the host tests' focus table.)
 disc=$SCRATCH/disc
 copy_disc "$disc"
 cp "$WINDOWS_BUILD/tests/windows/logargs.exe" "$disc/setup.exe"
-B=$disc/bitmaps
 accclient() { wine "$WINDOWS_BUILD/tests/windows/accclient.exe" "$LAUNCHER_TITLE" "$@" 2>/dev/null | tr -d '\r'; }
 
 open_launcher keys "$disc"
 xdotool key Tab
-expect_region 400 40 "$B/8b1f.bmp" "Install's focus picture after Tab"
-xdotool key Down
-expect_region 400 80 "$B/8b4f.bmp" "Readme's focus picture after Down"
-expect_region 400 40 "$B/8b1u.bmp" "Install's up picture after Down"
-xdotool key Up
-expect_region 400 40 "$B/8b1f.bmp" "Install's focus picture after Up"
-expect_region 400 80 "$B/8b4u.bmp" "Readme's up picture after Up"
+expect_region 400 40 "$disc/bitmaps/8b1f.bmp" "Install's focus picture after Tab"
 
 # A screen reader's view, with Install focused: name, role (push button),
 # state (focusable, focused), and the place on the screen.
