@@ -126,23 +126,6 @@ TEST_F(Commands, PlayAsksForDirectXBelowSevenAndStartsTheGameFromSevenOn)
     }
 }
 
-TEST_F(Commands, InstallWarnsOnWindowsNtAndStartsSetupElsewhereOnlyOnce)
-{
-    for (std::uint32_t major : {4u, 5u}) {
-        fake::System world;
-        LauncherState fresh;
-        LauncherCommands install{fresh, world.services, world.texts};
-        world.version = {2, major, 0};
-        world.nextStart = {false, 2};  // closes all the same
-        install.InstallGame();
-        install.InstallGame();
-        const std::string warning = "Ironmarch will not run under Windows NT.";
-        EXPECT_EQ(world.Calls("MessageBox "), major == 4 ? fake::Log{"Warning: " + warning + " [warning]"} : fake::Log{});
-        EXPECT_EQ(world.Calls("CreateProcess "), major == 4 ? fake::Log{} : fake::Log{"(null) | setup.exe | (null) @D:\\"});
-        EXPECT_EQ(fresh.quitPending, major != 4);
-    }
-}
-
 TEST_F(Commands, DirectXSetupBesideTheLauncherOrFromTheDisc)
 {
     const struct {

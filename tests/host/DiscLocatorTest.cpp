@@ -41,24 +41,4 @@ TEST(DiscLocator, ConfirmInsertDiscWarnsAboutAnUnreadableOrWrongDisc)
     }
 }
 
-// The dialog's drive box names the first CD-ROM drive; with the disc in
-// that drive no dialog is needed.
-TEST(DiscLocator, TheFirstCdRomDriveIsOfferedAndAskedFirst)
-{
-    fake::System system;
-    system.drives = {{'F', {kCdrom, true, "X"}}};
-    InsertDiscTexts texts;
-    InitInsertDiscTexts(system, system.texts, &texts);
-    EXPECT_STREQ(texts.drive, "F:");
-    EXPECT_EQ(texts.prompt, "Please insert the Ironmarch CD 1 into your CD-ROM drive.");
-    LauncherState state;
-    EXPECT_TRUE(ReadVolumeLabel(state, system, nullptr, texts.drive, sizeof texts.drive));
-    EXPECT_STREQ(state.DebugSpew, "Drive type = 5");  // the scan traces each drive's type, the last one's stays
-    system.drives = {{'E', {kCdrom, true, "Irm_1"}}};  // the disc in the first drive: no dialog
-    EXPECT_TRUE(AskForDisc(state, system, system, "IRM_1") && system.Count("InsertDiscDialog") == 0);
-    system.drives = {{'D', {kCdrom, true, "IRM_1"}}};  // D's type is traced by name
-    EXPECT_TRUE(ReadVolumeLabel(state, system, nullptr, texts.drive, sizeof texts.drive));
-    EXPECT_STREQ(state.DebugSpew, "Drive type = DRIVE_CDROM");
-}
-
 }  // namespace
