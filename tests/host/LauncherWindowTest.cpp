@@ -69,29 +69,6 @@ struct Window : testing::Test, ButtonCommands {
     }
 };
 
-struct StartUpWithTool : Window, testing::WithParamInterface<bool> {};
-
-TEST_P(StartUpWithTool, LoadsThePicturesInOrderAndTheRegistrationOnesOnlyWithTheTool)
-{
-    const bool tool = GetParam();
-    if (tool)
-        RegistrationTool();
-    StartUp();
-    // The background first; the last picture gives the window its palette.
-    const Names reads = system.Calls("read ");
-    ASSERT_EQ(reads.size(), tool ? 37u : 34u);
-    EXPECT_EQ(reads.front() + " " + reads.back(), "bitmaps\\8bg1.bmp bitmaps\\8bgamespyd.bmp");
-    EXPECT_EQ(window.buttons()[kRegistrationButton].upImage.empty(), !tool);
-    EXPECT_EQ(window.buttons()[kRegistrationButton].inactive, tool ? 0 : 1);
-    EXPECT_EQ(window.buttons()[kReservedButton].inactive + window.buttons()[kUninstallButton].inactive, 2);
-    system.log.clear();
-    window.PaintWindow(system);
-    EXPECT_EQ(Drawn(true)[3], tool ? Face(5) : Face(4));
-    window.ReleaseImages();  // the teardown gives back every picture and the palette
-    EXPECT_TRUE(window.buttons().backgroundImage.empty() && window.buttons()[kPlayButton].downImage.empty() &&
-                system.palettes.empty());
-}
-
 // A language's set stands in for the default set where it has a picture;
 // English reads the default set and never looks for a language's.
 TEST_F(Window, APlayersLanguageHasItsOwnPicturesWhereTheDiscHasThem)
@@ -115,10 +92,6 @@ TEST_F(Window, APlayersLanguageHasItsOwnPicturesWhereTheDiscHasThem)
     EXPECT_EQ(reads.front() + " " + reads[1], "bitmaps\\8bg1.bmp bitmaps\\8b1u.bmp");
     EXPECT_EQ(system.Count("fopen D:\\bitmaps"), 0u);
 }
-
-INSTANTIATE_TEST_SUITE_P(Disc, StartUpWithTool, testing::Bool(), [](const testing::TestParamInfo<bool>& info) {
-    return std::string(info.param ? "WithRegistrationTool" : "WithoutRegistrationTool");
-});
 
 TEST_F(Window, PaintDrawsTheBackgroundTheShownButtonsAndTheFocusInOneBracket)
 {
@@ -144,6 +117,9 @@ TEST_F(Window, PaintDrawsTheBackgroundTheShownButtonsAndTheFocusInOneBracket)
     EXPECT_EQ(window.buttons()[kQuitButton].hotRect.top, 240);  // below uninstall and registration
     for (int id : {kReadmeButton, kDirectXButton, kRegistrationButton, kQuitButton, kPlayButton, kUninstallButton})
         EXPECT_EQ(Face(id).substr(Face(id).rfind(' ')), " 230x30") << id;  // the column's buttons are all of one size
+    window.ReleaseImages();  // the teardown gives back every picture and the palette
+    EXPECT_TRUE(window.buttons().backgroundImage.empty() && window.buttons()[kPlayButton].downImage.empty() &&
+                system.palettes.empty());
 }
 
 // A button takes the points inside its place, none of its edges, and a
@@ -166,8 +142,10 @@ TEST_F(Window, HitTestExcludesEveryEdgeAsScreenReadersAreTold)
     EXPECT_EQ(window.HitTest(10, 10), 0);
 }
 
-// Install at (500, 55), readme at (500, 95), DirectX at (500, 135), background at (10, 300):
-// the event, where, what is drawn, the focus, the pressed button and the commands run so far.
+// The pointer's state table in one walk: Install (I) at (500, 55), Readme
+// (R) at (500, 95), DirectX (D) at (500, 135), the background at (10, 300).
+// Each step: the event, where, what is drawn, the focus, the pressed button
+// and the commands run so far.
 struct Step {
     char event;
     int x, y;
@@ -175,45 +153,30 @@ struct Step {
     int focus, pressed;
     std::vector<int> ran;
 };
-struct Script {
-    const char* name;
-    std::vector<Step> steps;
-};
-const Script kScripts[] = {
-    {"PressAndReleaseRunsTheCommand", {{'m', 500, 55, {"1 focus"}, 1, 0, {}}, {'m', 505, 56, {}, 1, 0, {}}, {'p', 0, 0, {"1 down"}, 1, 1, {}},
-     {'m', 510, 60, {}, 1, 1, {}}, {'r', 0, 0, {"1 focus"}, 1, 0, {1}}}},
-    // Slide from A onto B and release: nothing runs.
-    {"SlideOntoAnotherAndReleaseRunsNothing", {{'m', 500, 55, {"1 focus"}, 1, 0, {}}, {'p', 0, 0, {"1 down"}, 1, 1, {}}, {'m', 500, 95, {"4 focus", "1 up"}, 4, 1, {}},
-     {'r', 0, 0, {}, 4, 0, {}}}},
-    // Onto B and back onto A: A's focus picture, then its command.
-    {"BackOntoThePressedButtonRunsIt", {{'m', 500, 55, {"1 focus"}, 1, 0, {}}, {'p', 0, 0, {"1 down"}, 1, 1, {}}, {'m', 500, 95, {"4 focus", "1 up"}, 4, 1, {}},
-     {'m', 500, 55, {"1 focus", "4 up"}, 1, 1, {}}, {'r', 0, 0, {"1 focus"}, 1, 0, {1}}}},
-    // Over the background the press is dropped.
-    {"OverTheBackgroundThePressIsDropped", {{'m', 500, 55, {"1 focus"}, 1, 0, {}}, {'p', 0, 0, {"1 down"}, 1, 1, {}}, {'m', 10, 300, {"1 up"}, 0, 0, {}},
-     {'m', 500, 55, {"1 focus"}, 1, 0, {}}, {'r', 0, 0, {}, 1, 0, {}}}},
-    // Pressed over B, then pressed again on B; then a third button.
-    {"PressedOverAnotherThenAThirdButton", {{'m', 500, 55, {"1 focus"}, 1, 0, {}}, {'p', 0, 0, {"1 down"}, 1, 1, {}}, {'m', 500, 95, {"4 focus", "1 up"}, 4, 1, {}},
-     {'p', 0, 0, {"4 down"}, 4, 4, {}}, {'r', 0, 0, {"4 focus"}, 4, 0, {4}}, {'p', 0, 0, {"4 down"}, 4, 4, {4}},
-     {'m', 500, 135, {"2 focus", "4 up"}, 2, 4, {4}}}},
-    {"OnTheBackgroundNothingHappens", {{'m', 10, 300, {}, 0, 0, {}}, {'p', 0, 0, {}, 0, 0, {}}, {'r', 0, 0, {}, 0, 0, {}}}},
-};
 
-struct PointerStateTable : Window, testing::WithParamInterface<Script> {};
-
-TEST_P(PointerStateTable, Transitions)
+TEST_F(Window, PointerStateTable)
 {
+    const Step steps[] = {
+        {'m', 500, 55, {"1 focus"}, 1, 0, {}}, {'p', 0, 0, {"1 down"}, 1, 1, {}},
+        {'m', 500, 95, {"4 focus", "1 up"}, 4, 1, {}}, {'r', 0, 0, {}, 4, 0, {}},  // slid onto R: nothing runs
+        {'m', 500, 55, {"1 focus", "4 up"}, 1, 0, {}}, {'p', 0, 0, {"1 down"}, 1, 1, {}},
+        {'m', 500, 95, {"4 focus", "1 up"}, 4, 1, {}}, {'m', 500, 55, {"1 focus", "4 up"}, 1, 1, {}},
+        {'r', 0, 0, {"1 focus"}, 1, 0, {1}},  // back onto I: it runs
+        {'p', 0, 0, {"1 down"}, 1, 1, {1}}, {'m', 500, 95, {"4 focus", "1 up"}, 4, 1, {1}},
+        {'p', 0, 0, {"4 down"}, 4, 4, {1}}, {'r', 0, 0, {"4 focus"}, 4, 0, {1, 4}},  // pressed again on R: R runs
+        {'p', 0, 0, {"4 down"}, 4, 4, {1, 4}}, {'m', 500, 135, {"2 focus", "4 up"}, 2, 4, {1, 4}},
+        {'m', 10, 300, {"2 up"}, 0, 0, {1, 4}}, {'m', 500, 55, {"1 focus"}, 1, 0, {1, 4}},
+        {'r', 0, 0, {}, 1, 0, {1, 4}},  // the press was dropped over the background
+    };
     StartUp();
     Drawn();
-    for (const Step& s : GetParam().steps) {
+    for (const Step& s : steps) {
         Pointer(s.event, s.x, s.y);
         EXPECT_EQ(Drawn(), s.drawn) << s.event << " at " << s.x << "," << s.y;
         EXPECT_EQ(std::vector<int>({window.focusButton(), window.pressedButton()}), std::vector<int>({s.focus, s.pressed}));
         EXPECT_EQ(ran, s.ran);
     }
 }
-
-INSTANTIATE_TEST_SUITE_P(Scripts, PointerStateTable, testing::ValuesIn(kScripts),
-                         [](const testing::TestParamInfo<Script>& info) { return std::string(info.param.name); });
 
 // Escape, Space and a closing command all wake the loop: a command run from
 // a sent message must not leave it asleep.
@@ -265,7 +228,7 @@ TEST_F(Window, AMoveWhileInactivePaintsFirstAndActivationRealisesThePalette)
 // each move draws the two pictures and tells a screen reader.
 struct Menu {
     const char* name;
-    bool installed, tool;
+    bool installed;
     std::vector<int> order;
 };
 struct FocusOrderTable : Window, testing::WithParamInterface<Menu> {};
@@ -275,8 +238,7 @@ TEST_P(FocusOrderTable, KeysFollowTheReadingOrderAndWrap)
     const Menu& menu = GetParam();
     if (menu.installed)
         system.InstallGame("C:\\Games\\Ironmarch");
-    if (menu.tool)
-        RegistrationTool();
+    RegistrationTool();
     StartUp();
     window.OnActivateApp(system, true);  // as the new window's activation does
     const std::vector<int>& order = menu.order;
@@ -308,9 +270,8 @@ TEST_P(FocusOrderTable, KeysFollowTheReadingOrderAndWrap)
 }
 
 INSTANTIATE_TEST_SUITE_P(Menus, FocusOrderTable,
-                         testing::Values(Menu{"DiscMenu", false, true, {1, 4, 2, 5, 9, 6, 13, 7, 11, 12}},
-                                         Menu{"DiscMenuWithoutRegistration", false, false, {1, 4, 2, 9, 6, 13, 7, 11, 12}},
-                                         Menu{"InstalledMenu", true, true, {8, 4, 2, 5, 10, 9, 6, 13, 7, 11, 12}}),
+                         testing::Values(Menu{"DiscMenu", false, {1, 4, 2, 5, 9, 6, 13, 7, 11, 12}},
+                                         Menu{"InstalledMenu", true, {8, 4, 2, 5, 10, 9, 6, 13, 7, 11, 12}}),
                          [](const testing::TestParamInfo<Menu>& info) { return std::string(info.param.name); });
 
 TEST_F(Window, EnterPressesTheFocusedButtonWhichThePointerAndTheLayoutMayMove)
