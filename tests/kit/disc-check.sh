@@ -247,12 +247,8 @@ EOF
 
 # True-colour artwork of more than 256 colours, English and German: the kit
 # gives all the pictures one palette, and the checker passes them.
-fresh_disc true && rm -rf "$work/kit" && mkdir -p "$work/kit/de"
-for f in "$disc"/bitmaps/*.bmp "$disc"/bitmaps/de/*.bmp; do
-    name=${f#"$disc"/bitmaps/}
-    convert "$f" \( -size "$(identify -format %wx%h "$f")" gradient:'#ff4000-#0040ff' \) -compose blend \
-        -define compose:args=25 -composite -type TrueColor "PNG24:$work/kit/${name%.bmp}.png"
-done
+fresh_disc true && rm -rf "$work/kit"
+check "true-colour artwork made" "$(dirname "$0")/true-colour-art.sh" "$disc/bitmaps" "$work/kit"
 check "the picture kit on true-colour artwork" "$build/kit/picture_kit" "$work/kit" "$work/disc/bitmaps"
 expect "the checker on the kit's pictures of true-colour artwork" 0 "" "$check" --label IRM_1 "$work/disc"
 
