@@ -157,7 +157,8 @@ struct Step {
 TEST_F(Window, PointerStateTable)
 {
     const Step steps[] = {
-        {'m', 500, 55, {"1 focus"}, 1, 0, {}}, {'p', 0, 0, {"1 down"}, 1, 1, {}},
+        {'m', 10, 300, {}, 0, 0, {}}, {'p', 0, 0, {}, 0, 0, {}}, {'r', 0, 0, {}, 0, 0, {}},  // nothing on the background
+        {'m', 500, 55, {"1 focus"}, 1, 0, {}}, {'m', 505, 56, {}, 1, 0, {}}, {'p', 0, 0, {"1 down"}, 1, 1, {}},
         {'m', 500, 95, {"4 focus", "1 up"}, 4, 1, {}}, {'r', 0, 0, {}, 4, 0, {}},  // slid onto R: nothing runs
         {'m', 500, 55, {"1 focus", "4 up"}, 1, 0, {}}, {'p', 0, 0, {"1 down"}, 1, 1, {}},
         {'m', 500, 95, {"4 focus", "1 up"}, 4, 1, {}}, {'m', 500, 55, {"1 focus", "4 up"}, 1, 1, {}},
