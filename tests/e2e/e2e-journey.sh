@@ -7,11 +7,11 @@
 # silent installation and uninstallation that leave nothing behind. Each
 # stage is checked on the screen, the installations with disc_check and the
 # uninstalls in the registry and files too; a second launcher started while
-# the launcher (minimised) or the installer is open brings that
-# window forward and starts nothing. A launcher of another prefix on the machine (here a stand-in
-# process of that name) is not counted. The disc tier runs it with the
-# disc's i686 programs and also compares their screen with the x86_64
-# launcher's; each stage prints when it ends.
+# the launcher (minimised) or the installer is open brings that window
+# forward and starts nothing. A launcher of another prefix on the machine
+# (here a stand-in process of that name) is not counted. The disc tier runs
+# it with the disc's i686 programs and also compares their screen with the
+# x86_64 launcher's; each stage prints when it ends.
 cd_folder=$SCRATCH/cd
 mkdir -p "$cd_folder"
 xorriso -osirrox on -indev "$DEMO_ISO" -extract / "$cd_folder" >/dev/null 2>&1 || fail "cannot extract $DEMO_ISO"
