@@ -52,36 +52,6 @@ TEST(Language, TheInstalledGamesLanguageIsReadByItsCode)
     }
 }
 
-// Every language has every English text with the same %s slots, and no
-// other % in it; and no text English lacks.
-TEST(Language, EveryTranslationKeepsTheEnglishSlots)
-{
-    const fake::StringTables& tables = fake::ResourceTexts();
-    ASSERT_EQ(tables.size(), std::size(kLanguages));
-    const auto& english = tables.at(kEnglish.id);
-    ASSERT_EQ(english.size(), 42u);
-    ASSERT_EQ(english.rbegin()->first, unsigned{IDS_LAST_TEXT});  // the code page test reads them all
-    for (const Language& language : kLanguages) {
-        ASSERT_TRUE(tables.count(language.id)) << language.code;
-        const auto& table = tables.at(language.id);
-        EXPECT_EQ(table.size(), english.size()) << language.code;
-        for (const auto& [id, text] : english) {
-            ASSERT_TRUE(table.count(id)) << language.code << " lacks " << id;
-            int count = 0;
-            for (std::size_t at = text.find("%s"); at != std::string::npos; at = text.find("%s", at + 2))
-                ++count;
-            std::string filled;
-            const auto fill = [&](const std::string& format) {
-                return count == 0   ? FillSlots(format, {}, &filled)
-                       : count == 1 ? FillSlots(format, {"x"}, &filled)
-                                    : FillSlots(format, {"x", "x"}, &filled);
-            };
-            ASSERT_LE(count, 2);
-            EXPECT_TRUE(fill(text) && fill(table.at(id))) << language.code << " " << id << ": " << table.at(id);
-        }
-    }
-}
-
 // A table's text as Windows stores it: each a count and UTF-16 units.
 TEST(Language, ATextIsFoundInItsBlockOrNotAtAll)
 {
