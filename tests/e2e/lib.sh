@@ -159,8 +159,6 @@ point_at() {
     [ "$X" = "$x" ] && [ "$Y" = "$y" ] && return 0
     xdotool mousemove --sync "$x" "$y"
 }
-press() { xdotool mousedown 1; sleep 0.3; }
-release() { xdotool mouseup 1; sleep 0.3; }
 click_client() { point_at "$1" "$2"; sleep 0.2; xdotool click 1; }
 
 # Whether a client region shows a picture, pixel for pixel; DETAIL says by how many pixels it differs.
@@ -178,7 +176,11 @@ region_shows() {
 expect_region() { within 10 "$4" region_shows "$1" "$2" "$3"; }
 
 # A CD-ROM drive with a volume label, as the mount manager sees it.
-add_cdrom() { ADDED_CDROMS="$ADDED_CDROMS $1"; map_cdrom "$@"; }
+add_cdrom() { ADDED_CDROMS="$ADDED_CDROMS $1"; map_cdrom "$@"; wait_cdrom "$1"; }
+# After a restart the mount manager starts with the first program, and until
+# it has taken the drive, programs see a fixed disk there: wait_cdrom LETTER.
+is_cdrom() { DETAIL=$(wininfo drive "$1:\\"); [ "$DETAIL" = 5 ]; }
+wait_cdrom() { within 30 "drive $1: is no CD-ROM to Windows programs; its type" is_cdrom "$1"; }
 
 # Every start the stand-ins logged: name, command line, working directory.
 STANDIN_LOG=$SCRATCH/starts.log

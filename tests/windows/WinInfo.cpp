@@ -5,6 +5,7 @@
 //   wininfo minimize TITLE
 //   wininfo text TITLE          the texts of the window's children, one per line
 //   wininfo image TITLE         the program file of the window's process
+//   wininfo drive E:\           the drive's type as GetDriveType gives it (5: CD-ROM)
 #include <windows.h>
 
 #include <cstdio>
@@ -35,6 +36,10 @@ int main(int argc, char** argv)
     }
     if (argc < 3)
         return 2;
+    if (std::strcmp(argv[1], "drive") == 0) {
+        std::printf("%u\n", GetDriveTypeA(argv[2]));
+        return 0;
+    }
     HWND window = FindWindowA(NULL, argv[2]);
     if (window == NULL) {
         std::printf("none\n");
