@@ -1,17 +1,19 @@
 # The player's whole journey with the demo disc's image in drive D: (files
-# and label taken from the image): the disc menu, a screen reader's names
-# and a web page, Install from the keyboard through the installer's pages,
-# the installed menu read from the registry view the installer wrote, the
-# registration button, Play, a second start from the disc, Readme,
-# Uninstall through the uninstaller's page and the disc menu again; then a
-# silent installation and uninstallation that leave nothing behind. Each
-# stage is checked on the screen, the installations with disc_check and the
-# uninstalls in the registry and files too; a second launcher started while
-# the launcher (minimised) or the installer is open brings that window
-# forward and starts nothing. A launcher of another prefix on the machine
-# (here a stand-in process of that name) is not counted. The disc tier runs
-# it with the disc's i686 programs and also compares their screen with the
-# x86_64 launcher's; each stage prints when it ends.
+# and label taken from the image): the disc menu, Tab's focus, a screen
+# reader's view of the menu and a web page, Install from the keyboard
+# through the installer's pages, the installed menu read from the registry
+# view the installer wrote, the registration button, Play, a second start
+# from the disc, Readme, Uninstall through the uninstaller's page, and the
+# disc menu again, closed by Quit's default action as a screen reader
+# presses it; then a silent installation and uninstallation that leave
+# nothing behind. Each stage is checked on the screen, the installations
+# with disc_check and the uninstalls in the registry and files too; a
+# second launcher started while the launcher (minimised) or the installer
+# is open brings that window forward and starts nothing. A launcher of
+# another prefix on the machine (here a stand-in process of that name) is
+# not counted. The disc tier runs it with the disc's i686 programs and also
+# compares their screen with the x86_64 launcher's; each stage prints when
+# it ends.
 cd_folder=$SCRATCH/cd
 mkdir -p "$cd_folder"
 xorriso -osirrox on -indev "$DEMO_ISO" -extract / "$cd_folder" >/dev/null 2>&1 || fail "cannot extract $DEMO_ISO"
@@ -31,9 +33,23 @@ OTHER_PIDS="$OTHER_PIDS $!"
 open_launcher disc1 drive:d
 expect_region 0 0 "$P/disc-menu.png" "the disc menu"
 save_stage 1-disc-menu
-# A screen reader of the programs' own architecture names the buttons.
-names=$(wine "$WINDOWS_BUILD/tests/windows/accclient.exe" "$LAUNCHER_TITLE" 2>/dev/null | tr -d '\r' | cut -f1 | head -n 3 | tr '\n' ,)
-[ "$names" = "Install,Readme,Install DirectX," ] || fail "a screen reader's names: $names"
+# Tab focuses Install. A screen reader sees each button's name, role (push
+# button), state (focusable, focused) and place on the screen.
+xdotool key Tab
+expect_region 400 40 "$B/8b1f.bmp" "Install's focus picture after Tab"
+expected="Install	43	0x100004	593 199 229 29
+Readme	43	0x100000	593 239 229 29
+Install DirectX	43	0x100000	593 279 229 29
+Register	43	0x100000	593 319 229 29
+Quit	43	0x100000	593 359 229 29
+Ironmarch's page on the web	43	0x100000	249 167 239 149
+Online play on the web	43	0x100000	218 538 119 59
+The publisher's home page on the web	43	0x100000	339 533 119 69
+The fan site on the web	43	0x100000	488 512 74 89
+The studio's web site	43	0x100000	592 543 229 54"
+seen=$(accclient)
+[ "$seen" = "$expected" ] || fail "the screen reader's view:
+$seen"
 # A second launcher restores the minimised first one and brings it forward.
 wininfo minimize "$LAUNCHER_TITLE"
 launch second drive:d
@@ -152,7 +168,8 @@ step uninstalled
 open_launcher disc3 drive:d
 expect_region 0 0 "$P/disc-menu.png" "the disc menu after Uninstall"
 cp "$SCRATCH/region.png" "$SCRATCH/disc-menu.png"
-close_launcher disc3
+accclient press Quit || fail "Quit's default action refused"
+expect_exit disc3 "Quit by its default action"
 step "the disc menu again"
 if [ -n "${IRONMARCH_X86_64_DISC:-}" ]; then
     open_launcher x86_64 "$IRONMARCH_X86_64_DISC"

@@ -29,7 +29,7 @@ while IFS='|' read -r locale preview names dialog prompt offer text; do
     open_launcher "menu-$code" "$disc" LC_ALL="$locale"
     expect_region 0 0 "$previews/$preview.png" "$locale: the menu against the preview $preview"
     save_stage "language-$code-menu"
-    seen=$(wine "$WINDOWS_BUILD/tests/windows/accclient.exe" "$LAUNCHER_TITLE" 2>/dev/null | tr -d '\r' | cut -f1 | head -n 3 | tr '\n' ,)
+    seen=$(accclient | cut -f1 | head -n 3 | tr '\n' ,)
     [ "$(iconv -f CP1252 -t UTF-8 <<<"$seen")" = "$names" ] || fail "$locale: a screen reader's names: $seen"
 
     # Found by Windows' own title search: xdotool's misses a title with an

@@ -105,6 +105,9 @@ geometry() {
 click_window() { local at; at=($(geometry "$1")); xdotool mousemove --sync $((at[0] + 100)) $((at[1] + 60)) click 1; }
 
 wininfo() { wine "$HELPERS/tests/windows/wininfo.exe" "$@" 2>/dev/null | tr -d '\r'; }
+# The launcher as a screen reader of the programs' own architecture sees it
+# over MSAA from another process, or a press of a button's default action.
+accclient() { wine "$WINDOWS_BUILD/tests/windows/accclient.exe" "$LAUNCHER_TITLE" "$@" 2>/dev/null | tr -d '\r'; }
 
 # The processes of this test's own prefix whose command line matches a
 # pattern ("pid command line" per line): other prefixes on the machine, such
