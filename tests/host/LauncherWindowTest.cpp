@@ -23,8 +23,9 @@ struct Window : testing::Test, ButtonCommands {
     DibImages images{system, system};
     LauncherWindow window{state, system, system, images, *this, system.texts};
     std::vector<int> ran;
+    bool quitOnRun = false;
 
-    void Run(const ButtonRow& row) override { ran.push_back(row.id); }
+    void Run(const ButtonRow& row) override { ran.push_back(row.id), state.quitPending = quitOnRun; }
     void SetUp() override
     {
         system.AddDirectory("D:\\");
@@ -183,14 +184,20 @@ TEST_F(Window, PointerStateTable)
     }
 }
 
-// Escape and Space close the launcher, and wake the loop: a key handled
-// in a sent message must not leave it asleep.
-TEST_F(Window, EscapeAndSpaceCloseTheLauncherAndWakeItsLoop)
+// Escape, Space and a closing command all wake the loop: one run from a
+// sent message must not leave it asleep.
+TEST_F(Window, EscapeSpaceAndAClosingCommandWakeTheLoop)
 {
+    StartUp();
     for (unsigned key : {kVirtualKeyEscape, kVirtualKeySpace}) {
         state.quitPending = false, system.log.clear();
         window.OnKeyDown(system, key, false);
         EXPECT_TRUE(state.quitPending && system.Count("WakeMessageLoop") == 1) << key;
+    }
+    for (bool closes : {false, true}) {
+        quitOnRun = closes, system.log.clear();
+        Pointer('m', 500, 95), Pointer('p'), Pointer('r');
+        EXPECT_EQ(system.Count("WakeMessageLoop"), closes ? 1u : 0u);
     }
 }
 
