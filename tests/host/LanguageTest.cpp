@@ -20,14 +20,11 @@ TEST(Language, ChosenAsWindowsChoosesForThePlayer)
     } cases[] = {
         {{0, 0x0407, 0x0409}, true, "de"},  // the UI language, not the user's default
         {{0, 0x0c07, 0}, true, "de"},       // de-AT: by primary language
-        {{0, 0x080c, 0}, true, "fr"},       // fr-BE
         {{0, 0, 0x040c}, true, "fr"},       // 95 to ME and NT 4.0: no UI language
         {{0, 0x0441, 0x0407}, true, "en"},  // sw-KE: a language the launcher lacks
         {{0, 0x0419, 0}, false, "en"},      // Russian
-        {{0, 0x040c, 0}, false, "en"},      // French on a Cyrillic code page
         {{0x0407, 0x040c, 0x040c}, true, "de"},  // the installed game's language first
         {{0x0407, 0x040c, 0}, false, "en"},      // ... unless it cannot be shown: English, not the UI's
-        {{0, 0, 0}, true, "en"},
     };
     for (const auto& c : cases) {
         fake::System system;
@@ -49,6 +46,25 @@ TEST(Language, TheInstalledGamesLanguageIsReadByItsCode)
         if (code != nullptr)
             system.registry[names::kAppPathsKey][names::kLanguageValue] = std::string(code) + '\0';
         EXPECT_EQ(InstalledGameLanguage(system), language) << (code ? code : "none");
+    }
+}
+
+// Every translation has every English text with the same % codes in the
+// same order: a translator's slip fails here, not on a player's screen.
+TEST(Language, EveryTranslationKeepsTheEnglishSlots)
+{
+    const auto percents = [](const std::string& text) {
+        std::string codes;
+        for (std::size_t at = text.find('%'); at != std::string::npos; at = text.find('%', at + 2))
+            codes += text.substr(at, 2);
+        return codes;
+    };
+    const auto& english = fake::ResourceTexts().at(kEnglish.id);
+    ASSERT_EQ(english.rbegin()->first, unsigned{IDS_LAST_TEXT});  // the code page test reads them all
+    for (const Language& language : kLanguages) {
+        const auto& table = fake::ResourceTexts().at(language.id);
+        for (const auto& [id, text] : english)
+            EXPECT_TRUE(table.count(id) && percents(table.at(id)) == percents(text)) << language.code << " " << id;
     }
 }
 
