@@ -15,9 +15,7 @@ expect_exit fromdisc "Install DirectX from the disc"
 expect_start 1 'E:\DirectX\dxsetup.exe' '"dxsetup.exe"' 'E:\DirectX'
 
 # Another disc in the drive: the dialog asks, Cancel keeps the launcher.
-echo OTHER_DISC >"$SCRATCH/cd/.windows-label"
-restart_wineserver
-wait_cdrom e
+add_cdrom e "$SCRATCH/cd" OTHER_DISC
 open_launcher nodisc "$disc"
 click_client 500 135
 wait_window "Insert Disc" >/dev/null
