@@ -39,17 +39,11 @@ TEST(AccessibleClient, NoCallerCanMakeItWriteThroughNullOrLeaveAnAnswerUnset)
     win32::AccessibleClient* client = win32::CreateAccessibleClient(window, menu);
     IAccessible* object = win32::AsAccessible(client);
     LONG count = 0;
-    EXPECT_EQ(object->get_accName(Child(10), nullptr), E_POINTER);
-    EXPECT_EQ(object->get_accRole(Child(10), nullptr), E_POINTER);
-    EXPECT_EQ(object->get_accState(Child(10), nullptr), E_POINTER);
     EXPECT_EQ(object->get_accChildCount(nullptr), E_POINTER);
     EXPECT_EQ(object->get_accParent(nullptr), E_POINTER);
-    EXPECT_EQ(object->get_accFocus(nullptr), E_POINTER);
     EXPECT_EQ(object->accLocation(&count, nullptr, nullptr, nullptr, Child(10)), E_POINTER);
-    EXPECT_EQ(object->accNavigate(NAVDIR_NEXT, Child(10), nullptr), E_POINTER);
-    EXPECT_EQ(object->accHitTest(5, 5, nullptr), E_POINTER);
 
-    // Every out-VARIANT answers, VT_EMPTY where there is nothing to say.
+    // Every out-VARIANT is checked, and answers: VT_EMPTY where there is nothing to say.
     const struct {
         const char* call;
         HRESULT (*make)(IAccessible*, VARIANT*);
@@ -69,6 +63,7 @@ TEST(AccessibleClient, NoCallerCanMakeItWriteThroughNullOrLeaveAnAnswerUnset)
     };
     for (const auto& c : calls) {
         VARIANT answer = Child(77);
+        EXPECT_EQ(c.make(object, nullptr), E_POINTER) << c.call;
         EXPECT_EQ(c.make(object, &answer), c.result) << c.call;
         EXPECT_EQ(answer.vt, c.value < 0 ? VT_EMPTY : VT_I4) << c.call;
         if (c.value >= 0)

