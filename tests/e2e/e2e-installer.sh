@@ -4,9 +4,9 @@
 # a silent uninstallation that leaves no key, no file and none of the
 # folders it made above the installation. Then an installation already
 # there (installed again in its own folder when silent; left alone when the
-# player answers No), folders it cannot use, and a disc whose game went
-# missing before the last copy: refused with the player told why, nothing
-# registered and nothing left behind.
+# player answers No), and a disc whose game went missing before the last
+# copy: refused with the player told why, nothing registered and nothing
+# left behind.
 disc=$SCRATCH/disc
 copy_disc "$disc"
 folder=$SCRATCH/Games/Ironmarch
@@ -46,19 +46,6 @@ within 20 "the installer still runs after No" test -s "$SCRATCH/again.exit"
 registered_in "$folder_dos" && [ -f "$folder/VXR.exe" ] || fail "No changed the installation"
 uninstall "already there"
 step "already there"
-
-# Folders it cannot use, each refused with exit code 2 and nothing made or
-# registered: one that NSIS itself refuses (a file stands in its path), and
-# one that cannot be made (drive P: is /proc, where even root makes nothing).
-touch "$SCRATCH/Blocked"
-ln -sfn /proc "$WINEPREFIX/dosdevices/p:" && ADDED_CDROMS="$ADDED_CDROMS p"
-for target in "$(winpath "$SCRATCH")\\Blocked\\Ironmarch" 'P:\Ironmarch'; do
-    setup_from "$disc" /S "/D=$target" && fail "installed into $target"
-    [ $? = 2 ] || fail "exit code for $target: $?"
-    [ -f "$SCRATCH/Blocked" ] && ! reg_has "$APP_PATHS_KEY" && ! reg_has "$UNINSTALL_KEY" || fail "something was left after $target"
-    [ ! -e "$WINEPREFIX/drive_c/Games" ] || fail "installed into the offered folder instead of $target"
-done
-step "folders it cannot use"
 
 # The game gone from the disc before its copy: what was copied goes again.
 short=$SCRATCH/short

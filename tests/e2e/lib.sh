@@ -12,7 +12,7 @@ UNINSTALL_TITLE="$(launcher_name kGameTitle) Uninstall"  # NSIS's title for an u
 APP_PATHS_KEY="HKLM\\$(launcher_name kAppPathsKey)"
 UNINSTALL_KEY="HKLM\\$(launcher_name kUninstallKey)"
 FAILURES=${IRONMARCH_FAILURES:-/tmp/ironmarch-failures}
-ADDED_CDROMS="" OTHER_PIDS=""  # drive letters and processes outside Wine that this test added
+ADDED_CDROMS=""  # drive letters that this test added
 
 # Says what went wrong and what the test saw: the screen, its windows, the
 # Windows processes, and every log and output of the test.
@@ -35,7 +35,6 @@ fail() {
 # Windows version or browser of this test's.
 cleanup() {
     local letter
-    for pid in $OTHER_PIDS; do kill "$pid" 2>/dev/null || true; done
     for letter in $ADDED_CDROMS; do
         rm -f "$WINEPREFIX/dosdevices/$letter:"
         wine reg delete 'HKLM\Software\Wine\Drives' /v "$letter:" /f /reg:64 >/dev/null 2>&1 || true
@@ -123,7 +122,8 @@ own_processes() {
 }
 # Launchers themselves, not a "start" that waits for one. Emulated, the
 # command line is qemu's, with the Windows one after it.
-launcher_processes() { own_processes '^([^ ]*qemu-i386 [^ ]*wine )?([^ ]*[\\/])?IronmarchLauncher\.exe( |$)' | wc -l; }
+LAUNCHER_COMMAND='^([^ ]*qemu-i386 [^ ]*wine )?([^ ]*[\\/])?IronmarchLauncher\.exe( |$)'
+launcher_processes() { own_processes "$LAUNCHER_COMMAND" | wc -l; }
 launchers_are() { DETAIL="$(launcher_processes) running"; [ "$(launcher_processes)" -eq "$1" ]; }
 
 # The installation's values in the registry view the launcher under test

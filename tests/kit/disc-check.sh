@@ -125,11 +125,8 @@ true^put32(rec('readme.txt') + 2, 0x7fffffff)^1^=error: readme.txt: lies past th
 true^put32(17 * 2048 + 158, 0x7fffffff)^1^=error: the root folder cannot be read: it lies past the end
 true^d[17 * 2048 + 156] = 0^1^=error: the root folder cannot be read: its record
 true^d[17 * 2048 + 1] = ord('X')^1^warning: block 17 is no volume descriptor (it lacks CD001)
-true^d[17 * 2048 + 1] = ord('X')^1^error: bitmaps/8bgamespyu.bmp: missing: $level1
 mv readme.txt readme.txtXX^d[name('readme.txtXX') + 21] = 0^1^error: readme.txt: missing
 true^d[17 * 2048 + 40:17 * 2048 + 50] = 'IRM_9'.encode('utf-16-be')^1^warning: the Joliet label IRM_9 differs from the ISO 9660 label IRM_1
-true^r = rec('8veltau.bmp'); d[r] = r // 2048 * 2048 + 2058 - r^1^error: bitmaps: a record of this folder is damaged
-true^d[rec('readme.txt') + 32] = 200^1^error: /: a record of this folder is damaged
 EOF
 
 # What is no disc at all, and the report as JSON whatever the label holds.
@@ -228,7 +225,6 @@ while IFS='^' read -r change output status message; do
     fi
 done <<EOF
 convert art/8b1u.png GIF:art/8b1u.png^out^1^8b1u.png: is not a PNG file
-printf '<svg xmlns="http://www.w3.org/2000/svg"/>' >art/8b4u.png^out^1^8b4u.png: is not a PNG file
 truncate -s -100 art/8b4u.png^out^1^8b4u.png: is cut short
 printf x | dd of=art/8b1u.png bs=1 seek=\$((\$(stat -c %s art/8b1u.png) - 20)) conv=notrunc 2>/dev/null^out^1^8b1u.png: is damaged
 rm art/8b5u.png && mkfifo art/8b5u.png^out^1^8b5u.png: is not a regular file
@@ -238,7 +234,6 @@ add_chunk art/8b4u.png tEXt 0 5000^out^1^8b4u.png: has more than 4096 chunks
 true^^1^no output folder given
 : >file^file/bitmaps^1^cannot be made
 mkdir out && echo old >victim && ln -s ../victim out/8bg1.bmp^out^1^out/8bg1.bmp: is a link
-mkdir out && ln -s ../made out/8bg1.bmp^out^1^out/8bg1.bmp: is a link
 mkdir out && mkfifo out/8b7u.bmp^out^1^out/8b7u.bmp: is not a regular file
 mkdir -p out/8b5u.bmp^out^1^out/8b5u.bmp: is a folder
 mkdir real && ln -s real out^out^1^out: is a link

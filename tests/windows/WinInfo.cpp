@@ -4,7 +4,6 @@
 //   wininfo window TITLE        "iconic=0 enabled=1 owner=TITLE" or "none"
 //   wininfo minimize TITLE
 //   wininfo text TITLE          the texts of the window's children, one per line
-//   wininfo image TITLE         the program file of the window's process
 //   wininfo drive E:\           the drive's type as GetDriveType gives it (5: CD-ROM)
 #include <windows.h>
 
@@ -48,22 +47,6 @@ int main(int argc, char** argv)
     if (std::strcmp(argv[1], "minimize") == 0) {
         ShowWindow(window, SW_MINIMIZE);
         return 0;
-    }
-    if (std::strcmp(argv[1], "image") == 0) {
-        // QueryFullProcessImageNameA (Vista and later) is all this helper needs under Wine.
-        typedef BOOL(WINAPI * QueryImage)(HANDLE, DWORD, LPSTR, PDWORD);
-        const QueryImage query = reinterpret_cast<QueryImage>(
-            reinterpret_cast<void*>(GetProcAddress(GetModuleHandleA("kernel32.dll"), "QueryFullProcessImageNameA")));
-        DWORD processId = 0;
-        GetWindowThreadProcessId(window, &processId);
-        const HANDLE process = OpenProcess(0x1000 /* PROCESS_QUERY_LIMITED_INFORMATION */, FALSE, processId);
-        char image[MAX_PATH] = {};
-        DWORD size = sizeof image;
-        const bool known = query != nullptr && process != NULL && query(process, 0, image, &size);
-        if (process != NULL)
-            CloseHandle(process);
-        std::printf("%s\n", known ? image : "unknown");
-        return known ? 0 : 1;
     }
     if (std::strcmp(argv[1], "text") == 0) {
         char title[256] = {};
