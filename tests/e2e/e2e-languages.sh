@@ -15,7 +15,6 @@ disc=$SCRATCH/disc installed=$SCRATCH/Games/Ironmarch previews=$SCRATCH/previews
 copy_disc "$disc"
 rm -r "$disc/DirectX"  # Install DirectX then asks for the disc
 "$KIT/disc_preview" "$DISC" "$previews" >/dev/null || fail "no previews of the demo disc"
-[ -f "$previews/de-disc-menu.png" ] || fail "the preview drew no German menu: $(ls "$previews")"
 # A window's text as Windows holds it: in the ANSI code page, 1252 for all
 # three locales.
 ansi() { iconv -f UTF-8 -t CP1252 <<<"$1"; }

@@ -62,8 +62,10 @@ std::vector<ReaderCase> ReaderCases()
         // Rows are whole DWORDs: 1025 bits take 132 bytes.
         {"one_bit_rows_padded", Made([](Layout& l) { l.bits = 1, l.width = 1025, l.height = 1, l.tableEntries = 2, l.pixelBytes = 128; }),
          true, false, 2},
+        {"header_5000", Made([](Layout& l) { l.headerSize = 5000, l.tableEntries = 0, l.pixelBytes = 16; }), true, false, 0},
         {"width_height_huge", Made([](Layout& l) { l.width = l.height = 0x7FFFFFFF, l.pixelBytes = 64; }), true, false, 256},
         {"core_header_pixels_short", Made([](Layout& l) { l.headerSize = 12, l.pixelBytes = 4; }), true, false, 256},
+        {"header_108_pixels_short", Made([](Layout& l) { l.headerSize = 108, l.tableEntries = 0, l.pixelBytes = 2; }), true, false, 0},
         // Bit-field masks after a 44-byte header: the system reads them from
         // bytes 40 to 51, one byte short of the file here (inside it in masks_after_44_byte_header).
         {"masks_one_byte_short", MasksAfterShortHeader(7), true, false, 0},

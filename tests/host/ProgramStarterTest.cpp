@@ -22,6 +22,7 @@ TEST(StartProgram, ProgramNeedingElevationGoesThroughTheShell)
          "C:\\Program\\;C:\\Program Files\\I\\UNWISE.EXE", "C:\\Program Files\\I\\UNWISE.EXE",
          "C:\\Program Files\\I\\INSTALL.LOG"},
         {nullptr, "C:\\G\\.x y /z", "C:\\G\\.x y", "C:\\G\\.x y", "/z"},  // a name that is all extension
+        {nullptr, "\"C:\\unterminated", "", "C:\\unterminated", "(null)"},  // nothing read past its end
         {"dxsetup.exe", nullptr, "", "dxsetup.exe", "(null)"},
         {nullptr, "C:\\Games.old\\unwise /x", "C:\\Games.old\\unwise.exe", "C:\\Games.old\\unwise.exe", "/x"},
         {nullptr, "\"C:\\a b\\u.exe\"/x", "", "C:\\a b\\u.exe", "/x"},
