@@ -63,12 +63,10 @@ TEST(CheckSingleInstance, SecondLauncherBringsTheRightWindowForward)
 {
     const std::string setup = "FindWindow Ironmarch Setup", game = "FindWindow Ironmarch (TM)",
                       launcher = "FindWindow Ironmarch Launcher";
-    const struct {
-        std::map<std::string, std::uintptr_t> windows;
-        std::map<std::uintptr_t, std::uintptr_t> popups;
-        std::uintptr_t minimized;
-        fake::Log after;
-    } cases[] = {
+    // The windows by title, their last active popups, the one minimised; what the launcher does after its checks.
+    const std::tuple<std::map<std::string, std::uintptr_t>, std::map<std::uintptr_t, std::uintptr_t>, std::uintptr_t,
+                     fake::Log>
+        cases[] = {
         {{{"Ironmarch Setup", 11}, {"Ironmarch (TM)", 22}}, {}, 0, {setup, "Foreground 11"}},
         {{{"Ironmarch Setup", 11}}, {{11, 12}}, 12, {setup, "Restore 12", "Foreground 12"}},
         {{{"Ironmarch (TM)", 22}, {"Ironmarch Launcher", 33}}, {}, 0, {setup, game, "Foreground 22"}},
@@ -76,17 +74,17 @@ TEST(CheckSingleInstance, SecondLauncherBringsTheRightWindowForward)
         {{{"Ironmarch Launcher", 33}}, {{33, 34}}, 34, {setup, game, launcher, "Foreground 34"}},
         {{}, {}, 0, {setup, game, launcher}},
     };
-    for (const auto& c : cases) {
+    for (const auto& [windows, popups, minimized, after] : cases) {
         fake::System system;
         system.mutexExists = true;
-        system.windows = c.windows;
-        system.popups = c.popups;
-        system.minimized = {c.minimized};
+        system.windows = windows;
+        system.popups = popups;
+        system.minimized = {minimized};
         LauncherState state;
         EXPECT_FALSE(CheckSingleInstance(state, system));
         EXPECT_FALSE(state.instanceMutex);
         fake::Log expected{"CreateMutex Ironmarch", "CloseMutex 119"};
-        expected.insert(expected.end(), c.after.begin(), c.after.end());
+        expected.insert(expected.end(), after.begin(), after.end());
         EXPECT_EQ(system.log, expected);
     }
 }
@@ -152,13 +150,9 @@ TEST(GetPaths, BothEntriesAnAbsolutePathAndTheLauncherFileMakeAnInstallation)
 {
     const std::string appPaths = names::kAppPathsKey, uninstall = names::kUninstallKey;
     const std::string longDir = "C:\\" + std::string(237, 'a');  // fits the field, not the joined path
-    const struct {
-        std::map<std::string, std::map<std::string, std::string>> registry;
-        std::string file;  // the launcher file that exists
-        std::string installDir;
-        const char* uninstallCommand;
-        bool installed;
-    } cases[] = {
+    // The registry, the launcher file that exists; the installation directory, uninstall command and whether installed.
+    const std::tuple<std::map<std::string, std::map<std::string, std::string>>, std::string, std::string, const char*, bool>
+        cases[] = {
         {{}, "", "", "earlier", false},
         {{{appPaths, {{"Other", "x"}}}}, "", "", "earlier", false},
         {{{appPaths, {{"Path", std::string("C:\\G\0", 5)}}}}, "C:\\G\\IronmarchLauncher.exe", "", "earlier", false},
@@ -177,18 +171,18 @@ TEST(GetPaths, BothEntriesAnAbsolutePathAndTheLauncherFileMakeAnInstallation)
         {{{appPaths, {{"Path", "C:G"}}}, {uninstall, {{"UninstallString", "u"}}}}, "C:G\\IronmarchLauncher.exe", "C:G", "u", false},
         {{{appPaths, {{"Path", "\\\\s\\h"}}}, {uninstall, {{"UninstallString", "u"}}}}, "\\\\s\\h\\IronmarchLauncher.exe", "\\\\s\\h", "u", true},
     };
-    for (const auto& c : cases) {
+    for (const auto& [registry, file, installDir, uninstallCommand, installed] : cases) {
         fake::System system;
-        system.registry = c.registry;
-        system.AddFile(c.file);
+        system.registry = registry;
+        system.AddFile(file);
         LauncherState state;
         CopyText(state.uninstallCommand, "earlier");
         CopyText(state.installDir, "stale");
         GetPaths(state, system, system);
-        EXPECT_EQ(state.installDir, c.installDir) << c.file;
-        EXPECT_STREQ(state.uninstallCommand, c.uninstallCommand) << c.installDir;
-        EXPECT_EQ(state.gameInstalled, c.installed) << c.installDir;
-        EXPECT_EQ(std::string(state.DebugSpew), "GetPaths() - gamepathname = " + c.installDir);  // the trace support asks for
+        EXPECT_EQ(state.installDir, installDir) << file;
+        EXPECT_STREQ(state.uninstallCommand, uninstallCommand) << installDir;
+        EXPECT_EQ(state.gameInstalled, installed) << installDir;
+        EXPECT_EQ(std::string(state.DebugSpew), "GetPaths() - gamepathname = " + installDir);  // the trace support asks for
     }
 }
 

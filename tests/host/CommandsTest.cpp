@@ -138,6 +138,14 @@ TEST_F(Commands, DirectXSetupBesideTheLauncherOrFromTheDisc)
     }
 }
 
+// A folder of one letter is no drive root: the readme's path gets its separator.
+TEST_F(Commands, ReadmeOpensInNotepadFromTheCurrentDirectory)
+{
+    system.currentDirectory = "C:\\A";
+    commands.ShowReadme();
+    EXPECT_EQ(system.Calls("CreateProcess "), fake::Log{"(null) | \"C:\\WINDOWS\\notepad.exe\" \"C:\\A\\readme.txt\" | (null) @C:\\A"});
+}
+
 TEST_F(Commands, PlayThatCannotStartTheGameSaysWhyAndCloses)
 {
     system.nextStart = {false, 2};
