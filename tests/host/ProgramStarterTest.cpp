@@ -4,7 +4,6 @@
 
 #include "FakeSystem.h"
 #include "commands/ProgramStarter.h"
-#include "core/LauncherState.h"
 #include "platform/Win32Values.h"
 
 namespace {
