@@ -1,13 +1,8 @@
 // The Insert Disc dialog: the player names the drive that holds the disc.
 #pragma once
+#include "disc/DiscLocator.h"
 #include "framework/CDialog.h"
 #include "platform/win32/Win32Platform.h"
-
-struct LauncherState;
-class LocalTexts;
-namespace platform {
-class Drives;
-}  // namespace platform
 
 class InsertDiscDialog : public CDialog {
 public:
